@@ -1,0 +1,126 @@
+#include "forms/Files.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace forms {
+
+fs::path gamePath(const fs::path& folder, std::string_view relative) {
+    fs::path p = folder;
+    std::string part;
+    for (char c : relative) {
+        if (c == '\\' || c == '/') {
+            if (!part.empty()) p /= part;
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) p /= part;
+    return p;
+}
+
+std::uintmax_t fileLength(const fs::path& p) {
+    std::error_code ec;
+    auto n = fs::file_size(p, ec);
+    return ec ? 0 : n;
+}
+
+bool fileExists(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_regular_file(p, ec);
+}
+
+bool copyFile(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    if (!fs::is_regular_file(from, ec)) return false;
+    if (fs::exists(to, ec) && fs::equivalent(from, to, ec)) return true;
+    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+bool deleteFile(const fs::path& p) {
+    std::error_code ec;
+    return fs::remove(p, ec) && !ec;
+}
+
+bool renameFile(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return !ec;
+}
+
+std::vector<std::string> readLines(const fs::path& p) {
+    std::vector<std::string> lines;
+    std::ifstream in(p, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool writeLines(const fs::path& p, const std::vector<std::string>& lines) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    for (const auto& l : lines) out << l << "\r\n";
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+RecordFile::RecordFile(const fs::path& p, std::size_t recordLength) : length_(recordLength) {
+    file_ = std::fopen(p.c_str(), "r+b");
+    if (!file_) file_ = std::fopen(p.c_str(), "w+b");
+}
+
+RecordFile::~RecordFile() {
+    if (file_) std::fclose(file_);
+}
+
+long RecordFile::wholeRecords() const {
+    if (!file_) return 0;
+    std::fflush(file_);
+    long pos = std::ftell(file_);
+    std::fseek(file_, 0, SEEK_END);
+    long size = std::ftell(file_);
+    std::fseek(file_, pos, SEEK_SET);
+    return size < 0 ? 0 : static_cast<long>(size / static_cast<long>(length_));
+}
+
+bool RecordFile::read(long n, unsigned char* out) {
+    std::memset(out, 0, length_);
+    if (!file_ || n < 1) return false;
+    if (std::fseek(file_, static_cast<long>((n - 1) * length_), SEEK_SET) != 0) return false;
+    std::size_t got = std::fread(out, 1, length_, file_);
+    if (got != length_) {
+        std::memset(out, 0, length_);
+        return false;
+    }
+    return true;
+}
+
+bool RecordFile::write(long n, const unsigned char* data) {
+    if (!file_ || n < 1) return false;
+    std::fseek(file_, 0, SEEK_END);
+    long size = std::ftell(file_);
+    long at = static_cast<long>((n - 1) * length_);
+    if (size < at) {
+        std::vector<unsigned char> zeros(static_cast<std::size_t>(at - size), 0);
+        if (std::fwrite(zeros.data(), 1, zeros.size(), file_) != zeros.size()) failed_ = true;
+    }
+    if (std::fseek(file_, at, SEEK_SET) != 0) return failed_ = true, false;
+    if (std::fwrite(data, 1, length_, file_) != length_) return failed_ = true, false;
+    return !failed_;
+}
+
+bool RecordFile::flushAndClose() {
+    if (!file_) return false;
+    bool ok = std::fflush(file_) == 0 && !failed_;
+    ok = (std::fclose(file_) == 0) && ok;
+    file_ = nullptr;
+    return ok;
+}
+
+}  // namespace forms

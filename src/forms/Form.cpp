@@ -1,0 +1,75 @@
+#include "forms/Form.h"
+
+#include <stdexcept>
+
+#include "forms/Files.h"
+#include "forms/Program.h"
+
+namespace forms {
+
+Form::Form(Program& program, const FormDef& def) : program_(program), def_(def), caption_(def.caption) {
+    controls_.reserve(def.controls.size());
+    for (const auto& cd : def.controls) {
+        controls_.push_back(std::make_unique<Control>(*this, cd));
+        byKey_[controls_.back()->key()] = controls_.back().get();
+    }
+}
+
+Form::~Form() = default;
+
+void Form::setCaption(const std::string& c) {
+    caption_ = c;
+    program_.notifyForm(*this);
+}
+
+void Form::setPicture(std::string_view gameRelativePath) {
+    auto p = gamePath(program_.folder(), gameRelativePath);
+    picturePath_ = fileExists(p) ? p.string() : std::string();
+    program_.notifyForm(*this);
+}
+
+void Form::clearPicture() {
+    picturePath_.clear();
+    program_.notifyForm(*this);
+}
+
+Control* Form::find(std::string_view key) {
+    auto it = byKey_.find(std::string(key));
+    return it == byKey_.end() ? nullptr : it->second;
+}
+
+Control& Form::c(std::string_view key) {
+    if (Control* ctl = find(key)) return *ctl;
+    throw std::logic_error("screen " + def_.name + " has no control " + std::string(key));
+}
+
+Control& Form::c(std::string_view name, int index) { return c(std::string(name) + "(" + std::to_string(index) + ")"); }
+
+void Form::show() { program_.show(def_.name); }
+void Form::hide() { program_.hide(def_.name); }
+void Form::unload() { program_.unload(def_.name); }
+
+std::string Form::handlerKey(std::string_view control, Event e) {
+    return std::string(control) + "#" + std::to_string(static_cast<int>(e));
+}
+
+void Form::fire(Control& control, Event e) {
+    if (!alive_) return;
+    auto it = handlers_.find(handlerKey(control.name(), e));
+    if (it == handlers_.end()) return;
+    Handler h = it->second;  // the handler may unload this screen while it runs
+    h(control.index());
+}
+
+void Form::runLoad() {
+    auto it = handlers_.find(handlerKey("Form", Event::Load));
+    if (it == handlers_.end()) return;
+    Handler h = it->second;
+    h(-1);
+}
+
+void Form::controlChanged(Control& control) {
+    if (alive_) program_.notifyControl(*this, control);
+}
+
+}  // namespace forms

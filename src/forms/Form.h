@@ -1,0 +1,107 @@
+// A screen: a window of named controls declared by a table, with one handler per control event.
+// Screens live in the program's registry, which loads them on first use and discards them on unload.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+#include "forms/Control.h"
+
+namespace forms {
+
+class Program;
+
+struct FormDef {
+    std::string name;     // the screen's name in the code, such as "Form4"
+    std::string role;     // its role name, such as "FederationHub"
+    std::string caption;  // the window caption
+    int width = 9000, height = 7000;  // client area in twips
+    std::string picture;              // background picture file in the program folder, loaded by the screen
+    std::vector<ControlDef> controls;
+};
+
+class Form {
+public:
+    Form(Program& program, const FormDef& def);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Program& program() const { return program_; }
+    const FormDef& design() const { return def_; }
+    const std::string& name() const { return def_.name; }
+    const std::string& role() const { return def_.role; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& c);
+    // The background picture: the file name as the screen asked for it and the path it was found at
+    // (empty when the file is missing: the screen then has no picture).
+    const std::string& picturePath() const { return picturePath_; }
+    void setPicture(std::string_view gameRelativePath);
+    void clearPicture();
+
+    // A control by its key ("Text7", "Command1(0)"); a name that is not on the screen is a fault.
+    Control& c(std::string_view key);
+    Control& c(std::string_view name, int index);
+    Control* find(std::string_view key);
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    bool visible() const { return visible_; }
+    bool alive() const { return alive_; }
+
+    // Shows, hides or unloads this screen through the registry.
+    void show();
+    void hide();
+    void unload();
+
+    // Runs the handler bound to a control's event, if any.
+    void fire(Control& control, Event e);
+    void runLoad();
+    void controlChanged(Control& control);
+
+protected:
+    template <class T>
+    struct Binding {
+        const char* control;  // "Form" for the screen's own Load
+        Event event;
+        std::variant<void (T::*)(), void (T::*)(int)> method;
+    };
+
+    // Binds the screen's handlers, one table entry per control event.
+    template <class T>
+    void bind(std::initializer_list<Binding<T>> table) {
+        T* self = static_cast<T*>(this);
+        for (const auto& b : table) {
+            Handler h;
+            if (std::holds_alternative<void (T::*)()>(b.method)) {
+                auto m = std::get<void (T::*)()>(b.method);
+                h = [self, m](int) { (self->*m)(); };
+            } else {
+                auto m = std::get<void (T::*)(int)>(b.method);
+                h = [self, m](int index) { (self->*m)(index); };
+            }
+            handlers_[handlerKey(b.control, b.event)] = std::move(h);
+        }
+    }
+
+private:
+    friend class Program;
+    using Handler = std::function<void(int)>;
+    static std::string handlerKey(std::string_view control, Event e);
+
+    Program& program_;
+    const FormDef& def_;
+    std::string caption_;
+    std::string picturePath_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<std::string, Control*> byKey_;
+    std::unordered_map<std::string, Handler> handlers_;
+    bool visible_ = false;
+    bool alive_ = true;
+};
+
+}  // namespace forms

@@ -1,0 +1,119 @@
+// One program run: the registry of screens with their lifecycle, the dialogs, the random generator
+// and the program folder. The game's own state object derives from it.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/Dialogs.h"
+#include "forms/Form.h"
+#include "forms/Random.h"
+
+namespace forms {
+
+// What the real window listens to; the headless runner needs none.
+class ProgramObserver {
+public:
+    virtual ~ProgramObserver() = default;
+    virtual void formShown(Form& form) = 0;
+    virtual void formHidden(Form& form) = 0;
+    virtual void formUnloaded(Form& form) = 0;
+    virtual void formChanged(Form& form) = 0;  // caption or picture
+    virtual void controlChanged(Form& form, Control& control) = 0;
+    virtual void programEnded() = 0;
+};
+
+class Program {
+public:
+    Program(std::filesystem::path folder, Dialogs& dialogs);
+    virtual ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const std::filesystem::path& folder() const { return folder_; }
+    Random& rnd() { return rnd_; }
+    double Rnd() { return rnd_.next(); }
+    Dialogs& dialogs() { return dialogs_; }
+
+    // A message box; no title shows the application's title.
+    MsgResult msgBox(const std::string& text, const std::string& title = "", MsgButtons buttons = MsgButtons::OK,
+                     MsgIcon icon = MsgIcon::None);
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title = "",
+                                        const std::string& defaultText = "");
+
+    using Factory = std::function<std::unique_ptr<Form>()>;
+    void registerForm(const std::string& name, const std::string& role, Factory factory);
+    template <class T, class Owner>
+    void registerForm(Owner& owner) {
+        registerForm(T::Name, T::Role, [&owner] { return std::make_unique<T>(owner); });
+    }
+    bool knows(std::string_view nameOrRole) const;
+    std::vector<std::string> formNames() const;
+
+    // A screen by its name or role name; loading it (and running its load handler) when it is not loaded.
+    Form& form(std::string_view nameOrRole);
+    template <class T>
+    T& form() {
+        return static_cast<T&>(form(T::Name));
+    }
+    // A screen if it is loaded; nothing is loaded by asking.
+    Form* loaded(std::string_view nameOrRole) const;
+    template <class T>
+    T* loaded() const {
+        return static_cast<T*>(loaded(T::Name));
+    }
+    bool isLoaded(std::string_view nameOrRole) const { return loaded(nameOrRole) != nullptr; }
+    bool isShown(std::string_view nameOrRole) const;
+
+    void show(std::string_view nameOrRole);
+    void hide(std::string_view nameOrRole);
+    void unload(std::string_view nameOrRole);
+    template <class T>
+    void show() { show(T::Name); }
+    template <class T>
+    void hide() { hide(T::Name); }
+    template <class T>
+    void unload() { unload(T::Name); }
+
+    // Every loaded screen, in the order they were loaded.
+    std::vector<Form*> loadedForms() const;
+
+    // Ends the program at once: every screen closes.
+    void end();
+    bool ended() const { return ended_; }
+
+    // Frees the screens unloaded during the last player action; called between actions only.
+    void collect();
+
+    void setObserver(ProgramObserver* o) { observer_ = o; }
+    void notifyForm(Form& f);
+    void notifyControl(Form& f, Control& c);
+
+private:
+    struct Entry {
+        std::string name, role;
+        Factory factory;
+        std::unique_ptr<Form> instance;
+        long loadOrder = 0;
+    };
+    Entry* entry(std::string_view nameOrRole);
+    const Entry* entry(std::string_view nameOrRole) const;
+    Entry& mustEntry(std::string_view nameOrRole);
+
+    std::filesystem::path folder_;
+    Dialogs& dialogs_;
+    Random rnd_;
+    std::vector<Entry> entries_;
+    std::vector<std::unique_ptr<Form>> discarded_;
+    ProgramObserver* observer_ = nullptr;
+    long loads_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace forms

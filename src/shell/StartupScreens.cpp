@@ -1,0 +1,181 @@
+#include "shell/StartupScreens.h"
+
+#include "forms/Files.h"
+#include "shell/Credits.h"
+#include "shell/Presets.h"
+
+namespace varnholt {
+
+namespace {
+
+const FormDef& splashDef() {
+    static const FormDef def{"Form1", "SplashScreen", "Varnholt", 9600, 7200, "", {
+        image("Image1", 0, 0, 9600, 7200),
+    }};
+    return def;
+}
+
+const FormDef& disclaimerDef() {
+    static const FormDef def{"Form7", "DisclaimerScreen", "Disclaimer", 7200, 6000, "", {
+        label("Label1", 240, 240, 6720, 600, "Varnholt", forms::Bold | forms::Large | forms::Centred),
+        label("Label2", 240, 900, 6720, 360, std::string("By ") + credits::Author, forms::Centred),
+        label("Label6", 240, 1320, 6720, 360, "Version 2.0 - 4th April 2004", forms::Centred),
+        label("Label3", 240, 1860, 6720, 360, "Visit the official website at:", forms::Centred),
+        label("Label4", 240, 2220, 6720, 360, credits::WebAddress, forms::Centred),
+        label("Label5", 240, 2760, 6720, 1980,
+              "This game is an independent work of fiction. It is not connected with, endorsed by or affiliated "
+              "with any of the parties featured in it, and neither the game nor its author has any connection "
+              "with them. Varnholt is free and unofficial and must not be distributed for any sum of money.",
+              forms::Centred),
+        button("Command1", 2700, 5040, 1800, 495, "Continue"),
+    }};
+    return def;
+}
+
+const FormDef& mainMenuDef() {
+    static const FormDef def{"Form2", "MainMenu", "Varnholt", 7200, 7200, "", {
+        label("Label1", 240, 240, 6720, 360, std::string("Visit the only official website - ") + credits::WebAddress,
+              forms::Centred),
+        button("Command1", 2100, 1080, 3000, 615, "NEW GAME", forms::Bold),
+        button("Command7", 2100, 1920, 3000, 615, "LOAD GAME", forms::Bold),
+        button("Command6", 2100, 2760, 3000, 615, "EDITOR", forms::Bold),
+        button("Command3", 2100, 3600, 3000, 615, "CREDITS", forms::Bold),
+        button("Command4", 2100, 4440, 3000, 615, "QUIT", forms::Bold),
+        label("Label2", 240, 5700, 6720, 360, std::string("CREATED BY ") + credits::AuthorCapitals, forms::Centred),
+        label("Label4", 240, 6120, 6720, 360, "v2 - 4TH APRIL 2004", forms::Centred),
+        // Left over from an older menu: never shown, never used.
+        fileList("File1", 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
+        button("Command2", 5460, 1080, 1500, 495, "LOAD GAME", forms::Hidden | forms::Disabled),
+        button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
+        textBox("Text1", 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
+    }};
+    return def;
+}
+
+std::vector<std::string> names(const auto& list) { return {list.begin(), list.end()}; }
+
+const FormDef& creditsDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form21", "CreditsScreen", "Varnholt", 9000, 7800, "", {}};
+        auto& c = d.controls;
+        c.push_back(label("Label1", 240, 180, 4200, 360, "Creator/Programmer", forms::Bold));
+        c.push_back(label("Label2", 240, 540, 4200, 300, credits::Author));
+        c.push_back(label("Label3", 240, 1020, 4200, 360, "Statisticians", forms::Bold));
+        for (int i = 0; i < 8; ++i)
+            c.push_back(label("Label" + std::to_string(4 + i), 240 + (i / 4) * 2160, 1380 + (i % 4) * 300, 2100, 300,
+                              credits::Statisticians[static_cast<std::size_t>(i)]));
+        c.push_back(label("Label12", 240, 2700, 4200, 360, "Testers", forms::Bold));
+        for (int i = 0; i < 3; ++i)
+            c.push_back(label("Label" + std::to_string(13 + i), 240, 3060 + i * 300, 4200, 300,
+                              credits::Testers[static_cast<std::size_t>(i)]));
+        c.push_back(label("Label16", 240, 4140, 4200, 360, "Special thanks", forms::Bold));
+        c.push_back(label("Label17", 240, 4500, 4200, 300, credits::SpecialThanks[0]));
+        c.push_back(label("Label18", 240, 4800, 4200, 300, credits::SpecialThanks[1]));
+        c.push_back(label("Label19", 240, 5100, 4200, 300, "You!"));
+        c.push_back(label("Label20", 4680, 180, 4080, 360, "Wrestlers who have played Varnholt", forms::Bold));
+        c.push_back(listBox("List1", 4680, 600, 4080, 5100, names(credits::Players)));
+        c.push_back(button("Command1", 3600, 6780, 1800, 495, "Back"));
+        return d;
+    }();
+    return def;
+}
+
+}  // namespace
+
+SplashScreen::SplashScreen(Game& game) : Screen(game, splashDef()) {
+    bind<SplashScreen>({
+        {"Form", Event::Load, &SplashScreen::Form1_Form_Load},
+        {"Image1", Event::Click, &SplashScreen::Form1_Image1_Click},
+    });
+}
+
+void SplashScreen::Form1_Form_Load() { setPicture("\\title.bmp"); }
+
+void SplashScreen::Form1_Image1_Click() { game_.show<DisclaimerScreen>(); }
+
+DisclaimerScreen::DisclaimerScreen(Game& game) : Screen(game, disclaimerDef()) {
+    bind<DisclaimerScreen>({{"Command1", Event::Click, &DisclaimerScreen::Form7_Command1_Click}});
+}
+
+void DisclaimerScreen::Form7_Command1_Click() {
+    game_.show<MainMenu>();
+    game_.unload<DisclaimerScreen>();
+    game_.unload<SplashScreen>();
+}
+
+MainMenu::MainMenu(Game& game) : Screen(game, mainMenuDef()) {
+    bind<MainMenu>({
+        {"Form", Event::Load, &MainMenu::Form2_Form_Load},
+        {"Command1", Event::Click, &MainMenu::Form2_Command1_Click},
+        {"Command7", Event::Click, &MainMenu::Form2_Command7_Click},
+        {"Command6", Event::Click, &MainMenu::Form2_Command6_Click},
+        {"Command3", Event::Click, &MainMenu::Form2_Command3_Click},
+        {"Command4", Event::Click, &MainMenu::Form2_Command4_Click},
+    });
+}
+
+void MainMenu::Form2_Form_Load() { setPicture("\\QAVLE.bmp"); }
+
+void SeedRivalPopularity(Game& game) {
+    for (const auto& p : presets::Federations)
+        if (p.rivalSlot > 0) game.RivalPopularity[static_cast<std::size_t>(p.rivalSlot - 1)] = p.popularity;
+}
+
+void MainMenu::Form2_Command1_Click() {
+    // Both master files must be there before either is copied: a half-started game helps nobody.
+    auto masterWrestlers = game_.path("\\data\\wrestlers.dat");
+    auto masterRoster = game_.path("\\data\\promotion.dat");
+    for (const auto& master : {masterWrestlers, masterRoster}) {
+        if (!forms::fileExists(master)) {
+            game_.msgBox("The wrestler database " + master.string() + " is missing, so a new game cannot start.",
+                         "Missing file!");
+            return;
+        }
+    }
+    if (!forms::copyFile(masterWrestlers, game_.path("\\wrestlers.dat")) ||
+        !forms::copyFile(masterRoster, game_.path("\\promotion.dat"))) {
+        game_.msgBox("The wrestler database could not be copied for a new game.", "File error!");
+        return;
+    }
+    SeedRivalPopularity(game_);
+    game_.show("NewGameScreen");
+    game_.unload<MainMenu>();
+}
+
+void MainMenu::Form2_Command7_Click() {
+    if (game_.knows("LoadSlotScreen")) game_.show("LoadSlotScreen");
+}
+
+void MainMenu::Form2_Command6_Click() {
+    if (!game_.knows("WrestlerEditor")) return;
+    forms::copyFile(game_.path("\\data\\wrestlers.dat"), game_.path("\\wrestlers.dat"));
+    game_.show("WrestlerEditor");
+    game_.hide<MainMenu>();
+}
+
+void MainMenu::Form2_Command3_Click() {
+    game_.show<CreditsScreen>();
+    game_.unload<MainMenu>();
+}
+
+void MainMenu::Form2_Command4_Click() {
+    if (game_.msgBox("Are you sure you want to Exit?", "Exit?", forms::MsgButtons::YesNo, forms::MsgIcon::Question) ==
+        forms::MsgResult::Yes)
+        game_.end();
+}
+
+CreditsScreen::CreditsScreen(Game& game) : Screen(game, creditsDef()) {
+    bind<CreditsScreen>({
+        {"Form", Event::Load, &CreditsScreen::Form21_Form_Load},
+        {"Command1", Event::Click, &CreditsScreen::Form21_Command1_Click},
+    });
+}
+
+void CreditsScreen::Form21_Form_Load() { setPicture("\\QAVLE.bmp"); }
+
+void CreditsScreen::Form21_Command1_Click() {
+    game_.show<MainMenu>();
+    game_.unload<CreditsScreen>();
+}
+
+}  // namespace varnholt

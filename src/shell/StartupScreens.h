@@ -1,0 +1,50 @@
+// The program's front door: the splash screen, the disclaimer, the main menu and the credits.
+#pragma once
+
+#include "game/Screen.h"
+
+namespace varnholt {
+
+class SplashScreen : public Screen {
+public:
+    static constexpr const char* Name = "Form1";
+    static constexpr const char* Role = "SplashScreen";
+    explicit SplashScreen(Game& game);
+    void Form1_Form_Load();
+    void Form1_Image1_Click();
+};
+
+class DisclaimerScreen : public Screen {
+public:
+    static constexpr const char* Name = "Form7";
+    static constexpr const char* Role = "DisclaimerScreen";
+    explicit DisclaimerScreen(Game& game);
+    void Form7_Command1_Click();
+};
+
+class MainMenu : public Screen {
+public:
+    static constexpr const char* Name = "Form2";
+    static constexpr const char* Role = "MainMenu";
+    explicit MainMenu(Game& game);
+    void Form2_Form_Load();
+    void Form2_Command1_Click();  // NEW GAME
+    void Form2_Command7_Click();  // LOAD GAME
+    void Form2_Command6_Click();  // EDITOR
+    void Form2_Command3_Click();  // CREDITS
+    void Form2_Command4_Click();  // QUIT
+};
+
+class CreditsScreen : public Screen {
+public:
+    static constexpr const char* Name = "Form21";
+    static constexpr const char* Role = "CreditsScreen";
+    explicit CreditsScreen(Game& game);
+    void Form21_Form_Load();
+    void Form21_Command1_Click();
+};
+
+// The rivals' popularities that every new game starts from, by slot (slot 7 is never seeded).
+void SeedRivalPopularity(Game& game);
+
+}  // namespace varnholt

@@ -1,0 +1,28 @@
+// The wrestler database's shared values: the one record buffer, the last record found, the counts and
+// the paths of the working files.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/Globals.h"
+#include "wrestlers/WrestlerRecord.h"
+
+namespace varnholt {
+
+constexpr int RosterLimit = 20;
+
+struct WrestlerGlobals {
+    WrestlerRecord CurrentWrestler = WrestlerRecord::cleared();
+    int16_t CurrentRecordNumber = 0;
+    int16_t WrestlerCount = 0;
+    int16_t RosterCount = 0;
+    int16_t EditMode = 0;
+    std::string WrestlerFilePath;
+    std::string RosterFilePath;
+    std::string TempFilePath;
+
+    void describe(GlobalTable& table);
+};
+
+}  // namespace varnholt
