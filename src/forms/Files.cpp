@@ -22,6 +22,13 @@ fs::path gamePath(const fs::path& folder, std::string_view relative) {
     return p;
 }
 
+fs::path nativePath(std::string_view path) {
+    std::string s(path);
+    for (char& c : s)
+        if (c == '\\') c = '/';
+    return fs::path(s);
+}
+
 std::uintmax_t fileLength(const fs::path& p) {
     std::error_code ec;
     auto n = fs::file_size(p, ec);

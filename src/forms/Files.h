@@ -16,6 +16,9 @@ namespace fs = std::filesystem;
 // The program folder followed by a game path such as "\data\wrestlers.dat" or "/promotion.dat".
 fs::path gamePath(const fs::path& folder, std::string_view relative);
 
+// A full path the game wrote with "\" or "/" separators, in the platform's form.
+fs::path nativePath(std::string_view path);
+
 // Length in bytes; a missing file has length 0.
 std::uintmax_t fileLength(const fs::path& p);
 bool fileExists(const fs::path& p);

@@ -9,6 +9,8 @@ Game::Game(std::filesystem::path programFolder, forms::Dialogs& dialogs)
     : forms::Program(std::move(programFolder), dialogs) {
     WrestlerGlobals::describe(globals_);
     ShellGlobals::describe(globals_);
+    ShowNightGlobals::describe(globals_);
+    ManagementGlobals::describe(globals_);
     registerScreens(*this);
 }
 

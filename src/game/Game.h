@@ -8,12 +8,17 @@
 
 #include "forms/Program.h"
 #include "game/Globals.h"
+#include "management/ManagementGlobals.h"
 #include "shell/ShellGlobals.h"
+#include "shownight/ShowNightGlobals.h"
 #include "wrestlers/WrestlerGlobals.h"
 
 namespace varnholt {
 
-class Game : public forms::Program, public WrestlerGlobals, public ShellGlobals {
+class Game : public forms::Program, public WrestlerGlobals,
+             public ShellGlobals,
+             public ShowNightGlobals,
+             public ManagementGlobals {
 public:
     Game(std::filesystem::path programFolder, forms::Dialogs& dialogs);
 

@@ -1,15 +1,18 @@
 #include "game/Screens.h"
 
 #include "game/Game.h"
-#include "shell/StartupScreens.h"
 
 namespace varnholt {
 
+// Each subsystem registers its own screens.
+void registerShellScreens(Game& game);
+void registerShowNightScreens(Game& game);
+void registerManagementScreens(Game& game);
+
 void registerScreens(Game& game) {
-    game.registerForm<SplashScreen>(game);
-    game.registerForm<DisclaimerScreen>(game);
-    game.registerForm<MainMenu>(game);
-    game.registerForm<CreditsScreen>(game);
+    registerShellScreens(game);
+    registerShowNightScreens(game);
+    registerManagementScreens(game);
 }
 
 }  // namespace varnholt

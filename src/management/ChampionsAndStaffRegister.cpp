@@ -1,0 +1,7 @@
+#include "game/Game.h"
+
+namespace varnholt {
+
+void registerChampionsAndStaffScreens(Game&) {}
+
+}  // namespace varnholt

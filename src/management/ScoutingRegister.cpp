@@ -1,0 +1,7 @@
+#include "game/Game.h"
+
+namespace varnholt {
+
+void registerScoutingScreens(Game&) {}
+
+}  // namespace varnholt

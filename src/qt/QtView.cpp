@@ -1,0 +1,457 @@
+#include "qt/QtView.h"
+
+#include <cmath>
+#include <exception>
+#include <utility>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "forms/Files.h"
+#include "forms/Numbers.h"
+
+namespace varnholt {
+
+namespace {
+
+using forms::ControlKind;
+
+// Text drawn straight onto a screen's picture: the pictures are dark, so the lettering is light.
+const QColor OnPicture(242, 236, 222);
+// The size of the lettering the screens were laid out for; headings are larger.
+constexpr int TextPixels = 11;
+constexpr int LargeTextPixels = 18;
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// A multi-line text box keeps its lines ended by CR LF; the editor wants plain line feeds.
+QString toEditor(const std::string& s) {
+    QString t = q(s);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+std::string fromEditor(const QString& s) {
+    QString t = s;
+    t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return t.toStdString();
+}
+
+// A top-level screen window. Its close box only hides it: the game itself decides when a screen ends.
+class FormWindow : public QWidget {
+public:
+    std::function<void(QWidget*)> closedByPlayer;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        hide();
+        if (closedByPlayer) closedByPlayer(this);
+    }
+};
+
+// A label, picture or image the player can click.
+class ClickLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> clicked;
+    std::function<void()> doubleClicked;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) e->accept();
+        else QLabel::mousePressEvent(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+            e->accept();
+            if (clicked) clicked();
+            return;
+        }
+        QLabel::mouseReleaseEvent(e);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) {
+            e->accept();
+            if (doubleClicked) doubleClicked();
+            return;
+        }
+        QLabel::mouseDoubleClickEvent(e);
+    }
+};
+
+bool isList(ControlKind k) { return k == ControlKind::ListBox || k == ControlKind::FileListBox; }
+
+// Brings a list's rows in line with the model's items, appending when the model only grew.
+void syncItems(QListWidget* list, const std::vector<std::string>& items) {
+    int kept = list->count();
+    bool prefix = kept <= static_cast<int>(items.size());
+    for (int i = 0; prefix && i < kept; ++i)
+        prefix = list->item(i)->text() == q(items[static_cast<std::size_t>(i)]);
+    if (!prefix) {
+        list->clear();
+        kept = 0;
+    }
+    for (std::size_t i = static_cast<std::size_t>(kept); i < items.size(); ++i) list->addItem(q(items[i]));
+}
+
+void syncItems(QComboBox* combo, const std::vector<std::string>& items) {
+    int kept = combo->count();
+    bool prefix = kept <= static_cast<int>(items.size());
+    for (int i = 0; prefix && i < kept; ++i) prefix = combo->itemText(i) == q(items[static_cast<std::size_t>(i)]);
+    if (!prefix) {
+        combo->clear();
+        kept = 0;
+    }
+    for (std::size_t i = static_cast<std::size_t>(kept); i < items.size(); ++i) combo->addItem(q(items[i]));
+}
+
+// Shows a picture file on a label, loading it only when the file changed.
+void showPicture(QLabel* label, const std::string& path) {
+    QString file = q(path);
+    if (label->property("pictureFile").toString() == file) return;
+    label->setProperty("pictureFile", file);
+    QPixmap pm;
+    if (!file.isEmpty()) pm.load(file);
+    if (pm.isNull()) label->clear();
+    else label->setPixmap(pm);
+}
+
+void lettering(QWidget* w, bool onPicture) {
+    QPalette pal = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
+    if (onPicture) {
+        pal.setColor(QPalette::WindowText, OnPicture);
+        pal.setColor(QPalette::Text, OnPicture);
+    }
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+QtView::QtView(forms::Program& program) : program_(program) { program_.setObserver(this); }
+
+QtView::~QtView() {
+    program_.setObserver(nullptr);
+    for (auto& [form, screen] : screens_) delete screen.window.data();
+    screens_.clear();
+}
+
+QWidget* QtView::window(const forms::Form& form) const {
+    auto it = screens_.find(&form);
+    return it == screens_.end() ? nullptr : it->second.window.data();
+}
+
+QWidget* QtView::widget(const forms::Control& control) const {
+    auto it = screens_.find(&control.form());
+    if (it == screens_.end()) return nullptr;
+    auto w = it->second.widgets.find(&control);
+    return w == it->second.widgets.end() ? nullptr : w->second;
+}
+
+void QtView::perform(const std::function<void()>& action) {
+    ++depth_;
+    std::string error;
+    try {
+        action();
+    } catch (const forms::RuntimeError& e) {
+        error = "Run-time error " + std::to_string(e.code()) + ": " + e.what();
+    } catch (const std::exception& e) {
+        error = std::string("Run-time error: ") + e.what();
+    }
+    if (!error.empty()) report(error);
+    --depth_;
+    // A modal dialog runs its own event loop inside a handler: only the outermost action frees screens.
+    if (depth_ == 0) program_.collect();
+}
+
+void QtView::report(const std::string& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(forms::ApplicationTitle), q(message), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtView::playerAction(const forms::Form* form, const QWidget* window, const std::function<void()>& action) {
+    auto it = screens_.find(form);
+    // An event still queued for the window of a screen that has been unloaded since goes nowhere.
+    if (it == screens_.end() || !it->second.window || it->second.window.data() != window) return;
+    perform(action);
+}
+
+void QtView::windowClosedByPlayer(QWidget*) {
+    for (const auto& [form, screen] : screens_)
+        if (screen.window && screen.window->isVisible()) return;
+    QCoreApplication::quit();
+}
+
+QtView::Screen& QtView::build(forms::Form& form) {
+    Screen& screen = screens_[&form];
+    auto* win = new FormWindow;
+    win->closedByPlayer = [this](QWidget* w) { windowClosedByPlayer(w); };
+    win->setFixedSize(pixels(form.design().width), pixels(form.design().height));
+    QFont font = win->font();
+    font.setPixelSize(TextPixels);
+    win->setFont(font);
+    screen.window = win;
+
+    screen.background = new QLabel(win);
+    screen.background->setGeometry(0, 0, win->width(), win->height());
+    screen.background->setScaledContents(true);
+    screen.background->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    for (const auto& c : form.controls()) {
+        QWidget* w = makeWidget(screen, form, *c);
+        screen.widgets[c.get()] = w;
+    }
+    // Frames and shapes sit behind the controls drawn inside them; the picture behind everything.
+    for (const auto& c : form.controls())
+        if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape) screen.widgets[c.get()]->lower();
+    screen.background->lower();
+
+    applyForm(screen, form);
+    return screen;
+}
+
+QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& control) {
+    QWidget* win = screen.window.data();
+    forms::Form* f = &form;
+    forms::Control* c = &control;
+    auto act = [this, f, win](std::function<void()> action) { playerAction(f, win, action); };
+
+    switch (control.kind()) {
+        case ControlKind::Button: {
+            auto* b = new QPushButton(win);
+            b->setAutoDefault(false);
+            QObject::connect(b, &QPushButton::clicked, b, [act, c] { act([c] { c->playerClick(); }); });
+            return b;
+        }
+        case ControlKind::TextBox:
+            if (control.design().flags & forms::MultiLine) {
+                auto* t = new QPlainTextEdit(win);
+                QObject::connect(t, &QPlainTextEdit::textChanged, t, [act, c, t] {
+                    std::string typed = fromEditor(t->toPlainText());
+                    act([c, typed] { c->playerType(typed); });
+                });
+                return t;
+            } else {
+                auto* t = new QLineEdit(win);
+                QObject::connect(t, &QLineEdit::textEdited, t, [act, c](const QString& s) {
+                    std::string typed = s.toStdString();
+                    act([c, typed] { c->playerType(typed); });
+                });
+                return t;
+            }
+        case ControlKind::Label:
+        case ControlKind::PictureBox:
+        case ControlKind::Image: {
+            auto* l = new ClickLabel(win);
+            if (control.kind() == ControlKind::Label) {
+                l->setWordWrap(true);
+                l->setTextFormat(Qt::PlainText);
+                QFont font = l->font();
+                if (control.design().flags & forms::Bold) font.setBold(true);
+                if (control.design().flags & forms::Large) font.setPixelSize(LargeTextPixels);
+                l->setFont(font);
+                l->setAlignment((control.design().flags & forms::Centred) ? Qt::AlignHCenter | Qt::AlignTop
+                                                                          : Qt::AlignLeft | Qt::AlignTop);
+            } else {
+                l->setScaledContents(true);
+            }
+            l->clicked = [act, c] { act([c] { c->playerClick(); }); };
+            l->doubleClicked = [act, f, c] { act([f, c] { f->fire(*c, forms::Event::DblClick); }); };
+            return l;
+        }
+        case ControlKind::ListBox:
+        case ControlKind::FileListBox: {
+            auto* l = new QListWidget(win);
+            l->setSelectionMode(QAbstractItemView::SingleSelection);
+            // A click runs the list's handler also when the item clicked was already selected.
+            QObject::connect(l, &QAbstractItemView::clicked, l, [act, c](const QModelIndex& index) {
+                int row = index.row();
+                act([c, row] { c->playerSelect(row); });
+            });
+            QObject::connect(l, &QAbstractItemView::doubleClicked, l,
+                             [act, f, c](const QModelIndex&) { act([f, c] { f->fire(*c, forms::Event::DblClick); }); });
+            return l;
+        }
+        case ControlKind::ComboBox: {
+            auto* cb = new QComboBox(win);
+            cb->setEditable(false);
+            QObject::connect(cb, &QComboBox::activated, cb, [act, c](int i) { act([c, i] { c->playerSelect(i); }); });
+            return cb;
+        }
+        case ControlKind::Frame: {
+            auto* g = new QGroupBox(win);
+            g->setAttribute(Qt::WA_TransparentForMouseEvents);
+            return g;
+        }
+        case ControlKind::Shape: {
+            auto* s = new QFrame(win);
+            s->setFrameShape(QFrame::Box);
+            s->setAttribute(Qt::WA_TransparentForMouseEvents);
+            return s;
+        }
+        case ControlKind::VScrollBar: {
+            auto* s = new QScrollBar(Qt::Vertical, win);
+            QObject::connect(s, &QScrollBar::valueChanged, s, [act, c](int v) { act([c, v] { c->playerScroll(v); }); });
+            return s;
+        }
+    }
+    return new QWidget(win);
+}
+
+void QtView::applyForm(Screen& screen, forms::Form& form) {
+    QWidget* win = screen.window.data();
+    win->setWindowTitle(q(form.caption()));
+    showPicture(screen.background, form.picturePath());
+    screen.background->setVisible(!form.picturePath().empty());
+    for (const auto& c : form.controls()) applyControl(screen, *c, screen.widgets[c.get()]);
+}
+
+void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
+    // Values pushed from the model must not come back as the player's actions.
+    QSignalBlocker block(w);
+    const bool onPicture = !control.form().picturePath().empty();
+
+    w->setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()), pixels(control.height()));
+    w->setEnabled(control.enabled());
+    w->setToolTip(q(control.tooltip()));
+
+    switch (control.kind()) {
+        case ControlKind::Button: {
+            auto* b = static_cast<QPushButton*>(w);
+            if (b->text() != q(control.text())) b->setText(q(control.text()));
+            break;
+        }
+        case ControlKind::TextBox:
+            if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+                QString text = toEditor(control.text());
+                if (t->toPlainText() != text) t->setPlainText(text);
+                t->setReadOnly(control.locked());
+            } else {
+                auto* e = static_cast<QLineEdit*>(w);
+                if (e->text() != q(control.text())) e->setText(q(control.text()));
+                e->setReadOnly(control.locked());
+            }
+            break;
+        case ControlKind::Label: {
+            auto* l = static_cast<QLabel*>(w);
+            if (l->text() != q(control.text())) l->setText(q(control.text()));
+            lettering(l, onPicture);
+            break;
+        }
+        case ControlKind::PictureBox:
+        case ControlKind::Image: {
+            std::string path;
+            if (!control.picture().empty()) {
+                auto p = forms::gamePath(control.form().program().folder(), control.picture());
+                if (forms::fileExists(p)) path = p.string();
+            }
+            showPicture(static_cast<QLabel*>(w), path);
+            break;
+        }
+        case ControlKind::ListBox:
+        case ControlKind::FileListBox: {
+            auto* l = static_cast<QListWidget*>(w);
+            syncItems(l, control.items());
+            int row = control.listIndex();
+            if (row < 0) {
+                l->clearSelection();
+                l->setCurrentItem(nullptr);
+            } else if (l->currentRow() != row || !l->item(row)->isSelected()) {
+                l->setCurrentRow(row);
+                l->scrollToItem(l->item(row));
+            }
+            break;
+        }
+        case ControlKind::ComboBox: {
+            auto* cb = static_cast<QComboBox*>(w);
+            syncItems(cb, control.items());
+            if (cb->currentIndex() != control.listIndex()) cb->setCurrentIndex(control.listIndex());
+            break;
+        }
+        case ControlKind::Frame: {
+            auto* g = static_cast<QGroupBox*>(w);
+            g->setTitle(q(control.text()));
+            lettering(g, onPicture);
+            break;
+        }
+        case ControlKind::Shape:
+            lettering(w, onPicture);
+            break;
+        case ControlKind::VScrollBar: {
+            auto* s = static_cast<QScrollBar*>(w);
+            // A bar whose Min is above its Max counts downwards from the top.
+            s->setInvertedAppearance(control.min() > control.max());
+            s->setInvertedControls(control.min() > control.max());
+            s->setRange(std::min(control.min(), control.max()), std::max(control.min(), control.max()));
+            s->setValue(control.value());
+            break;
+        }
+    }
+    w->setVisible(control.visible());
+}
+
+void QtView::formShown(forms::Form& form) {
+    auto it = screens_.find(&form);
+    Screen& screen = it == screens_.end() ? build(form) : it->second;
+    screen.window->show();
+    screen.window->raise();
+    screen.window->activateWindow();
+}
+
+void QtView::formHidden(forms::Form& form) {
+    auto it = screens_.find(&form);
+    if (it != screens_.end() && it->second.window) it->second.window->hide();
+}
+
+void QtView::formUnloaded(forms::Form& form) {
+    auto it = screens_.find(&form);
+    if (it == screens_.end()) return;
+    if (QWidget* w = it->second.window.data()) {
+        w->hide();
+        // A handler of this window may still be on the stack: the widgets go once it has returned.
+        w->deleteLater();
+    }
+    screens_.erase(it);
+}
+
+void QtView::formChanged(forms::Form& form) {
+    auto it = screens_.find(&form);
+    if (it != screens_.end() && it->second.window) applyForm(it->second, form);
+}
+
+void QtView::controlChanged(forms::Form& form, forms::Control& control) {
+    auto it = screens_.find(&form);
+    if (it == screens_.end() || !it->second.window) return;
+    auto w = it->second.widgets.find(&control);
+    if (w != it->second.widgets.end()) applyControl(it->second, control, w->second);
+}
+
+void QtView::programEnded() {
+    for (auto& [form, screen] : screens_) {
+        if (QWidget* w = screen.window.data()) {
+            w->hide();
+            w->deleteLater();
+        }
+    }
+    screens_.clear();
+    QCoreApplication::quit();
+}
+
+}  // namespace varnholt

@@ -1,0 +1,62 @@
+// The real window: draws every screen of a program from its control table with Qt widgets and turns
+// the player's clicks and typing into the screens' events. No screen has drawing code of its own.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "forms/Program.h"
+
+class QLabel;
+
+namespace varnholt {
+
+class QtView : public forms::ProgramObserver {
+public:
+    // Becomes the program's observer for as long as it lives.
+    explicit QtView(forms::Program& program);
+    ~QtView() override;
+    QtView(const QtView&) = delete;
+    QtView& operator=(const QtView&) = delete;
+
+    // Runs game code as one player action: a run-time error is reported to the player instead of
+    // ending the program, and unloaded screens are freed once no handler is running any more.
+    void perform(const std::function<void()>& action);
+
+    // The window of a loaded screen and the widget of one of its controls (nothing when none exists).
+    QWidget* window(const forms::Form& form) const;
+    QWidget* widget(const forms::Control& control) const;
+
+    void formShown(forms::Form& form) override;
+    void formHidden(forms::Form& form) override;
+    void formUnloaded(forms::Form& form) override;
+    void formChanged(forms::Form& form) override;
+    void controlChanged(forms::Form& form, forms::Control& control) override;
+    void programEnded() override;
+
+private:
+    struct Screen {
+        QPointer<QWidget> window;
+        QLabel* background = nullptr;
+        std::unordered_map<const forms::Control*, QWidget*> widgets;
+    };
+
+    Screen& build(forms::Form& form);
+    QWidget* makeWidget(Screen& screen, forms::Form& form, forms::Control& control);
+    void applyForm(Screen& screen, forms::Form& form);
+    void applyControl(Screen& screen, forms::Control& control, QWidget* w);
+    // Runs a player action on a control, provided its screen still has this window.
+    void playerAction(const forms::Form* form, const QWidget* window, const std::function<void()>& action);
+    void windowClosedByPlayer(QWidget* window);
+    void report(const std::string& message);
+
+    forms::Program& program_;
+    std::unordered_map<const forms::Form*, Screen> screens_;
+    int depth_ = 0;  // player actions and their handlers on the stack
+};
+
+}  // namespace varnholt

@@ -1,0 +1,7 @@
+#include "shownight/ShowNightGlobals.h"
+
+namespace varnholt {
+
+void ShowNightGlobals::describe(GlobalTable&) {}
+
+}  // namespace varnholt

@@ -1,0 +1,82 @@
+#include "wrestlers/RecordFiles.h"
+
+#include <cmath>
+
+#include "forms/Control.h"
+#include "forms/Files.h"
+#include "forms/Numbers.h"
+#include "game/Game.h"
+
+namespace varnholt {
+
+int16_t CountRule(std::uintmax_t fileLength) {
+    return forms::CInt(static_cast<double>(fileLength) / RecordLength);
+}
+
+void BuildFilePaths(Game& game) {
+    game.WrestlerFilePath = game.folder().string() + "/wrestlers.dat";
+    game.RosterFilePath = game.folder().string() + "/promotion.dat";
+}
+
+void CountRecordFiles(Game& game) {
+    game.WrestlerCount = CountRule(forms::fileLength(forms::nativePath(game.WrestlerFilePath)));
+    game.RosterCount = CountRule(forms::fileLength(forms::nativePath(game.RosterFilePath)));
+}
+
+bool ReadRecordInto(Game& game, const std::string& filePath, long n) {
+    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+    unsigned char bytes[RecordLength];
+    bool whole = file.read(n, bytes);
+    game.CurrentWrestler = whole ? decodeRecord(bytes) : WrestlerRecord::cleared();
+    return whole;
+}
+
+bool WriteRecordFrom(Game& game, const std::string& filePath, long n) {
+    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+    auto bytes = encodeRecord(game.CurrentWrestler);
+    bool ok = file.write(n, bytes.data());
+    return file.flushAndClose() && ok;
+}
+
+namespace {
+
+void fillList(Game& game, forms::Control& list, const std::string& filePath, int16_t count) {
+    list.clear();
+    if (count < 1) return;
+    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+    unsigned char bytes[RecordLength];
+    for (long i = 1; i <= count; ++i) {
+        file.read(i, bytes);
+        game.CurrentWrestler = decodeRecord(bytes);
+        list.addItem(trimTrailingBlanks(game.CurrentWrestler.Name));
+    }
+}
+
+void findRecord(Game& game, const std::string& filePath, std::string_view name) {
+    game.CurrentRecordNumber = 0;
+    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+    unsigned char bytes[RecordLength];
+    for (;;) {
+        game.CurrentRecordNumber = forms::I16(game.CurrentRecordNumber + 1);
+        if (!file.read(game.CurrentRecordNumber, bytes)) {
+            game.CurrentWrestler = WrestlerRecord::cleared();
+            return;
+        }
+        game.CurrentWrestler = decodeRecord(bytes);
+        if (trimTrailingBlanks(game.CurrentWrestler.Name) == name) return;
+    }
+}
+
+}  // namespace
+
+void RosterIntoList(Game& game, forms::Control& list) { fillList(game, list, game.RosterFilePath, game.RosterCount); }
+
+void WrestlersIntoList(Game& game, forms::Control& list) {
+    fillList(game, list, game.WrestlerFilePath, game.WrestlerCount);
+}
+
+void FindRosterRecord(Game& game, std::string_view name) { findRecord(game, game.RosterFilePath, name); }
+
+void FindWrestlerRecord(Game& game, std::string_view name) { findRecord(game, game.WrestlerFilePath, name); }
+
+}  // namespace varnholt

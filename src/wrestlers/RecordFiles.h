@@ -1,0 +1,41 @@
+// The record files of wrestlers: the free agents (WrestlerFile) and the player's roster (RosterFile).
+// Every read or write of a wrestler goes through the game's one CurrentWrestler buffer; each procedure
+// opens the file it needs and closes it before it returns.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace forms {
+class Control;
+}
+
+namespace varnholt {
+
+class Game;
+
+// The count rule: a file's length over 158 as a real number, rounded to the nearest (a half to even).
+int16_t CountRule(std::uintmax_t fileLength);
+
+// WrestlerFilePath and RosterFilePath, as every screen that lists or reads wrestlers builds them.
+void BuildFilePaths(Game& game);
+// WrestlerCount and RosterCount from the file lengths.
+void CountRecordFiles(Game& game);
+
+// Clears the list and appends the name of each record 1..RosterCount (WrestlerCount), in record order.
+void RosterIntoList(Game& game, forms::Control& list);
+void WrestlersIntoList(Game& game, forms::Control& list);
+
+// Finds the first record whose name (without trailing blanks) equals `name` exactly. Sets
+// CurrentRecordNumber and CurrentWrestler; an absent name gives the number after the last whole record
+// and a cleared CurrentWrestler.
+void FindRosterRecord(Game& game, std::string_view name);
+void FindWrestlerRecord(Game& game, std::string_view name);
+
+// Reads record n of a file into CurrentWrestler (a cleared record when there is no whole record n).
+bool ReadRecordInto(Game& game, const std::string& filePath, long n);
+// Writes CurrentWrestler as record n of a file; false when the file system refused.
+bool WriteRecordFrom(Game& game, const std::string& filePath, long n);
+
+}  // namespace varnholt
