@@ -96,8 +96,6 @@ protected:
     }
 };
 
-bool isList(ControlKind k) { return k == ControlKind::ListBox || k == ControlKind::FileListBox; }
-
 // Brings a list's rows in line with the model's items, appending when the model only grew.
 void syncItems(QListWidget* list, const std::vector<std::string>& items) {
     int kept = list->count();
@@ -228,6 +226,18 @@ QtView::Screen& QtView::build(forms::Form& form) {
 }
 
 QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& control) {
+    QWidget* w = makeBareWidget(screen, form, control);
+    const unsigned flags = control.design().flags;
+    if (flags & (forms::Bold | forms::Large)) {
+        QFont font = w->font();
+        if (flags & forms::Bold) font.setBold(true);
+        if (flags & forms::Large) font.setPixelSize(LargeTextPixels);
+        w->setFont(font);
+    }
+    return w;
+}
+
+QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Control& control) {
     QWidget* win = screen.window.data();
     forms::Form* f = &form;
     forms::Control* c = &control;
@@ -263,10 +273,6 @@ QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& c
             if (control.kind() == ControlKind::Label) {
                 l->setWordWrap(true);
                 l->setTextFormat(Qt::PlainText);
-                QFont font = l->font();
-                if (control.design().flags & forms::Bold) font.setBold(true);
-                if (control.design().flags & forms::Large) font.setPixelSize(LargeTextPixels);
-                l->setFont(font);
                 l->setAlignment((control.design().flags & forms::Centred) ? Qt::AlignHCenter | Qt::AlignTop
                                                                           : Qt::AlignLeft | Qt::AlignTop);
             } else {

@@ -47,6 +47,7 @@ private:
 
     Screen& build(forms::Form& form);
     QWidget* makeWidget(Screen& screen, forms::Form& form, forms::Control& control);
+    QWidget* makeBareWidget(Screen& screen, forms::Form& form, forms::Control& control);
     void applyForm(Screen& screen, forms::Form& form);
     void applyControl(Screen& screen, forms::Control& control, QWidget* w);
     // Runs a player action on a control, provided its screen still has this window.

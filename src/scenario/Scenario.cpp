@@ -429,7 +429,8 @@ void Player::run(const Step& s) {
     } else if (k == "expect-line") {
         expectLine(s);
     } else if (k == "expect-exists") {
-        if (!forms::fileExists(file(a[0]))) fail("expected " + a[0] + " to exist, found it missing");
+        std::error_code ec;
+        if (!fs::exists(file(a[0]), ec)) fail("expected " + a[0] + " to exist, found it missing");
     } else if (k == "expect-missing") {
         std::error_code ec;
         if (fs::exists(file(a[0]), ec)) fail("expected " + a[0] + " missing, found it there");
@@ -605,6 +606,7 @@ Result runText(std::string_view text, const Options& options) {
             player.run(s);
             game.collect();
         }
+        if (options.finish) options.finish(game);
     } catch (...) {
         return {false, line, escaped(std::current_exception())};
     }

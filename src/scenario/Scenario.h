@@ -42,6 +42,8 @@ struct Options {
     fs::path shippedFolder;
     // Runs on the fresh game before its start-up; tests use it to add screens of their own.
     std::function<void(Game&)> prepare;
+    // Runs on the game after the last step passed, while its program folder is still there.
+    std::function<void(Game&)> finish;
 };
 
 // Runs a scenario text in a fresh program. The current folder is the program folder while it runs

@@ -1,4 +1,7 @@
 #include "game/Game.h"
+#include "shell/FederationScreens.h"
+#include "shell/Hub.h"
+#include "shell/NewGame.h"
 #include "shell/StartupScreens.h"
 
 namespace varnholt {
@@ -8,6 +11,11 @@ void registerShellScreens(Game& game) {
     game.registerForm<DisclaimerScreen>(game);
     game.registerForm<MainMenu>(game);
     game.registerForm<CreditsScreen>(game);
+    game.registerForm<NewGameScreen>(game);
+    game.registerForm<FederationHub>(game);
+    game.registerForm<FederationInfoScreen>(game);
+    game.registerForm<FinanceScreen>(game);
+    game.registerForm<NotesPad>(game);
 }
 
 }  // namespace varnholt

@@ -1,0 +1,207 @@
+#include "management/Championships.h"
+
+#include <array>
+
+namespace varnholt {
+
+namespace {
+
+std::string textName(int n) { return "Text" + std::to_string(n); }
+
+// The singles titles' boxes: the holder is Text(base), places 1..10 are Text(base + 1) .. Text(base + 10).
+int singlesBase(int title) { return 1 + (title - 1) * 11; }
+
+// The tag title: holders Text34 (first partner) and Text35 (second), previous teams Text36..Text40 with
+// Text41..Text45.
+constexpr int TagFirstHolder = 34, TagSecondHolder = 35, TagFirstColumn = 36, TagSecondColumn = 41, TagTeams = 5;
+
+constexpr int FrameWidth = 6000, FrameHeight = 3360;
+
+// One singles title's frame at (fx, fy): title name, Vacate, Rename, holder, "Previous Championship
+// Holders" and the ten places (1-5 left, 6-10 right). numberLabel counts the unnamed number labels.
+void singlesFrame(std::vector<ControlDef>& c, int title, int fx, int fy, const char* frameName, const char* caption,
+                  const char* nameLabel, const char* vacate, const char* renameButton, const char* heading,
+                  int& numberLabel) {
+    c.push_back(frame(frameName, fx, fy, FrameWidth, FrameHeight, caption));
+    c.push_back(label(nameLabel, fx + 120, fy + 300, 3600, 300, "", forms::Bold | forms::Transparent));
+    c.push_back(button(vacate, fx + 3840, fy + 240, 960, 375, "Vacate"));
+    c.push_back(button(renameButton, fx + 4920, fy + 240, 960, 375, "Rename"));
+    int base = singlesBase(title);
+    c.push_back(textBox(textName(base), fx + 120, fy + 720, 5760, 315, VacantText, forms::Locked));
+    c.push_back(label(heading, fx + 120, fy + 1140, 5760, 300, "Previous Championship Holders", forms::Transparent));
+    for (int place = 1; place <= 10; ++place) {
+        int column = (place - 1) / 5, row = (place - 1) % 5;
+        int x = fx + 120 + column * 2940, y = fy + 1500 + row * 360;
+        c.push_back(label("Label" + std::to_string(numberLabel++), x, y + 30, 360, 285, std::to_string(place),
+                          forms::Transparent));
+        c.push_back(textBox(textName(base + place), x + 360, y, 2460, 315, "", forms::Locked));
+    }
+}
+
+const FormDef& championsDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form11", "ChampionsScreen", "Varnholt", 12360, 7800, "", {}};
+        auto& c = d.controls;
+        int numberLabel = 39;  // Label39 onwards: the place numbers, clear of the named labels
+        singlesFrame(c, 1, 120, 120, "Frame1", "Primary championship", "Label1", "Command2", "Command7", "Label2",
+                     numberLabel);
+        singlesFrame(c, 2, 6240, 120, "Frame2", "Secondary championship", "Label25", "Command3", "Command10",
+                     "Label24", numberLabel);
+        singlesFrame(c, 3, 120, 3600, "Frame3", "Tertiary championship", "Label37", "Command4", "Command8",
+                     "Label36", numberLabel);
+        const int fx = 6240, fy = 3600;
+        c.push_back(frame("Frame4", fx, fy, FrameWidth, FrameHeight, "Tag team championships"));
+        c.push_back(label("Label4", fx + 120, fy + 300, 3600, 300, "", forms::Bold | forms::Transparent));
+        c.push_back(button("Command5", fx + 3840, fy + 240, 960, 375, "Vacate"));
+        c.push_back(button("Command11", fx + 4920, fy + 240, 960, 375, "Rename"));
+        c.push_back(textBox(textName(TagFirstHolder), fx + 120, fy + 720, 2820, 315, VacantText, forms::Locked));
+        c.push_back(textBox(textName(TagSecondHolder), fx + 3060, fy + 720, 2820, 315, VacantText, forms::Locked));
+        c.push_back(label("Label38", fx + 120, fy + 1140, 5760, 300, "Previous Championship Holders",
+                          forms::Transparent));
+        for (int team = 0; team < TagTeams; ++team) {
+            int y = fy + 1500 + team * 360;
+            c.push_back(label("Label" + std::to_string(numberLabel++), fx + 120, y + 30, 360, 285,
+                              std::to_string(team + 1), forms::Transparent));
+            c.push_back(textBox(textName(TagFirstColumn + team), fx + 480, y, 2640, 315, "", forms::Locked));
+            c.push_back(textBox(textName(TagSecondColumn + team), fx + 3240, y, 2640, 315, "", forms::Locked));
+        }
+        c.push_back(button("Command1", 120, 7080, 2400, 495, "Return to menu"));
+        c.push_back(button("Command6", 12360 - 120 - NotesButtonSize, 7080 + 60, NotesButtonSize, NotesButtonSize, "N"));
+        return d;
+    }();
+    return def;
+}
+
+const FormDef& renameDef() {
+    static const FormDef def{"Form9", "RenameDialog", "QAVLE", 4800, 2040, "", {
+        label("Label1", 240, 240, 4320, 300, "Rename championship:"),
+        textBox("Text1", 240, 600, 4320, 315, "Text1"),
+        button("Command1", 840, 1200, 1440, 420, "Save"),
+        button("Command2", 2520, 1200, 1440, 420, "Cancel"),
+    }};
+    return def;
+}
+
+// RenameTitleNo as a title number, 0 when it is not one of "1" .. "4" (it is empty before any Rename).
+int renameTitle(const Game& game) {
+    double value = 0;
+    if (!forms::parseNumber(game.RenameTitleNo, value) || value < 0.5 || value >= 4.5) return 0;
+    return forms::CInt(value);
+}
+
+}  // namespace
+
+std::string TitleNameLabel(int title) {
+    switch (title) {
+        case 1: return "Label1";
+        case 2: return "Label25";
+        case 3: return "Label37";
+        case 4: return "Label4";
+        default: return "";
+    }
+}
+
+void TitleHistoryShift(Game& game, int title, const std::string& newHolder, const std::string& newPartner) {
+    if (title < 1 || title > 4) return;
+    forms::Form& screen = game.form(ChampionsScreen::Name);
+    auto move = [&screen](int from, int to) { screen.c(textName(to)).setText(screen.c(textName(from)).text()); };
+    if (title == 4) {
+        // The right column first, oldest end first, then the left column; then the new pair.
+        for (int team = TagTeams - 1; team >= 1; --team) move(TagSecondColumn + team - 1, TagSecondColumn + team);
+        move(TagSecondHolder, TagSecondColumn);
+        for (int team = TagTeams - 1; team >= 1; --team) move(TagFirstColumn + team - 1, TagFirstColumn + team);
+        move(TagFirstHolder, TagFirstColumn);
+        screen.c(textName(TagFirstHolder)).setText(newHolder);
+        screen.c(textName(TagSecondHolder)).setText(newPartner);
+        return;
+    }
+    int base = singlesBase(title);
+    for (int place = 10; place >= 2; --place) move(base + place - 1, base + place);
+    move(base, base + 1);
+    screen.c(textName(base)).setText(newHolder);
+}
+
+// --- ChampionsScreen -----------------------------------------------------------------------------------
+
+ChampionsScreen::ChampionsScreen(Game& game) : Screen(game, championsDef()) {
+    bind<ChampionsScreen>({
+        {"Form", Event::Load, &ChampionsScreen::Form11_Form_Load},
+        {"Command2", Event::Click, &ChampionsScreen::Form11_Command2_Click},
+        {"Command3", Event::Click, &ChampionsScreen::Form11_Command3_Click},
+        {"Command4", Event::Click, &ChampionsScreen::Form11_Command4_Click},
+        {"Command5", Event::Click, &ChampionsScreen::Form11_Command5_Click},
+        {"Command7", Event::Click, &ChampionsScreen::Form11_Command7_Click},
+        {"Command10", Event::Click, &ChampionsScreen::Form11_Command10_Click},
+        {"Command8", Event::Click, &ChampionsScreen::Form11_Command8_Click},
+        {"Command11", Event::Click, &ChampionsScreen::Form11_Command11_Click},
+        {"Command1", Event::Click, &ChampionsScreen::Form11_Command1_Click},
+        {"Command6", Event::Click, &ChampionsScreen::Form11_Command6_Click},
+    });
+}
+
+void ChampionsScreen::Form11_Form_Load() { setPicture("\\QAVLE.bmp"); }
+
+void ChampionsScreen::vacate(int title) {
+    // Only the exact text "Vacant" means no champion; for the tag title only the first partner is tested.
+    int holder = title == 4 ? TagFirstHolder : singlesBase(title);
+    if (c(textName(holder)).text() == VacantText) return;
+    TitleHistoryShift(game_, title, VacantText, VacantText);
+}
+
+void ChampionsScreen::Form11_Command2_Click() { vacate(1); }
+void ChampionsScreen::Form11_Command3_Click() { vacate(2); }
+void ChampionsScreen::Form11_Command4_Click() { vacate(3); }
+void ChampionsScreen::Form11_Command5_Click() { vacate(4); }
+
+void ChampionsScreen::rename(const char* titleNo) {
+    game_.RenameTitleNo = titleNo;
+    // An open dialog is brought forward showing the title whose Rename was pressed now (not the name of
+    // the title it was opened for); a closed one loads and fills Text1 in its load step.
+    if (auto* open = game_.loaded<RenameDialog>()) open->showChosenTitleName();
+    game_.show<RenameDialog>();
+}
+
+void ChampionsScreen::Form11_Command7_Click() { rename("1"); }
+void ChampionsScreen::Form11_Command10_Click() { rename("2"); }
+void ChampionsScreen::Form11_Command8_Click() { rename("3"); }
+void ChampionsScreen::Form11_Command11_Click() { rename("4"); }
+
+void ChampionsScreen::Form11_Command1_Click() {
+    game_.show("FederationHub");
+    game_.hide<ChampionsScreen>();
+}
+
+void ChampionsScreen::Form11_Command6_Click() { game_.show("NotesPad"); }
+
+// --- RenameDialog --------------------------------------------------------------------------------------
+
+RenameDialog::RenameDialog(Game& game) : Screen(game, renameDef()) {
+    bind<RenameDialog>({
+        {"Form", Event::Load, &RenameDialog::Form9_Form_Load},
+        {"Command1", Event::Click, &RenameDialog::Form9_Command1_Click},
+        {"Command2", Event::Click, &RenameDialog::Form9_Command2_Click},
+    });
+}
+
+void RenameDialog::Form9_Form_Load() { showChosenTitleName(); }
+
+void RenameDialog::showChosenTitleName() {
+    // Without a chosen title (the dialog loaded other than by a Rename) Text1 keeps its text.
+    int title = renameTitle(game_);
+    if (title == 0) return;
+    c("Text1").setText(game_.form(ChampionsScreen::Name).c(TitleNameLabel(title)).caption());
+}
+
+void RenameDialog::Form9_Command1_Click() {
+    std::string name = c("Text1").text();
+    if (name.empty()) {
+        game_.msgBox("The championship must be named.", "Varnholt");
+    } else if (int title = renameTitle(game_); title != 0) {
+        game_.form(ChampionsScreen::Name).c(TitleNameLabel(title)).setCaption(name);
+    }
+    game_.unload<RenameDialog>();
+}
+
+void RenameDialog::Form9_Command2_Click() { game_.unload<RenameDialog>(); }
+
+}  // namespace varnholt

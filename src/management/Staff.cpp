@@ -1,0 +1,159 @@
+#include "management/Staff.h"
+
+namespace varnholt {
+
+// Rows top to bottom: skill 5 down to 0 in halves, wage ten times the skill; row 11 is "You".
+const std::array<StaffRow, StaffRows> StaffTable{{
+    {"Command2", "Text4", "Text5", "Command24", "Text30", "Text31", "5", "50", "Alan Pryce", "Vince Harrow"},
+    {"Command3", "Text6", "Text7", "Command25", "Text32", "Text33", "4.5", "45", "Dougie Marsh", "Lenny Caddick"},
+    {"Command4", "Text8", "Text9", "Command23", "Text34", "Text35", "4", "40", "Colin Hartley", "Sally Brennan"},
+    {"Command5", "Text10", "Text11", "Command22", "Text36", "Text37", "3.5", "35", "Gareth Lowe", "Jack Ormsby"},
+    {"Command6", "Text12", "Text13", "Command21", "Text38", "Text39", "3", "30", "Neil Ashcombe", "Des Whitlock"},
+    {"Command7", "Text14", "Text15", "Command20", "Text40", "Text41", "2.5", "25", "Stuart Fenwick", "Fiona Quayle"},
+    {"Command8", "Text16", "Text17", "Command19", "Text42", "Text43", "2", "20", "Terry Blunden", "Barry Nolan"},
+    {"Command9", "Text18", "Text19", "Command18", "Text44", "Text45", "1.5", "15", "Ian Corrigan", "Kev Aldous"},
+    {"Command10", "Text20", "Text21", "Command17", "Text46", "Text47", "1", "10", "Martin Speke", "Pete Garside"},
+    {"Command12", "Text24", "Text25", "Command16", "Text48", "Text49", "0.5", "5", "Rob Tennant", "Mo Tarrant"},
+    {"Command13", "Text26", "Text27", "Command15", "Text50", "Text51", "0", "0", "You", "You"},
+}};
+
+namespace {
+
+const FormDef& staffDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form12", "StaffScreen", "Varnholt", 9720, 7680, "", {}};
+        auto& c = d.controls;
+        c.push_back(label("Label9", 240, 120, 9240, 600,
+                          "Hire either a referee or an MC. Staff can be changed at any point during the game. Skill "
+                          "is from a maximum of 5, and wage is to be paid per show.",
+                          forms::Transparent));
+        c.push_back(label("Label1", 240, 840, 2400, 300, "Referees", forms::Bold | forms::Transparent));
+        c.push_back(label("Label5", 2760, 840, 720, 300, "Skill", forms::Transparent));
+        c.push_back(label("Label7", 3600, 840, 720, 300, "Wage", forms::Transparent));
+        c.push_back(label("Label2", 5160, 840, 2400, 300, "MC", forms::Bold | forms::Transparent));
+        c.push_back(label("Label6", 7680, 840, 720, 300, "Skill", forms::Transparent));
+        c.push_back(label("Label8", 8520, 840, 720, 300, "Wage", forms::Transparent));
+        for (int i = 0; i < StaffRows; ++i) {
+            const StaffRow& r = StaffTable[static_cast<std::size_t>(i)];
+            int y = 1200 + i * 420;
+            c.push_back(button(r.refereeButton, 240, y, 2400, 375, r.refereeName));
+            c.push_back(textBox(r.refereeSkillBox, 2760, y + 30, 720, 315, r.skill, forms::Locked));
+            c.push_back(textBox(r.refereeWageBox, 3600, y + 30, 720, 315, r.wage, forms::Locked));
+            c.push_back(button(r.mcButton, 5160, y, 2400, 375, r.mcName));
+            c.push_back(textBox(r.mcSkillBox, 7680, y + 30, 720, 315, r.skill, forms::Locked));
+            c.push_back(textBox(r.mcWageBox, 8520, y + 30, 720, 315, r.wage, forms::Locked));
+        }
+        // The current-staff row: InHouseReferee / InHouseAnnouncer captions above the hired people.
+        c.push_back(label("Label3", 240, 6000, 4080, 300, "", forms::Bold | forms::Transparent));
+        c.push_back(textBox("Text1", 240, 6360, 2400, 315, "You", forms::Locked));
+        c.push_back(textBox("Text28", 2760, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(textBox("Text29", 3600, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(label("Label4", 5160, 6000, 4080, 300, "", forms::Bold | forms::Transparent));
+        c.push_back(textBox("Text2", 5160, 6360, 2400, 315, "You", forms::Locked));
+        c.push_back(textBox("Text3", 7680, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(textBox("Text54", 8520, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(button("Command1", 240, 6960, 2400, 495, "Return to menu"));
+        c.push_back(button("Command11", 9720 - 240 - NotesButtonSize, 7020, NotesButtonSize, NotesButtonSize, "N"));
+        return d;
+    }();
+    return def;
+}
+
+}  // namespace
+
+StaffScreen::StaffScreen(Game& game) : Screen(game, staffDef()) {
+    bind<StaffScreen>({
+        {"Form", Event::Load, &StaffScreen::Form12_Form_Load},
+        {"Command2", Event::Click, &StaffScreen::Form12_Command2_Click},
+        {"Command3", Event::Click, &StaffScreen::Form12_Command3_Click},
+        {"Command4", Event::Click, &StaffScreen::Form12_Command4_Click},
+        {"Command5", Event::Click, &StaffScreen::Form12_Command5_Click},
+        {"Command6", Event::Click, &StaffScreen::Form12_Command6_Click},
+        {"Command7", Event::Click, &StaffScreen::Form12_Command7_Click},
+        {"Command8", Event::Click, &StaffScreen::Form12_Command8_Click},
+        {"Command9", Event::Click, &StaffScreen::Form12_Command9_Click},
+        {"Command10", Event::Click, &StaffScreen::Form12_Command10_Click},
+        {"Command12", Event::Click, &StaffScreen::Form12_Command12_Click},
+        {"Command13", Event::Click, &StaffScreen::Form12_Command13_Click},
+        {"Command24", Event::Click, &StaffScreen::Form12_Command24_Click},
+        {"Command25", Event::Click, &StaffScreen::Form12_Command25_Click},
+        {"Command23", Event::Click, &StaffScreen::Form12_Command23_Click},
+        {"Command22", Event::Click, &StaffScreen::Form12_Command22_Click},
+        {"Command21", Event::Click, &StaffScreen::Form12_Command21_Click},
+        {"Command20", Event::Click, &StaffScreen::Form12_Command20_Click},
+        {"Command19", Event::Click, &StaffScreen::Form12_Command19_Click},
+        {"Command18", Event::Click, &StaffScreen::Form12_Command18_Click},
+        {"Command17", Event::Click, &StaffScreen::Form12_Command17_Click},
+        {"Command16", Event::Click, &StaffScreen::Form12_Command16_Click},
+        {"Command15", Event::Click, &StaffScreen::Form12_Command15_Click},
+        {"Command1", Event::Click, &StaffScreen::Form12_Command1_Click},
+        {"Command11", Event::Click, &StaffScreen::Form12_Command11_Click},
+    });
+}
+
+void StaffScreen::Form12_Form_Load() {
+    setPicture("\\QAVLE.bmp");
+    // The integer copies follow the boxes from the start (design "You", "0", "0"), so a new game never pays
+    // or credits staff of an earlier game in the same run.
+    takeRefereeFigures();
+    takeMCFigures();
+}
+
+void StaffScreen::takeRefereeFigures() {
+    game_.RefereeWage = forms::CInt(c("Text29").text());
+    game_.RefereeSkill = forms::CInt(c("Text28").text());  // a half to the even neighbour: "4.5" gives 4
+}
+
+void StaffScreen::takeMCFigures() {
+    game_.MCWage = forms::CInt(c("Text54").text());
+    game_.MCSkill = forms::CInt(c("Text3").text());
+}
+
+void StaffScreen::hireReferee(int row) {
+    const StaffRow& r = StaffTable[static_cast<std::size_t>(row - 1)];
+    c("Text1").setText(c(r.refereeButton).caption());
+    c("Text28").setText(c(r.refereeSkillBox).text());
+    c("Text29").setText(c(r.refereeWageBox).text());
+    takeRefereeFigures();
+}
+
+void StaffScreen::hireMC(int row) {
+    const StaffRow& r = StaffTable[static_cast<std::size_t>(row - 1)];
+    c("Text2").setText(c(r.mcButton).caption());
+    c("Text3").setText(c(r.mcSkillBox).text());
+    c("Text54").setText(c(r.mcWageBox).text());
+    takeMCFigures();
+}
+
+void StaffScreen::Form12_Command2_Click() { hireReferee(1); }
+void StaffScreen::Form12_Command3_Click() { hireReferee(2); }
+void StaffScreen::Form12_Command4_Click() { hireReferee(3); }
+void StaffScreen::Form12_Command5_Click() { hireReferee(4); }
+void StaffScreen::Form12_Command6_Click() { hireReferee(5); }
+void StaffScreen::Form12_Command7_Click() { hireReferee(6); }
+void StaffScreen::Form12_Command8_Click() { hireReferee(7); }
+void StaffScreen::Form12_Command9_Click() { hireReferee(8); }
+void StaffScreen::Form12_Command10_Click() { hireReferee(9); }
+void StaffScreen::Form12_Command12_Click() { hireReferee(10); }
+void StaffScreen::Form12_Command13_Click() { hireReferee(11); }
+
+void StaffScreen::Form12_Command24_Click() { hireMC(1); }
+void StaffScreen::Form12_Command25_Click() { hireMC(2); }
+void StaffScreen::Form12_Command23_Click() { hireMC(3); }
+void StaffScreen::Form12_Command22_Click() { hireMC(4); }
+void StaffScreen::Form12_Command21_Click() { hireMC(5); }
+void StaffScreen::Form12_Command20_Click() { hireMC(6); }
+void StaffScreen::Form12_Command19_Click() { hireMC(7); }
+void StaffScreen::Form12_Command18_Click() { hireMC(8); }
+void StaffScreen::Form12_Command17_Click() { hireMC(9); }
+void StaffScreen::Form12_Command16_Click() { hireMC(10); }
+void StaffScreen::Form12_Command15_Click() { hireMC(11); }
+
+void StaffScreen::Form12_Command1_Click() {
+    game_.show("FederationHub");
+    game_.hide<StaffScreen>();
+}
+
+void StaffScreen::Form12_Command11_Click() { game_.show("NotesPad"); }
+
+}  // namespace varnholt

@@ -1,0 +1,169 @@
+#include "shell/FederationScreens.h"
+
+namespace varnholt {
+
+const std::array<FinanceRowDef, FinanceRowCount> FinanceRows = {{
+    {FinanceRow::GateReceipts, "Gate receipts", "Label7", {"Label8", "Label27", "Label34", "Label38"}},
+    {FinanceRow::Sponsorship, "Sponsorship", "Label9", {"Label10", "Label31", "Label35", "Label39"}},
+    {FinanceRow::PolaroidSales, "Polaroid Sales", "Label11", {"Label12", "Label32", "Label36", "Label40"}},
+    {FinanceRow::TvRevenue, "TV Revenue", "Label66", {"Label67", "Label68", "Label69", "Label70"}},
+    {FinanceRow::TotalIncome, "Total income", "Label15", {"Label16", "Label33", "Label37", "Label41"}},
+    {FinanceRow::WrestlerWages, "Wrestler wages", "Label26", {"Label25", "Label42", "Label52", "Label57"}},
+    {FinanceRow::StaffWages, "Staff wages", "Label22", {"Label21", "Label43", "Label53", "Label58"}},
+    {FinanceRow::ArenaCost, "Arena cost", "Label24", {"Label23", "Label44", "Label54", "Label59"}},
+    {FinanceRow::HiringCosts, "Hiring costs/Insurance", "Label20", {"Label19", "Label45", "Label55", "Label60"}},
+    {FinanceRow::TotalExpenditure, "Total expenditure", "Label18", {"Label17", "Label50", "Label56", "Label61"}},
+    {FinanceRow::OpeningBalance, "Opening balance", "Label1", {"Label4", "Label46", "Label49", "Label63"}},
+    {FinanceRow::Total, "Total", "Label3", {"Label6", "Label47", "Label51", "Label64"}},
+    {FinanceRow::ClosingBalance, "Closing balance", "Label2", {"Label28", "Label48", "Label62", "Label65"}},
+}};
+
+forms::Control& FinanceCell(Game& game, FinanceRow row, FinanceColumn column) {
+    return game.form(FinanceScreen::Name).c(FinanceRows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]);
+}
+
+namespace {
+
+constexpr unsigned ReadOnly = forms::Locked;
+
+const FormDef& infoDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form13", "FederationInfoScreen", "Varnholt", 10200, 7200, "", {}};
+        auto& c = d.controls;
+        c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        struct Row {
+            const char* label;
+            const char* caption;
+            std::vector<const char*> fields;
+            const char* design;
+            const char* tip;
+        };
+        const std::vector<Row> rows = {
+            {"Label1", "Federation", {"Text1"}, "", ""},
+            {"Label2", "Also Known As", {"Text2"}, "", ""},
+            {"Label7", "Owner", {"Text15"}, "", ""},
+            {"Label8", "Based", {"Text16"}, "", ""},
+            {"Label3", "Last 5 Show Ratings", {"Text3", "Text7", "Text8", "Text9", "Text10"}, "0", "Most recent on left"},
+            {"Label4", "Cost of Last 5 Shows", {"Text4", "Text11", "Text12", "Text13", "Text14"}, "0", "Most recent on left"},
+            {"Label5", "Current Popularity", {"Text5"}, "0", ""},
+            {"Label6", "Current Balance", {"Text6"}, "0", ""},
+            {"Label10", "Starting Popularity", {"Text18"}, "", ""},
+            {"Label9", "Starting Balance", {"Text17"}, "", ""},
+        };
+        int top = 600;
+        for (const auto& r : rows) {
+            c.push_back(label(r.label, 480, top + 45, 2700, 315, r.caption, forms::Bold));
+            if (r.fields.size() == 1) {
+                c.push_back(textBox(r.fields[0], 3300, top, 6300, 375, r.design, ReadOnly, r.tip));
+            } else {
+                for (std::size_t i = 0; i < r.fields.size(); ++i)
+                    c.push_back(textBox(r.fields[i], 3300 + static_cast<int>(i) * 1275, top, 1170, 375, r.design,
+                                        ReadOnly, r.tip));
+            }
+            top += 555;
+        }
+        c.push_back(button("Command2", 3900, top + 240, 2400, 495, "Return to menu"));
+        return d;
+    }();
+    return def;
+}
+
+const FormDef& financeDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form16", "FinanceScreen", "Varnholt", 13200, 9600, "", {}};
+        auto& c = d.controls;
+        c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        const int captionLeft = 360, firstColumn = 3600, columnWidth = 2280;
+        const std::array<std::pair<const char*, const char*>, 4> headers = {
+            {{"Label5", "This week"}, {"Label13", "Last week"}, {"Label14", "2 weeks ago"}, {"Label30", "3 weeks ago"}}};
+        for (int col = 0; col < 4; ++col)
+            c.push_back(label(headers[static_cast<std::size_t>(col)].first, firstColumn + col * columnWidth, 480,
+                              columnWidth - 120, 315, headers[static_cast<std::size_t>(col)].second, forms::Bold));
+        for (int i = 0; i < 3; ++i)
+            c.push_back(member(label("Label71", firstColumn + i * columnWidth + columnWidth - 120, 480, 120, 315, ""), i));
+        const std::array<std::pair<const char*, const char*>, 3> frames = {
+            {{"Frame1", "Income"}, {"Frame2", "Expenditure"}, {"Frame3", "Totals"}}};
+        const std::array<int, 3> frameRows = {5, 5, 3};
+        int top = 960, row = 0, pound = 0;
+        const int rowHeight = 390;
+        for (int f = 0; f < 3; ++f) {
+            int height = frameRows[static_cast<std::size_t>(f)] * rowHeight + 420;
+            c.push_back(frame(frames[static_cast<std::size_t>(f)].first, 180, top, 12840, height,
+                              frames[static_cast<std::size_t>(f)].second));
+            int y = top + 300;
+            for (int r = 0; r < frameRows[static_cast<std::size_t>(f)]; ++r, ++row, y += rowHeight) {
+                const auto& def = FinanceRows[static_cast<std::size_t>(row)];
+                c.push_back(label(def.captionLabel, captionLeft, y, 3000, 315, def.caption));
+                for (int col = 0; col < 4; ++col) {
+                    int x = firstColumn + col * columnWidth;
+                    c.push_back(member(label("Label29", x, y, 240, 315, "£"), pound++));
+                    c.push_back(label(def.cells[static_cast<std::size_t>(col)], x + 240, y, columnWidth - 480, 315, "0"));
+                }
+            }
+            top += height + 120;
+        }
+        c.push_back(button("Command1", 5400, top + 120, 2400, 495, "Return to menu"));
+        return d;
+    }();
+    return def;
+}
+
+const FormDef& notesDef() {
+    static const FormDef def{"Form18", "NotesPad", "QAVLE", 6000, 5400, "", {
+        textBox("Text1", 120, 120, 5760, 4440, "", forms::MultiLine),
+        button("Command1", 2100, 4740, 1800, 495, "Back"),
+    }};
+    return def;
+}
+
+}  // namespace
+
+FederationInfoScreen::FederationInfoScreen(Game& game) : Screen(game, infoDef()) {
+    bind<FederationInfoScreen>({
+        {"Form", Event::Load, &FederationInfoScreen::Form13_Form_Load},
+        {"Command2", Event::Click, &FederationInfoScreen::Form13_Command2_Click},
+        {"Command6", Event::Click, &FederationInfoScreen::Form13_Command6_Click},
+    });
+}
+
+void FederationInfoScreen::Form13_Form_Load() {
+    setPicture("\\QAVLE.bmp");
+    auto& hub = game_.form("FederationHub");
+    c("Text5").setText(hub.c("Text7").text());
+    c("Text6").setText(hub.c("Text8").text());
+}
+
+void FederationInfoScreen::Form13_Command2_Click() {
+    game_.show("FederationHub");
+    game_.hide<FederationInfoScreen>();
+}
+
+void FederationInfoScreen::Form13_Command6_Click() { game_.show<NotesPad>(); }
+
+FinanceScreen::FinanceScreen(Game& game) : Screen(game, financeDef()) {
+    bind<FinanceScreen>({
+        {"Form", Event::Load, &FinanceScreen::Form16_Form_Load},
+        {"Command1", Event::Click, &FinanceScreen::Form16_Command1_Click},
+        {"Command6", Event::Click, &FinanceScreen::Form16_Command6_Click},
+    });
+}
+
+void FinanceScreen::Form16_Form_Load() {
+    c("Label28").setText(game_.form("FederationHub").c("Text8").text());
+    setPicture("\\QAVLE.bmp");
+}
+
+void FinanceScreen::Form16_Command1_Click() {
+    game_.show("FederationHub");
+    game_.hide<FinanceScreen>();
+}
+
+void FinanceScreen::Form16_Command6_Click() { game_.show<NotesPad>(); }
+
+NotesPad::NotesPad(Game& game) : Screen(game, notesDef()) {
+    bind<NotesPad>({{"Command1", Event::Click, &NotesPad::Form18_Command1_Click}});
+}
+
+void NotesPad::Form18_Command1_Click() { game_.hide<NotesPad>(); }
+
+}  // namespace varnholt

@@ -1,0 +1,157 @@
+#include "shell/NewGame.h"
+
+#include <string>
+
+#include "shell/FederationScreens.h"
+
+namespace varnholt {
+
+namespace {
+
+const FormDef& newGameDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form3", "NewGameScreen", "Varnholt", 13200, 8400, "", {}};
+        auto& c = d.controls;
+        c.push_back(label("Label17", 240, -600, 9000, 315, "Please write your name and chose a federation to control:"));
+        c.push_back(label("Label30", 240, 240, 12720, 375, "Enter your name and chose a federation to control",
+                          forms::Bold | forms::Large | forms::Centred));
+        c.push_back(textBox("Text1", 4800, 780, 3600, 375, "Mr. Tavish", 0, "Your name"));
+        const int top = 1620, rowHeight = 900;
+        const int leftFig = 240, leftButton = 960, rightFig = 6720, rightButton = 7440;
+        const int buttonWidth = 4440, moneyGap = 120, figWidth = 600, moneyWidth = 840;
+        c.push_back(label("Label1", leftFig, top - 420, 900, 315, "Popularity"));
+        c.push_back(label("Label2", leftButton + buttonWidth + moneyGap, top - 420, 900, 315, "Money"));
+        c.push_back(label("Label27", rightFig, top - 420, 900, 315, "Popularity"));
+        c.push_back(label("Label26", rightButton + buttonWidth + moneyGap, top - 420, 900, 315, "Money"));
+        struct Cell {
+            const char* pop;
+            const char* popText;
+            const char* button;
+            const char* caption;
+            const char* money;
+            const char* moneyText;
+        };
+        const Cell left[6] = {
+            {"Label3", "70", "Command1", "FRONTIER WRESTLING ALLIANCE", "Label16", "10000"},
+            {"Label5", "65", "Command2", "ALL STAR PROMOTIONS", "Label14", "7500"},
+            {"Label6", "60", "Command3", "NWA-UK HAMMERLOCK", "Label13", "6000"},
+            {"Label4", "50", "Command7", "SCOTTISH CHAMPIONSHIP WRESTLING", "Label15", "5000"},
+            {"Label7", "45", "Command4", "WORLD ASSOCIATION OF WRESTLING", "Label12", "5000"},
+            {"Label8", "40", "Command5", "PREMIER PROMOTIONS", "Label11", "3000"},
+        };
+        const Cell right[6] = {
+            {"Label19", "35", "Command12", "WRESTLE ZONE WRESTLING", "Label23", "4000"},
+            {"Label18", "30", "Command6", "BRITISH CHAMPIONSHIP WRESTLING", "Label22", "3500"},
+            {"Label28", "30", "Command14", "TRI COUNTY ASSOCIATION OF PRO WRESTLING", "Label25", "2500"},
+            {"Label9", "25", "Command11", "INTERNATIONAL CHAMPIONSHIP WRESTLING", "Label10", "2500"},
+            {"Label29", "20", "Command13", "MIDLANDS PRO WRESTLING", "Label24", "1500"},
+            {"Label21", "?", "Command8", "CREATE A FED", "Label20", "?"},
+        };
+        for (int r = 0; r < 6; ++r) {
+            int y = top + r * rowHeight;
+            for (const auto& [cell, fig, btn] : {std::tuple{left[r], leftFig, leftButton}, std::tuple{right[r], rightFig, rightButton}}) {
+                c.push_back(label(cell.pop, fig, y + 150, figWidth, 315, cell.popText, forms::Bold));
+                c.push_back(button(cell.button, btn, y, buttonWidth, 615, cell.caption));
+                c.push_back(label(cell.money, btn + buttonWidth + moneyGap, y + 150, moneyWidth, 315, cell.moneyText, forms::Bold));
+            }
+        }
+        c.push_back(button("Command9", 12000, 7560, 900, 495, "TWA", forms::Hidden));
+        c.push_back(button("Command10", 5400, 7200, 2400, 615, "BACK", forms::Bold));
+        return d;
+    }();
+    return def;
+}
+
+}  // namespace
+
+NewGameScreen::NewGameScreen(Game& game) : Screen(game, newGameDef()) {
+    bind<NewGameScreen>({
+        {"Form", Event::Load, &NewGameScreen::Form3_Form_Load},
+        {"Command8", Event::Click, &NewGameScreen::Form3_Command8_Click},
+        {"Command9", Event::Click, &NewGameScreen::Form3_Command9_Click},
+        {"Command10", Event::Click, &NewGameScreen::Form3_Command10_Click},
+        {"Command1", Event::Click, &NewGameScreen::Form3_Command1_Click},
+        {"Command2", Event::Click, &NewGameScreen::Form3_Command2_Click},
+        {"Command3", Event::Click, &NewGameScreen::Form3_Command3_Click},
+        {"Command4", Event::Click, &NewGameScreen::Form3_Command4_Click},
+        {"Command5", Event::Click, &NewGameScreen::Form3_Command5_Click},
+        {"Command6", Event::Click, &NewGameScreen::Form3_Command6_Click},
+        {"Command7", Event::Click, &NewGameScreen::Form3_Command7_Click},
+        {"Command11", Event::Click, &NewGameScreen::Form3_Command11_Click},
+        {"Command12", Event::Click, &NewGameScreen::Form3_Command12_Click},
+        {"Command13", Event::Click, &NewGameScreen::Form3_Command13_Click},
+        {"Command14", Event::Click, &NewGameScreen::Form3_Command14_Click},
+    });
+}
+
+void NewGameScreen::preset(std::string_view button) {
+    for (const auto& p : presets::Federations)
+        if (button == p.button) ChoosePresetFederation(p);
+}
+
+void NewGameScreen::Form3_Form_Load() { setPicture("\\QAVLE.bmp"); }
+
+void ResetCarriedOverFigures(Game& game) {
+    game.TvDealLevel = 0;
+    auto& staff = game.form("StaffScreen");
+    game.RefereeSkill = forms::CInt(staff.c("Text28").text());
+    game.RefereeWage = forms::CInt(staff.c("Text29").text());
+    game.MCSkill = forms::CInt(staff.c("Text3").text());
+    game.MCWage = forms::CInt(staff.c("Text54").text());
+}
+
+void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
+    Game& game = game_;
+    game.show("FederationHub");
+    auto& hub = game.form("FederationHub");
+    hub.c("List1").setText("No shows mode");
+    hub.c("Text4").setText("Wednesday");
+    hub.c("Text5").setText("Week 1");
+    hub.c("Text6").setText("2003");
+    hub.c("Text7").setText(forms::CStr(p.popularity));
+    hub.c("Text8").setText(forms::CStr(p.money));
+    game.hide<NewGameScreen>();
+    hub.c("Text2").setText(p.name);
+    hub.c("Text1").setText(c("Text1").text());
+    hub.c("Text3").setText(p.initials);
+
+    auto& champions = game.form("ChampionsScreen");
+    const char* titleLabels[4] = {"Label1", "Label25", "Label37", "Label4"};
+    for (int i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(p.titles[static_cast<std::size_t>(i)]);
+    const char* holderBoxes[5] = {"Text1", "Text12", "Text23", "Text34", "Text35"};
+    for (int i = 0; i < 5; ++i) champions.c(holderBoxes[i]).setText(p.holders[static_cast<std::size_t>(i)]);
+
+    auto& staff = game.form("StaffScreen");
+    staff.c("Label3").setText(std::string(p.staffWord) + " Referee");
+    staff.c("Label4").setText(std::string(p.staffWord) + " Announcer");
+
+    auto& info = game.form("FederationInfoScreen");
+    info.c("Text1").setText(p.infoName);
+    info.c("Text2").setText(p.initials);
+    info.c("Text15").setText(p.owner);
+    info.c("Text16").setText(p.based);
+    info.c("Text18").setText(forms::CStr(p.popularity));
+    info.c("Text17").setText(forms::CStr(p.money));
+
+    game.Popularity = p.popularity;
+    game.Money = p.money;
+    ResetCarriedOverFigures(game);
+
+    FinanceCell(game, FinanceRow::OpeningBalance).setText(forms::CStr(p.money));
+    FinanceCell(game, FinanceRow::ClosingBalance).setText(forms::CStr(p.money));
+}
+
+void NewGameScreen::Form3_Command8_Click() {
+    game_.form("FederationHub").c("List1").setText("No shows mode");
+    if (game_.knows("CreateFederationScreen")) game_.show("CreateFederationScreen");
+    game_.hide<NewGameScreen>();
+}
+
+void NewGameScreen::Form3_Command9_Click() {}
+
+void NewGameScreen::Form3_Command10_Click() {
+    game_.show("MainMenu");
+    game_.unload<NewGameScreen>();
+}
+
+}  // namespace varnholt

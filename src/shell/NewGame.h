@@ -1,0 +1,41 @@
+// The new-game screen: the player's name and the choice of a federation to take over.
+#pragma once
+
+#include "game/Screen.h"
+#include "shell/Presets.h"
+
+namespace varnholt {
+
+class NewGameScreen : public Screen {
+public:
+    static constexpr const char* Name = "Form3";
+    static constexpr const char* Role = "NewGameScreen";
+    explicit NewGameScreen(Game& game);
+
+    void Form3_Form_Load();
+    // The eleven preset buttons are one operation with the federation as its data.
+    void ChoosePresetFederation(const presets::PresetFederation& federation);
+    void Form3_Command1_Click() { preset("Command1"); }
+    void Form3_Command2_Click() { preset("Command2"); }
+    void Form3_Command3_Click() { preset("Command3"); }
+    void Form3_Command4_Click() { preset("Command4"); }
+    void Form3_Command5_Click() { preset("Command5"); }
+    void Form3_Command6_Click() { preset("Command6"); }
+    void Form3_Command7_Click() { preset("Command7"); }
+    void Form3_Command11_Click() { preset("Command11"); }
+    void Form3_Command12_Click() { preset("Command12"); }
+    void Form3_Command13_Click() { preset("Command13"); }
+    void Form3_Command14_Click() { preset("Command14"); }
+    void Form3_Command8_Click();   // CREATE A FED
+    void Form3_Command10_Click();  // BACK
+    void Form3_Command9_Click();   // the unused twelfth preset
+
+private:
+    void preset(std::string_view button);
+};
+
+// What a new game must not inherit from an earlier game of the same program run: the TV deal, and the
+// staff figures a show night pays, which follow the staff screen's boxes.
+void ResetCarriedOverFigures(Game& game);
+
+}  // namespace varnholt

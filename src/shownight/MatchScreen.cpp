@@ -1,0 +1,239 @@
+#include "shownight/MatchScreen.h"
+
+#include "management/Championships.h"
+#include "shell/FederationScreens.h"
+#include "wrestlers/RecordFiles.h"
+
+namespace varnholt {
+
+using forms::CInt;
+using forms::CLng;
+using forms::CStr;
+using forms::I16;
+using forms::I32;
+using forms::Str;
+
+const std::vector<std::string> MatchTypeItems = {"Singles", "Triple Threat", "Four Way", "Tag Team"};
+
+namespace {
+
+constexpr unsigned ReadOnly = forms::Locked;
+constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
+constexpr unsigned Off = forms::Disabled;
+
+ControlDef shape(std::string name, int l, int t, int w, int h) {
+    ControlDef d = label(std::move(name), l, t, w, h, "");
+    d.kind = forms::ControlKind::Shape;
+    return d;
+}
+
+}  // namespace
+
+std::vector<ControlDef> SharedMatchControls() {
+    const int R = ResultLeft, RW = ResultWidth, RV = R + 1860;  // result captions and values
+    std::vector<ControlDef> c = {
+        // The match type.
+        label("Label1", BookingLeft, 240, BookingWidth, 285, "Select a match type", Off),
+        listBox("List1", BookingLeft, 540, BookingWidth, 1020, MatchTypeItems, Off),
+        // The result column.
+        label("Label2", R, 660, 1800, 285, "Match Type", Off),
+        textBox("Text1", RV, 660, RW - 1860, 315, "", ReadOnlyOff),
+        label("Label3", R, 1080, 1800, 285, "Stipulation", Off),
+        textBox("Text2", RV, 1080, RW - 1860, 315, "", ReadOnlyOff),
+        label("Label4", R, 1500, 1800, 285, "Match rating", Off),
+        textBox("Text8", RV, 1500, 660, 315, "", ReadOnlyOff),
+        textBox("Text7", RV + 720, 1500, RW - 1860 - 720, 315, "", ReadOnlyOff),
+        textBox("Text4", R, 1920, RW, 4200, "", ReadOnlyOff | forms::MultiLine),
+        label("Label8", R, 6240, 1800, 285, "Winner", Off),
+        textBox("Text15", RV, 6240, RW - 1860, 315, "", ReadOnlyOff),
+        button("Command5", R, 6720, 2400, 495, "Next match", Off),
+        // The night summary.
+        shape("Shape1", 120, 6900, 7920, 2280),
+        label("Label11", 240, 6960, 2200, 285, "Attendance (Maximum)", Off),
+        textBox("Text17", 2520, 6960, 900, 315, "", ReadOnlyOff),
+        textBox("Text19", 3480, 6960, 900, 315, "", ReadOnlyOff),
+        label("Label13", 4560, 6960, 900, 285, "Referee", Off),
+        textBox("Text18", 5520, 6960, 2400, 315, "", ReadOnlyOff),
+        label("Label9", 240, 7380, 2200, 285, "Cost of Show", Off),
+        textBox("Text16", 2520, 7380, 1200, 315, "0", ReadOnlyOff),
+        label("Label7", 240, 7800, 2200, 285, "Match Rating", Off),
+        label("Label6", 240, 8220, 2200, 285, "Match Rating Total", Off),
+        textBox("Text3", 2520, 8220, 900, 315, "-", ReadOnlyOff),
+        label("Label5", 240, 8640, 2200, 285, "Night Rating", Off),
+        textBox("Text14", 2520, 8640, 900, 315, "-", ReadOnlyOff),
+        label("Label10", 4560, 8640, 600, 285, "0", forms::Hidden),
+        // Match / End night, and the notes pad.
+        button("Command3", BookingLeft + BookingWidth - 1800, 6480, 1800, 360, "Match", Off),
+        button("Command6", MatchScreenWidth - NotesButtonSize - 120, MatchScreenHeight - NotesButtonSize - 120,
+               NotesButtonSize, NotesButtonSize, "N"),
+    };
+    for (int i = 0; i < 5; ++i)
+        c.push_back(textBox("Text" + std::to_string(9 + i), 2520 + i * 720, 7800, 660, 315, "-", ReadOnlyOff));
+    return c;
+}
+
+MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules)
+    : Screen(game, def), rules_(rules) {}
+
+void MatchScreen::MatchPreamble() {
+    c("Command3").setEnabled(false);
+    for (const char* name : {"Text1", "Text2", "Text7", "Text8", "Text18", "Text15", "Text4", "Label2", "Label3",
+                             "Label4", "Label8", "Label13", "Command5"})
+        c(name).setEnabled(true);
+}
+
+void MatchScreen::RateMatch(const CategoryScores& scores, bool titleMatch, int16_t refereeSkill) {
+    MatchRatingValue = varnholt::RateMatch(scores, titleMatch, refereeSkill, rules_.matchTypeBonus,
+                                           [this] { return game_.Rnd(); });
+    game_.MatchRating = MatchRatingValue;
+    c("Text8").setText(CStr(ShownRating(MatchRatingValue)));
+    if (auto word = RatingWord(ShownRating(MatchRatingValue))) c("Text7").setText(*word);
+}
+
+void MatchScreen::RecordNightTotals(int32_t wageBill) {
+    int16_t counter = CInt(game_.MatchCounter);
+    const std::string rating = c("Text8").text();
+    if (counter >= 1 && counter <= 4) {
+        game_.MatchCounter = CStr(counter + 1);
+        c("Text" + std::to_string(8 + counter)).setText(rating);
+        if (counter == 1) {
+            c("Text3").setText(Str(MatchRatingValue));
+            c("Text16").setText(Str(static_cast<long long>(wageBill)));
+        } else {
+            c("Text3").setText(Str(I16(game_.MatchRatingTotal + MatchRatingValue)));
+            c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(game_.ShowCost) + wageBill))));
+        }
+        game_.MatchRatingTotal = CInt(c("Text3").text());
+        game_.ShowCost = CLng(c("Text16").text());
+        return;
+    }
+    if (counter != 5) return;
+    game_.MatchCounter = "6";
+    c("Text13").setText(rating);
+    c("Command3").setCaption("End night");
+    int16_t total = I16(MatchRatingValue + game_.MatchRatingTotal);
+    c("Text3").setText(Str(total));
+    if (game_.knows("StaffScreen")) RefreshPaidFigures(game_);
+    c("Text14").setText(Str(total / 5.0 + game_.MCSkill));
+    game_.MatchRatingTotal = CInt(c("Text14").text());
+    auto& hub = game_.form("FederationHub");
+    hub.c("Label3").setCaption(CStr(game_.MatchRatingTotal));
+    c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(wageBill) + game_.ShowCost))));
+    game_.ShowCost = CLng(c("Text16").text());
+    hub.c("Label4").setCaption(CStr(static_cast<long long>(game_.ShowCost)));
+    FinanceCell(game_, FinanceRow::WrestlerWages)
+        .setCaption(CStr(static_cast<long long>(I32(static_cast<long long>(WeekWagesAtLoad) + game_.ShowCost))));
+}
+
+void MatchScreen::ChangeTitle(const std::string& championship, const std::string& winner) {
+    struct Title {
+        const char* item;
+        int number;
+        const char* holder;
+    };
+    static constexpr Title titles[] = {{"Primary", 1, "Text1"}, {"Secondary", 2, "Text12"}, {"Tertiary", 3, "Text23"}};
+    for (const auto& t : titles) {
+        if (championship != t.item) continue;
+        if (game_.form("ChampionsScreen").c(t.holder).text() != winner) TitleHistoryShift(game_, t.number, winner);
+    }
+}
+
+void MatchScreen::WriteOver(const std::string& name, int16_t over) {
+    FindRosterRecord(game_, name);
+    if (forms::RTrim(game_.CurrentWrestler.Name) != name || name.empty()) return;
+    game_.CurrentWrestler.Name = fitText(name, NameWidth);
+    game_.CurrentWrestler.Over = over;
+    game_.CurrentWrestler.Id = game_.CurrentRecordNumber;
+    WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
+}
+
+void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating) {
+    for (std::size_t f = 0; f < 4; ++f) {
+        const auto& pair = game_.FeudNames[f];
+        if (pair[0].empty() && pair[1].empty()) continue;
+        bool same = (name1 == pair[0] && name2 == pair[1]) || (name1 == pair[1] && name2 == pair[0]);
+        if (same) game_.FeudHeat[f] = HeatStep(game_.FeudHeat[f], rating);
+    }
+}
+
+void RefreshPaidFigures(Game& game) {
+    game.SponsorAmount = CInt(game.form("SponsorScreen").c("Text26").text());
+    if (!game.knows("StaffScreen")) return;
+    auto& staff = game.form("StaffScreen");
+    game.RefereeWage = CInt(staff.c("Text29").text());
+    game.MCSkill = CInt(staff.c("Text3").text());
+    game.MCWage = CInt(staff.c("Text54").text());
+}
+
+void MatchScreen::EndOfNight(int32_t polaroidIncome) {
+    Game& game = game_;  // this screen is closed below; only the game is used after that
+    auto& hub = game.form("FederationHub");
+    game.show("FederationHub");
+    game.PolaroidIncome = polaroidIncome;
+    for (const char* name : MatchScreenNames)
+        if (game.knows(name)) game.unload(name);
+
+    // Popularity.
+    int p = CInt(hub.c("Text7").text());
+    double nightRating = forms::Val(hub.c("Label3").caption());
+    int moved = PopularityRule(p, nightRating);
+    hub.c("Text7").setText(Str(static_cast<long long>(moved)));
+    game.Money = CLng(hub.c("Text8").text());
+    game.Popularity = ClampPopularity(moved);
+    if (game.Popularity != moved) hub.c("Text7").setText(CStr(game.Popularity));
+
+    // Money.
+    RefreshPaidFigures(game);
+    game.TvIncome = TvIncomeFor(game.TvDealLevel);
+    NightMoney night;
+    night.showCost = game.ShowCost;
+    night.sponsor = game.SponsorAmount;
+    night.refereeWage = game.RefereeWage;
+    night.stipulationCost = game.StipulationCost;
+    night.gate = game.GateReceipts;
+    night.arena = game.ArenaCost;
+    night.mcWage = game.MCWage;
+    night.tv = game.TvIncome;
+    night.polaroid = game.PolaroidIncome;
+    hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
+
+    // The last five shows.
+    auto& info = game.form("FederationInfoScreen");
+    for (std::size_t i = ShowRatingFields.size() - 1; i > 0; --i) {
+        info.c(ShowRatingFields[i]).setText(info.c(ShowRatingFields[i - 1]).text());
+        info.c(ShowCostFields[i]).setText(info.c(ShowCostFields[i - 1]).text());
+    }
+    info.c(ShowRatingFields[0]).setText(hub.c("Label3").caption());
+    info.c("Text5").setText(hub.c("Text7").text());
+    info.c("Text6").setText(hub.c("Text8").text());
+    info.c(ShowCostFields[0]).setText(hub.c("Label4").caption());
+
+    // The week's finances.
+    auto cell = [&game](FinanceRow row) -> forms::Control& { return FinanceCell(game, row); };
+    WeekCells week;
+    week.tv = CLng(cell(FinanceRow::TvRevenue).caption());
+    week.sponsorship = CLng(cell(FinanceRow::Sponsorship).caption());
+    week.staffWages = CLng(cell(FinanceRow::StaffWages).caption());
+    week.hiring = CLng(cell(FinanceRow::HiringCosts).caption());
+    week.arena = CLng(cell(FinanceRow::ArenaCost).caption());
+    week.totalIncome = CLng(cell(FinanceRow::TotalIncome).caption());
+    week.gate = CLng(cell(FinanceRow::GateReceipts).caption());
+    week.totalExpenditure = CLng(cell(FinanceRow::TotalExpenditure).caption());
+    week.total = CLng(cell(FinanceRow::Total).caption());
+    week.polaroid = CLng(cell(FinanceRow::PolaroidSales).caption());
+    WeekCells after = AddNightToWeek(week, night);
+    auto write = [&](FinanceRow row, int32_t value) { cell(row).setCaption(Str(static_cast<long long>(value))); };
+    write(FinanceRow::PolaroidSales, after.polaroid);
+    write(FinanceRow::TvRevenue, after.tv);
+    write(FinanceRow::Sponsorship, after.sponsorship);
+    cell(FinanceRow::ClosingBalance).setCaption(hub.c("Text8").text());
+    write(FinanceRow::StaffWages, after.staffWages);
+    write(FinanceRow::HiringCosts, after.hiring);
+    write(FinanceRow::ArenaCost, after.arena);
+    write(FinanceRow::TotalIncome, after.totalIncome);
+    write(FinanceRow::GateReceipts, after.gate);
+    write(FinanceRow::TotalExpenditure, after.totalExpenditure);
+    write(FinanceRow::Total, after.total);
+}
+
+}  // namespace varnholt

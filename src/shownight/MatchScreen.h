@@ -1,0 +1,79 @@
+// What every match screen of a show night shares: the match-type step, the result column, the night's
+// summary boxes (which travel with the night from screen to screen), and the steps of a match that
+// do not depend on how many wrestlers are in the ring: the rating and its word, the commentary, the
+// night's totals, the title change, the feud heat, and the settlement at the end of the night.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/Screen.h"
+#include "shownight/NightRules.h"
+
+namespace varnholt {
+
+// The names of the match screens, in the order the end of a night closes them.
+inline constexpr std::array<const char*, 4> MatchScreenNames = {"Form10", "Form17", "Form19", "Form20"};
+
+// The match-type list's items, the same on every match screen.
+extern const std::vector<std::string> MatchTypeItems;
+
+// The controls every match screen has, at the same places: the match-type step (Label1, List1) at the
+// top of the booking column, the result column on the right (Text1, Text2, Text4, Text7, Text8,
+// Text15 with Label2, Label3, Label4, Label8, and "Next match"), the night summary at the bottom left
+// (Text3, Text9..Text14, Text16, Text17, Text19 with Label5, Label6, Label7, Label9, Label11, the
+// hidden Label10, the referee's Label13 and Text18, Shape1), "Match" (Command3) and "N" (Command6).
+// The booking column below the match-type list and the column of the roster list are each screen's own.
+std::vector<ControlDef> SharedMatchControls();
+
+// Places a screen's own controls may use.
+inline constexpr int BookingLeft = 240, BookingWidth = 4440, BookingTop = 1620, BookingBottom = 6840;
+inline constexpr int RosterLeft = 4920, RosterWidth = 3000, RosterTop = 240;
+inline constexpr int ResultLeft = 8160, ResultWidth = 5400;
+inline constexpr int MatchScreenWidth = 13800, MatchScreenHeight = 9600;
+
+class MatchScreen : public Screen {
+public:
+    const MatchTypeRules& rules() const { return rules_; }
+    int16_t matchRatingValue() const { return MatchRatingValue; }
+
+protected:
+    MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules);
+
+    // The start of every press of "Match" / "End night": the button closes and the result column opens.
+    void MatchPreamble();
+    bool EndNightShown() { return c("Command3").caption() == "End night"; }
+
+    // Rates the match (one draw), keeps the uncapped rating and shows it with its word.
+    void RateMatch(const CategoryScores& scores, bool titleMatch, int16_t refereeSkill);
+
+    // The night's counters after a match: the match's rating box, the rating total and the cost of the
+    // show; after the fifth match the night rating, the last night's figures on the hub and the week's
+    // wrestler wages.
+    void RecordNightTotals(int32_t wageBill);
+
+    // A singles title at stake goes to the winner unless he already holds it.
+    void ChangeTitle(const std::string& championship, const std::string& winner);
+
+    // Writes a wrestler's new Over into his roster record; a name not in the roster is left alone.
+    void WriteOver(const std::string& name, int16_t over);
+
+    // Steps the heat of every feud between these two wrestlers.
+    void StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating);
+
+    // The settlement behind "End night" on the singles screen: popularity, money, the last five shows
+    // and the week's finances; closes the match screens and returns to the hub.
+    void EndOfNight(int32_t polaroidIncome);
+
+    int16_t MatchRatingValue = 0;   // uncapped, the last match rated on this screen
+    int32_t WeekWagesAtLoad = 0;    // the week's wrestler wages when the screen loaded
+
+private:
+    const MatchTypeRules& rules_;
+};
+
+// The figures a night pays come from the boxes that show them: the signed sponsor's amount and the
+// staff's wages (and the MC's skill for the night rating).
+void RefreshPaidFigures(Game& game);
+
+}  // namespace varnholt

@@ -1,0 +1,192 @@
+#include "shownight/NightRules.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "forms/Numbers.h"
+
+namespace varnholt {
+
+using forms::CInt;
+using forms::I16;
+using forms::I32;
+
+int16_t AttendanceRule(int16_t popularity, int16_t capacity, const Draw& rnd) {
+    auto band = [&](int factor) { return CInt(factor * static_cast<double>(popularity) + forms::Int(rnd() * 9)); };
+    int16_t a = band(4);
+    if (popularity > 40) a = band(6);
+    if (popularity > 60) a = band(8);
+    if (popularity > 80) a = band(10);
+    if (a > capacity) a = capacity;
+    if (a < 0) a = 0;
+    return a;
+}
+
+double PolaroidIncomeFor(int16_t polaroidPercent, int16_t attendance) {
+    int32_t buyers = I32(static_cast<long long>(polaroidPercent) * 5 * attendance);
+    return buyers / 100.0;
+}
+
+const std::array<MatchTypeRules, 4> MatchTypes = {{
+    {"Singles", 2, 1.0, false, false, 0, true},
+    {"Tag Team", 4, 2.0, true, true, 5, false},
+    {"Triple Threat", 3, 1.5, true, true, 3, false},
+    {"Four Way", 4, 2.0, true, true, 5, false},
+}};
+
+const MatchTypeRules& MatchTypeFor(std::string_view type) {
+    for (const auto& m : MatchTypes)
+        if (type == m.type) return m;
+    return MatchTypes[0];
+}
+
+const std::array<StipulationRules, 6> Stipulations = {{
+    {"Normal", 0, 0, 0, int16_t{0}},
+    {"Cage", 5, 3, 1, int16_t{500}},
+    {"Ladder", 3, 5, 3, int16_t{250}},
+    {"Hardcore", 3, 1, 1, int16_t{100}},
+    {"Submission", 1, 1, 4, int16_t{0}},
+    {"British", 0, 0, 0, std::nullopt},
+}};
+
+const StipulationRules* StipulationFor(std::string_view name) {
+    for (const auto& s : Stipulations)
+        if (name == s.name) return &s;
+    return nullptr;
+}
+
+CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<SlotStats>& slots,
+                               const StipulationRules* stipulation) {
+    long long br = 0, te = 0, sp = 0, ov = 0;
+    for (const auto& s : slots) {
+        br += s.brawling;
+        te += s.technical;
+        sp += s.speed;
+        ov += s.over;
+    }
+    auto score = [&](long long sum) {
+        return rules.scoreDivisor == 1.0 ? I16(sum) : CInt(static_cast<double>(sum) / rules.scoreDivisor);
+    };
+    CategoryScores c{score(br), score(te), score(sp), score(ov)};
+    if (stipulation) {
+        c.brawling = I16(c.brawling + stipulation->brawling);
+        c.speed = I16(c.speed + stipulation->speed);
+        c.technical = I16(c.technical + stipulation->technical);
+    }
+    return c;
+}
+
+int16_t DominantCategory(const CategoryScores& s) {
+    const int16_t br = s.brawling, te = s.technical, sp = s.speed;
+    if (br > te && br > sp) return br;
+    if (te > br && te > sp) return te;
+    if (sp > br && sp > te) return sp;
+    if (br > te && br == sp) return br;
+    if (br > sp && br == te) return br;
+    if (sp > br && sp == te) return sp;
+    return br;  // all three equal
+}
+
+int16_t RateMatch(const CategoryScores& s, bool titleMatch, int16_t refereeSkill, int16_t matchTypeBonus,
+                  const Draw& rnd) {
+    int16_t d = DominantCategory(s);
+    double fight = forms::Int(rnd() * 10) + d + s.over;
+    return CInt((titleMatch ? 1 : 0) + static_cast<double>(static_cast<float>(fight)) + refereeSkill + matchTypeBonus);
+}
+
+int16_t ShownRating(int16_t rating) { return rating > 100 ? int16_t{100} : rating; }
+
+std::optional<std::string> RatingWord(int16_t r) {
+    struct Band {
+        int low, high;
+        const char* word;
+    };
+    static constexpr Band bands[] = {
+        {0, 24, "Terrible"},
+        {25, 39, "Poor"},
+        {40, 59, "Average"},
+        {60, 74, "Good"},
+        {75, 89, "Excellent"},
+        {90, 96, "Match of the year candidate"},
+        {97, 107, "Match of the decade candidate"},
+    };
+    for (const auto& b : bands)
+        if (r > b.low && r < b.high) return std::string(b.word);
+    return std::nullopt;
+}
+
+OverChange OverChangeRule(bool firstWon, int16_t over1, int16_t over2) {
+    OverChange change;
+    std::array<int16_t, 2> over{over1, over2};
+    const int winner = firstWon ? 0 : 1, loser = 1 - winner;
+    // The first-named wrestler changes first, whichever of the two won.
+    for (int slot : {0, 1}) {
+        bool gain = slot == winner;
+        if (over[static_cast<std::size_t>(loser)] + 3 < over[static_cast<std::size_t>(winner)]) {
+            change.stopped = true;
+            return change;
+        }
+        int16_t& o = over[static_cast<std::size_t>(slot)];
+        if (gain ? o >= OverMaximum : o <= 0) {
+            change.stopped = true;
+            return change;
+        }
+        o = I16(o + (gain ? 1 : -1));
+        change.steps.push_back({slot, o});
+    }
+    return change;
+}
+
+int16_t HeatStep(int16_t heat, int16_t rating) {
+    if (rating > 15 * heat) heat = I16(heat + 1);
+    if (rating < 15 * heat) heat = I16(heat - 1);
+    return heat;
+}
+
+int PopularityRule(int p, double r) {
+    if (r > 2.0 * p) return p + 5;
+    if (p > 2.0 * r) return p - 10;
+    if (r > 1.5 * p) return p + 2;
+    if (p > 1.5 * r) return p - 3;
+    if (r > p) return p + 1;
+    if (p > r) return p - 1;
+    return p;
+}
+
+int16_t ClampPopularity(int popularity) { return static_cast<int16_t>(std::clamp(popularity, 0, 100)); }
+
+int32_t TvIncomeFor(int16_t level) {
+    switch (level) {
+        case 1: return 50;
+        case 2: return 100;
+        case 3: return 250;
+        case 4: return 500;
+        default: return 0;
+    }
+}
+
+int32_t NightMoney::income() const { return I32(static_cast<long long>(gate) + sponsor + tv + polaroid); }
+
+int32_t NightMoney::expenditure() const {
+    return I32(static_cast<long long>(showCost) + refereeWage + mcWage + stipulationCost + arena);
+}
+
+int32_t NightMoney::balance() const { return I32(static_cast<long long>(income()) - expenditure()); }
+
+WeekCells AddNightToWeek(const WeekCells& w, const NightMoney& n) {
+    auto add = [](int32_t a, long long b) { return I32(a + b); };
+    WeekCells out;
+    out.gate = add(w.gate, n.gate);
+    out.sponsorship = add(w.sponsorship, n.sponsor);
+    out.polaroid = add(w.polaroid, n.polaroid);
+    out.tv = add(w.tv, n.tv);
+    out.totalIncome = add(w.totalIncome, n.income());
+    out.staffWages = add(w.staffWages, static_cast<long long>(n.refereeWage) + n.mcWage);
+    out.arena = add(w.arena, n.arena);
+    out.hiring = add(w.hiring, n.stipulationCost);
+    out.totalExpenditure = add(w.totalExpenditure, n.expenditure());
+    out.total = add(w.total, n.balance());
+    return out;
+}
+
+}  // namespace varnholt

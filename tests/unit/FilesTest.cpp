@@ -1,0 +1,177 @@
+// Game paths, whole-file helpers, fixed-length records and text lines.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "forms/Files.h"
+
+using namespace forms;
+
+namespace {
+
+// A fresh folder per test under the system's temporary folder, removed afterwards.
+class FilesOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() / ("varnholt-files-" + std::string(info->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+
+    fs::path at(const std::string& name) const { return dir_ / name; }
+
+    static void put(const fs::path& p, const std::string& bytes) {
+        std::ofstream out(p, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    static std::string get(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir_;
+};
+
+using Record = std::array<unsigned char, 4>;
+
+}  // namespace
+
+TEST(FilesGamePath, BackslashAndSlashNameTheSameFile) {
+    fs::path folder = "/game";
+    EXPECT_EQ(gamePath(folder, "\\data\\wrestlers.dat"), folder / "data" / "wrestlers.dat");
+    EXPECT_EQ(gamePath(folder, "/data/wrestlers.dat"), folder / "data" / "wrestlers.dat");
+    EXPECT_EQ(gamePath(folder, "/promotion.dat"), folder / "promotion.dat");
+    EXPECT_EQ(gamePath(folder, "promotion.dat"), folder / "promotion.dat");
+    EXPECT_EQ(gamePath(folder, "\\saves\\s1\\\\game.dat"), folder / "saves" / "s1" / "game.dat");
+    EXPECT_EQ(gamePath(folder, ""), folder);
+}
+
+TEST_F(FilesOnDisk, LengthOfAMissingFileIsZero) {
+    EXPECT_EQ(fileLength(at("missing.dat")), 0u);
+    EXPECT_FALSE(fileExists(at("missing.dat")));
+    put(at("five.dat"), "12345");
+    EXPECT_EQ(fileLength(at("five.dat")), 5u);
+    EXPECT_TRUE(fileExists(at("five.dat")));
+    EXPECT_FALSE(fileExists(dir_));  // a folder is not a file
+}
+
+TEST_F(FilesOnDisk, CopyReplacesAnExistingFile) {
+    put(at("a.dat"), "new contents");
+    put(at("b.dat"), "old, and longer than the new contents");
+    EXPECT_TRUE(copyFile(at("a.dat"), at("b.dat")));
+    EXPECT_EQ(get(at("b.dat")), "new contents");
+    EXPECT_EQ(get(at("a.dat")), "new contents");
+
+    EXPECT_TRUE(copyFile(at("a.dat"), at("a.dat")));  // onto itself: nothing lost
+    EXPECT_EQ(get(at("a.dat")), "new contents");
+
+    EXPECT_FALSE(copyFile(at("missing.dat"), at("c.dat")));
+    EXPECT_FALSE(fileExists(at("c.dat")));
+}
+
+TEST_F(FilesOnDisk, RenameAndDelete) {
+    put(at("old.dat"), "x");
+    EXPECT_TRUE(renameFile(at("old.dat"), at("new.dat")));
+    EXPECT_FALSE(fileExists(at("old.dat")));
+    EXPECT_EQ(get(at("new.dat")), "x");
+    EXPECT_FALSE(renameFile(at("old.dat"), at("other.dat")));
+
+    EXPECT_TRUE(deleteFile(at("new.dat")));
+    EXPECT_FALSE(fileExists(at("new.dat")));
+    EXPECT_FALSE(deleteFile(at("new.dat")));
+}
+
+TEST_F(FilesOnDisk, OpeningAMissingRecordFileCreatesItEmpty) {
+    {
+        RecordFile f(at("r.dat"), 4);
+        ASSERT_TRUE(f.isOpen());
+        EXPECT_EQ(f.wholeRecords(), 0);
+        Record r;
+        r.fill(0xAA);
+        EXPECT_FALSE(f.read(1, r.data()));
+        EXPECT_EQ(r, Record{});
+    }
+    EXPECT_TRUE(fileExists(at("r.dat")));
+    EXPECT_EQ(fileLength(at("r.dat")), 0u);
+}
+
+TEST_F(FilesOnDisk, RecordsReadBackAndAPartialLastRecordIsNotWhole) {
+    put(at("r.dat"), std::string("ABCDEFGHij", 10));  // two whole records and two bytes
+    RecordFile f(at("r.dat"), 4);
+    EXPECT_EQ(f.wholeRecords(), 2);
+
+    Record r;
+    ASSERT_TRUE(f.read(2, r.data()));
+    EXPECT_EQ(std::string(r.begin(), r.end()), "EFGH");
+    ASSERT_TRUE(f.read(1, r.data()));
+    EXPECT_EQ(std::string(r.begin(), r.end()), "ABCD");
+
+    r.fill(0xAA);
+    EXPECT_FALSE(f.read(3, r.data()));  // only "ij" is there
+    EXPECT_EQ(r, Record{});
+    r.fill(0xAA);
+    EXPECT_FALSE(f.read(9, r.data()));
+    EXPECT_EQ(r, Record{});
+    EXPECT_FALSE(f.read(0, r.data()));
+
+    // A failed read leaves the file usable.
+    ASSERT_TRUE(f.read(2, r.data()));
+    EXPECT_EQ(std::string(r.begin(), r.end()), "EFGH");
+}
+
+TEST_F(FilesOnDisk, WritingPastTheEndZeroFillsTheGap) {
+    {
+        RecordFile f(at("r.dat"), 4);
+        Record third{'W', 'X', 'Y', 'Z'};
+        ASSERT_TRUE(f.write(3, third.data()));
+        EXPECT_EQ(f.wholeRecords(), 3);
+
+        Record r;
+        r.fill(0xAA);
+        ASSERT_TRUE(f.read(1, r.data()));
+        EXPECT_EQ(r, Record{});
+        ASSERT_TRUE(f.read(3, r.data()));
+        EXPECT_EQ(r, third);
+        EXPECT_TRUE(f.flushAndClose());
+        EXPECT_FALSE(f.isOpen());
+    }
+    EXPECT_EQ(get(at("r.dat")), std::string("\0\0\0\0\0\0\0\0WXYZ", 12));
+}
+
+TEST_F(FilesOnDisk, OverwritingARecordKeepsItsNeighbours) {
+    put(at("r.dat"), "AAAABBBBCCCC");
+    {
+        RecordFile f(at("r.dat"), 4);
+        Record r;
+        ASSERT_TRUE(f.read(3, r.data()));  // a read, then a write on the same file
+        Record b{'b', 'b', 'b', 'b'};
+        ASSERT_TRUE(f.write(2, b.data()));
+        ASSERT_TRUE(f.read(2, r.data()));
+        EXPECT_EQ(r, b);
+        EXPECT_EQ(f.wholeRecords(), 3);
+        EXPECT_FALSE(f.write(0, b.data()));
+    }
+    EXPECT_EQ(get(at("r.dat")), "AAAAbbbbCCCC");
+}
+
+TEST_F(FilesOnDisk, LinesAreWrittenWithCrLfAndReadWithout) {
+    ASSERT_TRUE(writeLines(at("t.txt"), {"first", "", "third line"}));
+    EXPECT_EQ(get(at("t.txt")), "first\r\n\r\nthird line\r\n");
+    EXPECT_EQ(readLines(at("t.txt")), (std::vector<std::string>{"first", "", "third line"}));
+
+    put(at("mixed.txt"), "unix\nwindows\r\nlast without end");
+    EXPECT_EQ(readLines(at("mixed.txt")), (std::vector<std::string>{"unix", "windows", "last without end"}));
+
+    EXPECT_TRUE(readLines(at("missing.txt")).empty());
+    ASSERT_TRUE(writeLines(at("t.txt"), {}));
+    EXPECT_EQ(fileLength(at("t.txt")), 0u);
+    EXPECT_FALSE(writeLines(dir_ / "no-such-folder" / "t.txt", {"x"}));
+}
