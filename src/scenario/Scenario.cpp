@@ -242,15 +242,21 @@ public:
         std::string pattern = (fs::temp_directory_path() / "varnholt-scenario-XXXXXX").string();
         if (!mkdtemp(pattern.data())) throw std::runtime_error("could not make a program folder under " + fs::temp_directory_path().string());
         path_ = pattern;
-        std::error_code ec;
-        fs::create_directories(path_ / "data");
-        for (const char* name : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"}) {
-            fs::path from = shipped / name;
-            if (fs::is_regular_file(from, ec)) fs::copy_file(from, path_ / name, fs::copy_options::overwrite_existing);
+        try {
+            std::error_code ec;
+            fs::create_directories(path_ / "data");
+            for (const char* name : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"}) {
+                fs::path from = shipped / name;
+                if (fs::is_regular_file(from, ec)) fs::copy_file(from, path_ / name, fs::copy_options::overwrite_existing);
+            }
+            // The save slots are copied empty: a game played from the build folder may have left saves there.
+            for (const char* slot : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"})
+                if (fs::is_directory(shipped / slot, ec)) fs::create_directories(path_ / slot);
+        } catch (...) {
+            std::error_code ec;
+            fs::remove_all(path_, ec);
+            throw;
         }
-        // The save slots are copied empty: a game played from the build folder may have left saves there.
-        for (const char* slot : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"})
-            if (fs::is_directory(shipped / slot, ec)) fs::create_directories(path_ / slot);
     }
     ~ProgramFolder() {
         std::error_code ec;
