@@ -1,0 +1,108 @@
+// Listing and finding wrestlers in the record files, and counting what a file holds.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "GameFixture.h"
+#include "forms/Control.h"
+#include "forms/Files.h"
+#include "wrestlers/RecordFiles.h"
+#include "wrestlers/WrestlerRecord.h"
+
+namespace varnholt {
+namespace {
+
+TEST(CountRule, PartialRecordsRoundToEven) {
+    EXPECT_EQ(CountRule(0), 0);
+    EXPECT_EQ(CountRule(158), 1);
+    EXPECT_EQ(CountRule(395), 2);  // 2.5 records
+    EXPECT_EQ(CountRule(553), 4);  // 3.5 records
+    EXPECT_EQ(CountRule(158 + 79), 2);  // a tie goes to the even count
+    EXPECT_EQ(CountRule(158 + 80), 2);
+    EXPECT_EQ(CountRule(158 * 2 + 79), 2);
+    EXPECT_EQ(CountRule(158 * 2 + 80), 3);
+}
+
+class RecordFiles : public testing::GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        BuildFilePaths(game());
+        std::filesystem::remove(folder_ / "promotion.dat");
+    }
+    void writeRoster(std::initializer_list<const char*> names) {
+        long n = 1;
+        for (const char* name : names) {
+            game().CurrentWrestler = WrestlerRecord::cleared();
+            game().CurrentWrestler.Id = static_cast<int16_t>(n);
+            game().CurrentWrestler.Name = fitText(name, NameWidth);
+            game().CurrentWrestler.Over = static_cast<int16_t>(n * 2);
+            ASSERT_TRUE(WriteRecordFrom(game(), game().RosterFilePath, n++));
+        }
+        CountRecordFiles(game());
+    }
+    forms::Control& list() { return game().form("MainMenu").c("File1"); }
+};
+
+TEST_F(RecordFiles, FindByNameIsExactAndCaseSensitive) {
+    writeRoster({"Ash Corrigan", "Brody", "Cal Wetherby", "Brody", "Dunc Pryor"});
+    FindRosterRecord(game(), "Brody");
+    EXPECT_EQ(game().CurrentRecordNumber, 2);  // the first of two with the same name
+    EXPECT_EQ(game().CurrentWrestler.Over, 4);
+    EXPECT_EQ(game().CurrentWrestler.Name, fitText("Brody", NameWidth));
+
+    for (const char* miss : {"brody", " Brody", "Brody ", "Nobody"}) {
+        FindRosterRecord(game(), miss);
+        EXPECT_EQ(game().CurrentRecordNumber, 6) << miss;
+        EXPECT_EQ(game().CurrentWrestler, WrestlerRecord::cleared()) << miss;
+    }
+}
+
+TEST_F(RecordFiles, AbsentNameInAnEmptyOrMissingFile) {
+    FindRosterRecord(game(), "Anyone");
+    EXPECT_EQ(game().CurrentRecordNumber, 1);
+    EXPECT_EQ(game().CurrentWrestler, WrestlerRecord::cleared());
+    // Looking creates the file empty, as opening it always has.
+    EXPECT_EQ(forms::fileLength(folder_ / "promotion.dat"), 0u);
+}
+
+TEST_F(RecordFiles, TwentyCharacterNamesAreListedAndFoundWhole) {
+    writeRoster({"Bartholomew Quennell", "Ivo Starke"});
+    FindRosterRecord(game(), "Bartholomew Quennell");
+    EXPECT_EQ(game().CurrentRecordNumber, 1);
+    FindRosterRecord(game(), "Bartholomew Quennellx");
+    EXPECT_EQ(game().CurrentRecordNumber, 3);
+
+    RosterIntoList(game(), list());
+    ASSERT_EQ(list().listCount(), 2);
+    EXPECT_EQ(list().item(0), "Bartholomew Quennell");
+    EXPECT_EQ(list().item(1), "Ivo Starke");
+    // The fill leaves the last record read in the buffer.
+    EXPECT_EQ(game().CurrentWrestler.Name, fitText("Ivo Starke", NameWidth));
+}
+
+TEST_F(RecordFiles, ListFollowsTheCountNotTheFile) {
+    writeRoster({"Ash Corrigan", "Brody", "Cal Wetherby"});
+    game().RosterCount = 2;
+    RosterIntoList(game(), list());
+    EXPECT_EQ(list().listCount(), 2);
+    game().RosterCount = 0;
+    game().CurrentWrestler.Over = 17;
+    RosterIntoList(game(), list());
+    EXPECT_EQ(list().listCount(), 0);
+    EXPECT_EQ(game().CurrentWrestler.Over, 17);
+}
+
+TEST_F(RecordFiles, PartialLastRecordIsNotFound) {
+    writeRoster({"Ash Corrigan", "Brody"});
+    std::filesystem::resize_file(folder_ / "promotion.dat", 158 + 100);
+    FindRosterRecord(game(), "Brody");
+    EXPECT_EQ(game().CurrentRecordNumber, 2);
+    EXPECT_EQ(game().CurrentWrestler, WrestlerRecord::cleared());
+    CountRecordFiles(game());
+    EXPECT_EQ(game().RosterCount, 2);
+}
+
+}  // namespace
+}  // namespace varnholt
