@@ -1,4 +1,5 @@
 #include "game/Game.h"
+#include "shell/CreateFederation.h"
 #include "shell/FederationScreens.h"
 #include "shell/Hub.h"
 #include "shell/NewGame.h"
@@ -12,6 +13,7 @@ void registerShellScreens(Game& game) {
     game.registerForm<MainMenu>(game);
     game.registerForm<CreditsScreen>(game);
     game.registerForm<NewGameScreen>(game);
+    game.registerForm<CreateFederationScreen>(game);
     game.registerForm<FederationHub>(game);
     game.registerForm<FederationInfoScreen>(game);
     game.registerForm<FinanceScreen>(game);

@@ -1,0 +1,153 @@
+#include "shell/CreateFederation.h"
+
+#include "forms/Numbers.h"
+#include "shell/FederationScreens.h"
+#include "shell/NewGame.h"
+
+namespace varnholt {
+
+namespace {
+
+constexpr double PopularityLowest = 0, PopularityHighest = 100;
+constexpr double MoneyLowest = -20000, MoneyHighest = 20000;
+
+// The ten boxes in screen order, with their captions.
+struct Field {
+    const char* caption;
+    const char* label;
+    const char* box;
+};
+constexpr std::array<Field, 10> Fields = {{
+    {"Federation Name", "Label1", "Text1"},
+    {"Federation Initials", "Label2", "Text2"},
+    {"Owner", "Label9", "Text3"},
+    {"Based In", "Label10", "Text4"},
+    {"Championship 1", "Label3", "Text5"},
+    {"Championship 2", "Label4", "Text6"},
+    {"Championship 3", "Label5", "Text7"},
+    {"Championship 4 (Tag Team)", "Label6", "Text8"},
+    {"Popularity", "Label7", "Text9"},
+    {"Money", "Label8", "Text10"},
+}};
+
+constexpr const char* PopularityTip = "Popularity can be a minimum of 0 and a maximum of 100";
+constexpr const char* MoneyTip = "Money can be any integer, positive or negative";
+
+const FormDef& createFederationDef() {
+    static const FormDef def = [] {
+        FormDef d{"Form5", "CreateFederationScreen", "Varnholt", 10440, 8280, "", {}};
+        auto& c = d.controls;
+        constexpr int captionLeft = 600, captionWidth = 3600, boxLeft = 4440, boxWidth = 5400, rowStep = 540;
+        int top = 480;
+        for (const Field& f : Fields) {
+            const std::string box = f.box;
+            const char* tip = box == "Text9" ? PopularityTip : box == "Text10" ? MoneyTip : "";
+            ControlDef caption = label(f.label, captionLeft, top + 45, captionWidth, 300, f.caption,
+                                       forms::Bold | forms::Transparent);
+            caption.tooltip = tip;
+            c.push_back(std::move(caption));
+            c.push_back(textBox(f.box, boxLeft, top, boxWidth, 375, "", 0, tip));
+            top += rowStep;
+            // The range hints stand under the two figure boxes.
+            if (box == "Text9") {
+                c.push_back(label("Label11", boxLeft, top - 120, boxWidth, 285, "From 0 to 100", forms::Transparent));
+                top += 300;
+            } else if (box == "Text10") {
+                c.push_back(label("Label12", boxLeft, top - 120, boxWidth, 285, "From -20000 to 20000",
+                                  forms::Transparent));
+                top += 300;
+            }
+        }
+        c.push_back(button("Command2", boxLeft, top + 120, 2400, 495, "Play", forms::Bold));
+        c.push_back(button("Command1", boxLeft, top + 720, 2400, 495, "Back"));
+        return d;
+    }();
+    return def;
+}
+
+// A figure the player typed, as a number: only a plain decimal text counts, whatever the locale.
+std::optional<double> typedFigure(const std::string& text) {
+    double value;
+    if (!forms::isPlainDecimal(text) || !forms::parseNumber(text, value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<CreatedFederationFigures> CheckCreatedFederation(const std::array<std::string, 10>& texts) {
+    for (const auto& t : texts)
+        if (t.empty()) return std::nullopt;
+    auto money = typedFigure(texts[9]);
+    if (!money || *money > MoneyHighest || *money < MoneyLowest) return std::nullopt;
+    auto popularity = typedFigure(texts[8]);
+    if (!popularity || *popularity > PopularityHighest || *popularity < PopularityLowest) return std::nullopt;
+    return CreatedFederationFigures{forms::CInt(*popularity), forms::CInt(*money)};
+}
+
+CreateFederationScreen::CreateFederationScreen(Game& game) : Screen(game, createFederationDef()) {
+    bind<CreateFederationScreen>({
+        {"Form", Event::Load, &CreateFederationScreen::Form5_Form_Load},
+        {"Command2", Event::Click, &CreateFederationScreen::Form5_Command2_Click},
+        {"Command1", Event::Click, &CreateFederationScreen::Form5_Command1_Click},
+    });
+}
+
+void CreateFederationScreen::Form5_Form_Load() { setPicture("\\QAVLE.bmp"); }
+
+void CreateFederationScreen::Form5_Command2_Click() {
+    std::array<std::string, 10> texts;
+    for (std::size_t i = 0; i < Fields.size(); ++i) texts[i] = c(Fields[i].box).text();
+    auto figures = CheckCreatedFederation(texts);
+    if (!figures) {
+        game_.msgBox("Not a valid created fed", "Varnholt");
+        return;
+    }
+    const std::string& name = texts[0];
+    const std::string& initials = texts[1];
+    const std::string popularity = forms::CStr(figures->popularity);
+    const std::string money = forms::CStr(figures->money);
+
+    Game& game = game_;
+    game.show("FederationHub");
+    auto& hub = game.form("FederationHub");
+    hub.c("Text4").setText("Wednesday");
+    hub.c("Text5").setText("Week 1");
+    hub.c("Text6").setText("2003");
+    hub.c("Text7").setText(popularity);
+    hub.c("Text8").setText(money);
+    game.hide<CreateFederationScreen>();
+    hub.c("Text2").setText(name);
+    hub.c("Text1").setText(game.form("NewGameScreen").c("Text1").text());
+    hub.c("Text3").setText(initials);
+
+    // Every title starts vacant: the holders keep their design text.
+    auto& champions = game.form("ChampionsScreen");
+    const char* titleLabels[4] = {"Label1", "Label25", "Label37", "Label4"};
+    for (std::size_t i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(texts[4 + i]);
+
+    auto& staff = game.form("StaffScreen");
+    staff.c("Label3").setText(initials + " Referee");
+    staff.c("Label4").setText(initials + " Announcer");
+
+    auto& info = game.form("FederationInfoScreen");
+    info.c("Text1").setText(name);
+    info.c("Text2").setText(initials);
+    info.c("Text15").setText(texts[2]);
+    info.c("Text16").setText(texts[3]);
+    info.c("Text18").setText(popularity);
+    info.c("Text17").setText(money);
+
+    game.Popularity = figures->popularity;
+    game.Money = figures->money;
+    ResetCarriedOverFigures(game);
+
+    FinanceCell(game, FinanceRow::OpeningBalance).setText(money);
+    FinanceCell(game, FinanceRow::ClosingBalance).setText(money);
+}
+
+void CreateFederationScreen::Form5_Command1_Click() {
+    game_.show("MainMenu");
+    game_.unload<CreateFederationScreen>();
+}
+
+}  // namespace varnholt
