@@ -8,11 +8,15 @@ namespace varnholt {
 void registerShellScreens(Game& game);
 void registerShowNightScreens(Game& game);
 void registerManagementScreens(Game& game);
+void registerEditorScreens(Game& game);
+void registerSavedGameScreens(Game& game);
 
 void registerScreens(Game& game) {
     registerShellScreens(game);
     registerShowNightScreens(game);
     registerManagementScreens(game);
+    registerEditorScreens(game);
+    registerSavedGameScreens(game);
 }
 
 }  // namespace varnholt

@@ -35,8 +35,8 @@ bool SponsorSigns(const Sponsor& sponsor, int16_t popularity) {
 
 namespace {
 
-constexpr int ButtonLeft = 240, ButtonWidth = 3000, AmountLeft = 3360, AmountWidth = 1200, SloganLeft = 4680,
-              SloganWidth = 7800, RowTop = 1200, RowHeight = 420;
+constexpr int ButtonLeft = 240, ButtonWidth = 3000, AmountLeft = 3360, AmountWidth = 1500, SloganLeft = 4980,
+              SloganWidth = 7500, RowTop = 1260, RowHeight = 420;
 
 const FormDef& sponsorDef() {
     static const FormDef def = [] {
@@ -46,9 +46,9 @@ const FormDef& sponsorDef() {
         c.push_back(label("Label1", 600, 180, 11880, 420,
                           "Select a sponsor, but note that some may refuse if you are not popular enough.",
                           forms::Bold | forms::Centred));
-        c.push_back(label("Label2", ButtonLeft, 840, ButtonWidth, 285, "Sponsor", forms::Bold));
-        c.push_back(label("Label4", AmountLeft, 780, AmountWidth, 420, "Amount to pay per show", forms::Bold));
-        c.push_back(label("Label5", SloganLeft, 840, SloganWidth, 285, "Slogan and website", forms::Bold));
+        c.push_back(label("Label2", ButtonLeft, 900, ButtonWidth, 285, "Sponsor", forms::Bold));
+        c.push_back(label("Label4", AmountLeft, 660, AmountWidth, 540, "Amount to pay per show", forms::Bold));
+        c.push_back(label("Label5", SloganLeft, 900, SloganWidth, 285, "Slogan and website", forms::Bold));
         for (std::size_t i = 0; i < Sponsors.size(); ++i) {
             const auto& s = Sponsors[i];
             int y = RowTop + static_cast<int>(i) * RowHeight;

@@ -1,6 +1,7 @@
 #include "shell/StartupScreens.h"
 
 #include "forms/Files.h"
+#include "savedgames/SavedGameScreens.h"
 #include "shell/Credits.h"
 #include "shell/Presets.h"
 
@@ -32,6 +33,11 @@ const FormDef& disclaimerDef() {
     return def;
 }
 
+ControlDef withTooltip(ControlDef def, std::string tooltip) {
+    def.tooltip = std::move(tooltip);
+    return def;
+}
+
 const FormDef& mainMenuDef() {
     static const FormDef def{"Form2", "MainMenu", "Varnholt", 7200, 7200, "", {
         label("Label1", 240, 240, 6720, 360, std::string("Visit the only official website - ") + credits::WebAddress,
@@ -43,10 +49,13 @@ const FormDef& mainMenuDef() {
         button("Command4", 2100, 4440, 3000, 615, "QUIT", forms::Bold),
         label("Label2", 240, 5700, 6720, 360, std::string("CREATED BY ") + credits::AuthorCapitals, forms::Centred),
         label("Label4", 240, 6120, 6720, 360, "v2 - 4TH APRIL 2004", forms::Centred),
-        // Left over from an older menu: never shown, never used.
-        fileList("File1", 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
-        button("Command2", 5460, 1080, 1500, 495, "LOAD GAME", forms::Hidden | forms::Disabled),
-        button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
+        // The saved-game list of an older menu: built hidden and disabled, never shown.
+        withTooltip(fileList("File1", 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
+                    "To load a saved game, select the file from the list, click on it, and then press load game."),
+        withTooltip(button("Command2", 5460, 1080, 1500, 495, "LOAD GAME", forms::Hidden | forms::Disabled),
+                    "To load a game, select the file from the list, click on it, and then press load game."),
+        withTooltip(button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
+                    "To delete a saved game, firstly select it and then press the Delete button."),
         textBox("Text1", 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
     }};
     return def;
@@ -111,10 +120,20 @@ MainMenu::MainMenu(Game& game) : Screen(game, mainMenuDef()) {
         {"Command6", Event::Click, &MainMenu::Form2_Command6_Click},
         {"Command3", Event::Click, &MainMenu::Form2_Command3_Click},
         {"Command4", Event::Click, &MainMenu::Form2_Command4_Click},
+        {"File1", Event::Click, &MainMenu::Form2_File1_Click},
+        {"Command2", Event::Click, &MainMenu::Form2_Command2_Click},
+        {"Command5", Event::Click, &MainMenu::Form2_Command5_Click},
     });
 }
 
-void MainMenu::Form2_Form_Load() { setPicture("\\QAVLE.bmp"); }
+void MainMenu::Form2_Form_Load() {
+    setPicture("\\QAVLE.bmp");
+    FillSavedGameList(c("File1"));
+}
+
+void MainMenu::Form2_File1_Click() { SelectSavedGame(game_); }
+void MainMenu::Form2_Command2_Click() { LoadSelectedGame(game_); }
+void MainMenu::Form2_Command5_Click() { DeleteSavedGame(game_); }
 
 void SeedRivalPopularity(Game& game) {
     for (const auto& p : presets::Federations)

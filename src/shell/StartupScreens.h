@@ -33,6 +33,9 @@ public:
     void Form2_Command6_Click();  // EDITOR
     void Form2_Command3_Click();  // CREDITS
     void Form2_Command4_Click();  // QUIT
+    void Form2_File1_Click();     // the saved-game list (built hidden)
+    void Form2_Command2_Click();  // its LOAD GAME (built hidden)
+    void Form2_Command5_Click();  // its DEL (built hidden)
 };
 
 class CreditsScreen : public Screen {

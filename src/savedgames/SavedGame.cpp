@@ -1,0 +1,219 @@
+#include "savedgames/SavedGame.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "forms/Cp1252.h"
+#include "forms/Files.h"
+#include "forms/Numbers.h"
+#include "game/Game.h"
+#include "shell/Hub.h"
+
+namespace varnholt {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
+    std::array<SavedField, SavedGameTextLines> f{};
+    constexpr const char* hubText[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"};
+    // The control names Text1..Text45 and the finance labels, spelled out once.
+    constexpr const char* text[] = {
+        "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",
+        "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18",
+        "Text19", "Text20", "Text21", "Text22", "Text23", "Text24", "Text25", "Text26", "Text27",
+        "Text28", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35", "Text36",
+        "Text37", "Text38", "Text39", "Text40", "Text41", "Text42", "Text43", "Text44", "Text45"};
+    constexpr const char* finance[] = {
+        "Label4",  "Label6",  "Label8",  "Label10", "Label12", "Label16", "Label17", "Label19", "Label21",
+        "Label23", "Label25", "Label27", "Label28", "Label31", "Label32", "Label33", "Label34", "Label35",
+        "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42", "Label43", "Label44",
+        "Label45", "Label46", "Label47", "Label48", "Label49", "Label50", "Label51", "Label52", "Label53",
+        "Label54", "Label55", "Label56", "Label57", "Label58", "Label59", "Label60", "Label61", "Label62",
+        "Label63", "Label64", "Label65", "Label67", "Label68", "Label69", "Label70"};
+    std::size_t k = 0;
+    for (const char* c : hubText) f[k++] = {"FederationHub", c};                  // 1..8
+    f[k++] = {"NotesPad", "Text1"};                                              // 9
+    for (int i = 0; i < 45; ++i) f[k++] = {"ChampionsScreen", text[i]};          // 10..54
+    for (const char* c : {"Label3", "Label4", "Text1", "Text2", "Text3", "Text28", "Text29", "Text54"})
+        f[k++] = {"StaffScreen", c};                                             // 55..62
+    for (int i = 0; i < 18; ++i) f[k++] = {"FederationInfoScreen", text[i]};     // 63..80
+    for (const char* c : {"Text1", "Text26", "Text27"}) f[k++] = {"SponsorScreen", c};  // 81..83
+    for (const char* c : finance) f[k++] = {"FinanceScreen", c};                 // 84..135
+    f[k++] = {"FederationHub", "Text9"};                                         // 136
+    for (const char* c : {"Label1", "Label4", "Label25", "Label37"}) f[k++] = {"ChampionsScreen", c};  // 137..140
+    f[k++] = {"FederationHub", "List1"};                                         // 141
+    return f;
+}
+
+template <class T>
+std::optional<T> convert(std::string_view line, T (*rule)(std::string_view)) {
+    if (forms::Trim(line).empty()) return T{0};
+    try {
+        return rule(line);
+    } catch (const forms::RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+fs::path besideAs(const fs::path& p, const char* suffix) {
+    fs::path t = p;
+    t += suffix;
+    return t;
+}
+
+}  // namespace
+
+const std::array<SavedField, SavedGameTextLines> SavedGameFields = buildFields();
+
+std::string EncodeSavedValue(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        char ch = value[i];
+        if (ch == '\r') {
+            if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
+            out += SavedLineBreak;
+        } else if (ch == '\n') {
+            out += SavedLineBreak;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string DecodeSavedValue(std::string_view stored) {
+    std::string out;
+    out.reserve(stored.size());
+    for (char ch : stored) {
+        if (ch == SavedLineBreak)
+            out += "\r\n";
+        else
+            out += ch;
+    }
+    return out;
+}
+
+std::string SavedIntegerLine(long long value) { return forms::Str(value); }
+
+std::optional<int16_t> SavedInteger16(std::string_view line) {
+    return convert<int16_t>(line, [](std::string_view t) { return forms::CInt(t); });
+}
+
+std::optional<int32_t> SavedInteger32(std::string_view line) {
+    return convert<int32_t>(line, [](std::string_view t) { return forms::CLng(t); });
+}
+
+bool WriteSavedGameFile(const fs::path& path, const std::vector<std::string>& values) {
+    if (values.size() != static_cast<std::size_t>(SavedGameLineCount)) return false;
+    const fs::path temp = besideAs(path, ".tmp");
+    bool written = false;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) {
+            for (const auto& v : values) out << forms::utf8ToCp1252(EncodeSavedValue(v)) << "\r\n";
+            out.flush();
+            written = static_cast<bool>(out);
+            out.close();
+            written = written && !out.fail();
+        }
+    }
+    if (written && forms::renameFile(temp, path)) return true;
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return false;
+}
+
+SavedGameRead ReadSavedGameFile(const fs::path& path, std::vector<std::string>& values) {
+    values.clear();
+    if (!forms::fileExists(path)) return SavedGameRead::Missing;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return SavedGameRead::Missing;
+    std::string line;
+    while (values.size() < static_cast<std::size_t>(SavedGameLineCount) && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        values.push_back(DecodeSavedValue(forms::cp1252ToUtf8(line)));
+    }
+    if (values.size() < static_cast<std::size_t>(SavedGameLineCount)) {
+        values.clear();
+        return SavedGameRead::Short;
+    }
+    return SavedGameRead::Complete;
+}
+
+bool ReplaceFileSafely(const fs::path& from, const fs::path& to) {
+    const fs::path temp = besideAs(to, ".tmp");
+    if (forms::copyFile(from, temp) && forms::renameFile(temp, to)) return true;
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return false;
+}
+
+std::vector<std::string> CollectSavedGame(Game& game) {
+    std::vector<std::string> values;
+    values.reserve(SavedGameLineCount);
+    for (const auto& f : SavedGameFields)
+        values.push_back(game.knows(f.screen) ? game.form(f.screen).c(f.control).text() : std::string());
+    values.push_back(SavedIntegerLine(game.Popularity));
+    values.push_back(SavedIntegerLine(game.Money));
+    for (int slot : SavedRivalSlots)
+        values.push_back(SavedIntegerLine(game.RivalPopularity[static_cast<std::size_t>(slot - 1)]));
+    return values;
+}
+
+namespace {
+
+// The figures a show night pays, taken from the boxes they show in; a box that holds no number leaves
+// its figure as it was.
+void RefreshStaffAndSponsorFigures(Game& game) {
+    auto take = [&game](const char* screen, const char* control, int16_t& figure) {
+        if (!game.knows(screen)) return;
+        if (auto v = SavedInteger16(game.form(screen).c(control).text())) figure = *v;
+    };
+    take("StaffScreen", "Text28", game.RefereeSkill);
+    take("StaffScreen", "Text29", game.RefereeWage);
+    take("StaffScreen", "Text3", game.MCSkill);
+    take("StaffScreen", "Text54", game.MCWage);
+    take("SponsorScreen", "Text26", game.SponsorAmount);
+}
+
+}  // namespace
+
+bool ApplySavedGame(Game& game, const std::vector<std::string>& values) {
+    if (values.size() < static_cast<std::size_t>(SavedGameLineCount)) return false;
+    for (std::size_t k = 0; k < SavedGameFields.size(); ++k) {
+        const auto& f = SavedGameFields[k];
+        if (!game.knows(f.screen)) continue;
+        forms::Control& field = game.form(f.screen).c(f.control);
+        if (k + 1 == static_cast<std::size_t>(ShowModeLine)) {
+            // A mode the list does not offer would leave the federation in no mode at all: keep the one
+            // selected.
+            const auto& items = field.items();
+            if (std::find(items.begin(), items.end(), values[k]) == items.end()) continue;
+        }
+        field.setText(values[k]);
+    }
+    RefreshStaffAndSponsorFigures(game);
+
+    auto at = [&values](int line) -> const std::string& { return values[static_cast<std::size_t>(line - 1)]; };
+    auto popularity = SavedInteger16(at(PopularityLine));
+    if (!popularity) return false;
+    game.Popularity = *popularity;
+    auto money = SavedInteger32(at(MoneyLine));
+    if (!money) return false;
+    game.Money = *money;
+    for (std::size_t i = 0; i < SavedRivalSlots.size(); ++i) {
+        auto rival = SavedInteger16(at(FirstRivalLine + static_cast<int>(i)));
+        if (!rival) return false;
+        game.RivalPopularity[static_cast<std::size_t>(SavedRivalSlots[i] - 1)] = *rival;
+    }
+    auto streak = SavedInteger16(at(TvDealStreakLine));
+    if (!streak) return false;
+    if (game.knows(FederationHub::Name)) game.form<FederationHub>().TvDealStreak = *streak;
+    return true;
+}
+
+}  // namespace varnholt

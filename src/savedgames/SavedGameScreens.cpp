@@ -1,0 +1,206 @@
+#include "savedgames/SavedGameScreens.h"
+
+#include <system_error>
+#include <vector>
+
+#include "forms/Files.h"
+#include "savedgames/SavedGame.h"
+
+namespace varnholt {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The two slot screens share one layout: a line of text over a column of four slot buttons, a button
+// every 480 twips, each a pixel short of the next so that no two touch.
+FormDef slotScreenDef(const char* name, const char* role, const char* prompt) {
+    FormDef d{name, role, "QAVLE", 4680, 3120, "", {}};
+    d.controls.push_back(label("Label1", 960, 360, 2775, 255, prompt));
+    for (int n = 1; n <= GameSlotCount; ++n)
+        d.controls.push_back(button("Command" + std::to_string(n), 960, 840 + (n - 1) * 480, 2775, 465,
+                                    "Game slot " + std::to_string(n)));
+    return d;
+}
+
+const FormDef& saveSlotDef() {
+    static const FormDef def = slotScreenDef("Form28", "SaveSlotScreen", "Select a file to save to:");
+    return def;
+}
+
+const FormDef& loadSlotDef() {
+    static const FormDef def = slotScreenDef("Form29", "LoadSlotScreen", "Select a file to load from:");
+    return def;
+}
+
+const char* const RecordFiles[] = {"wrestlers.dat", "promotion.dat"};
+
+fs::path tempBeside(const fs::path& p) {
+    fs::path t = p;
+    t += ".tmp";
+    return t;
+}
+
+void removeQuietly(const fs::path& p) {
+    std::error_code ec;
+    fs::remove(p, ec);
+}
+
+// A file name the player's saved-game list gave: a plain name in the current folder, nothing more.
+bool isBareFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return name.find('/') == std::string::npos && name.find('\\') == std::string::npos &&
+           name.find(':') == std::string::npos;
+}
+
+std::string menuFileName(Game& game) {
+    return game.knows("MainMenu") ? game.form("MainMenu").c("Text1").text() : std::string();
+}
+
+}  // namespace
+
+fs::path SlotSavedGamePath(int slot) { return fs::path(std::to_string(slot) + ".qavle"); }
+
+fs::path SlotFolder(const Game& game, int slot) { return game.path("\\saves\\s" + std::to_string(slot)); }
+
+bool SaveToSlot(Game& game, int slot) {
+    // A slot screen left open when the game ended would save a game of empty screens over the slot.
+    if (!game.loaded("FederationHub")) {
+        game.msgBox("There is no game in progress to save.", "Nothing to save!");
+        if (game.knows(SaveSlotScreen::Name)) game.unload(SaveSlotScreen::Name);
+        return false;
+    }
+    const std::vector<std::string> values = CollectSavedGame(game);
+
+    // The record copies are made beside their final names first; the slot's files are replaced only
+    // once every new file is complete, so a failure keeps the slot's previous save whole.
+    const fs::path folder = SlotFolder(game, slot);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    std::vector<std::pair<fs::path, fs::path>> staged;  // temporary copy, final name
+    bool ok = true;
+    for (const char* file : RecordFiles) {
+        const fs::path final = folder / file;
+        const fs::path temp = tempBeside(final);
+        staged.emplace_back(temp, final);
+        if (!forms::copyFile(game.path(std::string("\\") + file), temp)) {
+            ok = false;
+            break;
+        }
+    }
+    ok = ok && WriteSavedGameFile(SlotSavedGamePath(slot), values);
+    for (const auto& [temp, final] : staged) {
+        if (ok && !forms::renameFile(temp, final)) ok = false;
+        removeQuietly(temp);
+    }
+    if (!ok) {
+        game.msgBox("The game could not be saved to game slot " + std::to_string(slot) +
+                        ". The slot keeps what it held before.",
+                    "Save failed!");
+        return false;
+    }
+    if (game.knows(SaveSlotScreen::Name)) game.unload(SaveSlotScreen::Name);
+    return true;
+}
+
+bool LoadFromSlot(Game& game, int slot) {
+    std::vector<std::string> values;
+    const SavedGameRead read = ReadSavedGameFile(SlotSavedGamePath(slot), values);
+    if (read == SavedGameRead::Missing) return false;  // an empty slot: nothing happens
+    if (read == SavedGameRead::Complete) ApplySavedGame(game, values);
+
+    // The slot's wrestlers replace the working files; a copy that cannot be made leaves its working
+    // file whole, and the player is told that the wrestlers are not the saved game's.
+    bool copied = true;
+    for (const char* file : RecordFiles)
+        if (!ReplaceFileSafely(SlotFolder(game, slot) / file, game.path(std::string("\\") + file))) copied = false;
+    if (!copied)
+        game.msgBox("The wrestlers of game slot " + std::to_string(slot) +
+                        " could not be restored. The game goes on with the wrestlers it had before.",
+                    "Load problem!");
+
+    game.show("FederationHub");
+    if (game.knows(LoadSlotScreen::Name)) game.unload(LoadSlotScreen::Name);
+    if (game.loaded("MainMenu")) game.unload("MainMenu");
+    return true;
+}
+
+void SaveUnderName(Game& game) {
+    const std::string name = game.inputBox("File Name:").value_or(std::string()) + ".qavle";
+    if (!WriteSavedGameFile(forms::nativePath(name), CollectSavedGame(game)))
+        game.msgBox("The game could not be saved as " + name + ".", "Save failed!");
+}
+
+void FillSavedGameList(forms::Control& list) {
+    std::error_code ec;
+    const fs::path here = fs::current_path(ec);
+    list.setPattern("*.qavle");
+    if (!ec) list.setFolder(here.string());
+}
+
+void SelectSavedGame(Game& game) {
+    auto& menu = game.form("MainMenu");
+    const std::string name = menu.c("File1").text();
+    menu.c("Text1").setText(name);
+    if (!isBareFileName(name)) return;
+    std::vector<std::string> values;
+    if (ReadSavedGameFile(fs::path(name), values) == SavedGameRead::Complete) ApplySavedGame(game, values);
+}
+
+void LoadSelectedGame(Game& game) {
+    const std::string name = menuFileName(game);
+    if (name.empty()) {
+        game.msgBox("To load a game, please select the file before pressing the Load button.", "Varnholt");
+        return;
+    }
+    if (!isBareFileName(name)) return;
+    std::vector<std::string> values;
+    if (ReadSavedGameFile(fs::path(name), values) != SavedGameRead::Complete) return;
+    if (!ApplySavedGame(game, values)) return;
+    game.show("FederationHub");
+    if (game.loaded("MainMenu")) game.unload("MainMenu");
+}
+
+void DeleteSavedGame(Game& game) {
+    auto& menu = game.form("MainMenu");
+    const std::string name = menu.c("Text1").text();
+    if (name.empty()) return;
+    // Only a saved game of the current folder, as the list names it, is ever deleted.
+    if (isBareFileName(name) && forms::fileExists(fs::path(name))) forms::deleteFile(fs::path(name));
+    FillSavedGameList(menu.c("File1"));
+}
+
+SaveSlotScreen::SaveSlotScreen(Game& game) : Screen(game, saveSlotDef()) {
+    bind<SaveSlotScreen>({
+        {"Command1", Event::Click, &SaveSlotScreen::Form28_Command1_Click},
+        {"Command2", Event::Click, &SaveSlotScreen::Form28_Command2_Click},
+        {"Command3", Event::Click, &SaveSlotScreen::Form28_Command3_Click},
+        {"Command4", Event::Click, &SaveSlotScreen::Form28_Command4_Click},
+    });
+}
+
+void SaveSlotScreen::Form28_Command1_Click() { SaveToSlot(game_, 1); }
+void SaveSlotScreen::Form28_Command2_Click() { SaveToSlot(game_, 2); }
+void SaveSlotScreen::Form28_Command3_Click() { SaveToSlot(game_, 3); }
+void SaveSlotScreen::Form28_Command4_Click() { SaveToSlot(game_, 4); }
+
+LoadSlotScreen::LoadSlotScreen(Game& game) : Screen(game, loadSlotDef()) {
+    bind<LoadSlotScreen>({
+        {"Command1", Event::Click, &LoadSlotScreen::Form29_Command1_Click},
+        {"Command2", Event::Click, &LoadSlotScreen::Form29_Command2_Click},
+        {"Command3", Event::Click, &LoadSlotScreen::Form29_Command3_Click},
+        {"Command4", Event::Click, &LoadSlotScreen::Form29_Command4_Click},
+    });
+}
+
+void LoadSlotScreen::Form29_Command1_Click() { LoadFromSlot(game_, 1); }
+void LoadSlotScreen::Form29_Command2_Click() { LoadFromSlot(game_, 2); }
+void LoadSlotScreen::Form29_Command3_Click() { LoadFromSlot(game_, 3); }
+void LoadSlotScreen::Form29_Command4_Click() { LoadFromSlot(game_, 4); }
+
+void registerSavedGameScreens(Game& game) {
+    game.registerForm<SaveSlotScreen>(game);
+    game.registerForm<LoadSlotScreen>(game);
+}
+
+}  // namespace varnholt

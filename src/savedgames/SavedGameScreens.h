@@ -1,0 +1,59 @@
+// The game slots: the screen that saves the running game into one of four slots, the screen that loads
+// one back from the main menu, and the named saves of the main menu's saved-game list.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "game/Screen.h"
+
+namespace varnholt {
+
+inline constexpr int GameSlotCount = 4;
+
+// The saved game of slot n (1..4), named without a folder so that it lies in the current folder.
+std::filesystem::path SlotSavedGamePath(int slot);
+// The slot's folder of record-file copies under the program folder.
+std::filesystem::path SlotFolder(const Game& game, int slot);
+
+// Saves the running game into slot n: the saved game and copies of both record files. Either all three
+// files of the slot are replaced or, when something cannot be written, none is and the player is told.
+// True when the slot holds the game now.
+bool SaveToSlot(Game& game, int slot);
+
+// Loads slot n: a slot without a saved game changes nothing; a shortened file applies no value; then the
+// slot's record files replace the working ones and the hub is shown. False only for an empty slot.
+bool LoadFromSlot(Game& game, int slot);
+
+// The named saves: the hub's hidden second SAVE, and the main menu's hidden saved-game list.
+void SaveUnderName(Game& game);
+void FillSavedGameList(forms::Control& list);  // every "*.qavle" of the current folder
+void SelectSavedGame(Game& game);              // the menu's File1 pick
+void LoadSelectedGame(Game& game);             // the menu's second LOAD GAME
+void DeleteSavedGame(Game& game);              // the menu's DEL
+
+class SaveSlotScreen : public Screen {
+public:
+    static constexpr const char* Name = "Form28";
+    static constexpr const char* Role = "SaveSlotScreen";
+    explicit SaveSlotScreen(Game& game);
+    void Form28_Command1_Click();
+    void Form28_Command2_Click();
+    void Form28_Command3_Click();
+    void Form28_Command4_Click();
+};
+
+class LoadSlotScreen : public Screen {
+public:
+    static constexpr const char* Name = "Form29";
+    static constexpr const char* Role = "LoadSlotScreen";
+    explicit LoadSlotScreen(Game& game);
+    void Form29_Command1_Click();
+    void Form29_Command2_Click();
+    void Form29_Command3_Click();
+    void Form29_Command4_Click();
+};
+
+void registerSavedGameScreens(Game& game);
+
+}  // namespace varnholt
