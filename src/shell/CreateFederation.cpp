@@ -102,47 +102,10 @@ void CreateFederationScreen::Form5_Command2_Click() {
         game_.msgBox("Not a valid created fed", "Varnholt");
         return;
     }
-    const std::string& name = texts[0];
-    const std::string& initials = texts[1];
-    const std::string popularity = forms::CStr(figures->popularity);
-    const std::string money = forms::CStr(figures->money);
-
-    Game& game = game_;
-    game.show("FederationHub");
-    auto& hub = game.form("FederationHub");
-    hub.c("Text4").setText("Wednesday");
-    hub.c("Text5").setText("Week 1");
-    hub.c("Text6").setText("2003");
-    hub.c("Text7").setText(popularity);
-    hub.c("Text8").setText(money);
-    game.hide<CreateFederationScreen>();
-    hub.c("Text2").setText(name);
-    hub.c("Text1").setText(game.form("NewGameScreen").c("Text1").text());
-    hub.c("Text3").setText(initials);
-
-    // Every title starts vacant: the holders keep their design text.
-    auto& champions = game.form("ChampionsScreen");
-    const char* titleLabels[4] = {"Label1", "Label25", "Label37", "Label4"};
-    for (std::size_t i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(texts[4 + i]);
-
-    auto& staff = game.form("StaffScreen");
-    staff.c("Label3").setText(initials + " Referee");
-    staff.c("Label4").setText(initials + " Announcer");
-
-    auto& info = game.form("FederationInfoScreen");
-    info.c("Text1").setText(name);
-    info.c("Text2").setText(initials);
-    info.c("Text15").setText(texts[2]);
-    info.c("Text16").setText(texts[3]);
-    info.c("Text18").setText(popularity);
-    info.c("Text17").setText(money);
-
-    game.Popularity = figures->popularity;
-    game.Money = figures->money;
-    ResetCarriedOverFigures(game);
-
-    FinanceCell(game, FinanceRow::OpeningBalance).setText(money);
-    FinanceCell(game, FinanceRow::ClosingBalance).setText(money);
+    // The federation's name is kept exactly as typed, and every title starts vacant.
+    FederationStart start{texts[0], texts[1], figures->popularity, figures->money, texts[0], texts[2], texts[3],
+                          texts[1], {texts[4], texts[5], texts[6], texts[7]}, std::nullopt};
+    StartFederation(game_, start, Name, false);
 }
 
 void CreateFederationScreen::Form5_Command1_Click() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "forms/Files.h"
+#include "savedgames/SavedGameScreens.h"
 #include "shell/DayClock.h"
 #include "shell/FederationScreens.h"
 #include "shell/Presets.h"
@@ -32,6 +33,7 @@ const FormDef& hubDef() {
         c.push_back(textBox("Text8", 4920, 1320, 1800, 375, "", ReadOnly));
         c.push_back(listBox("List1", 7200, 780, 3360, 900, {"No shows mode", "Normal mode", "Touring mode"}, 0,
                             "Select your show mode"));
+        c.push_back(button("Save", 0, 0, 900, 375, "SAVE", forms::Hidden));
         c.push_back(textBox("Text9", 0, 0, 600, 285, "0", forms::Hidden));
         c.push_back(textBox("Text10", 0, 0, 600, 285, "0", forms::Hidden));
         c.push_back(label("Label3", 0, 0, 600, 285, "", forms::Hidden));
@@ -80,6 +82,7 @@ FederationHub::FederationHub(Game& game) : Screen(game, hubDef()) {
         {"Command11", Event::Click, &FederationHub::Form4_Command11_Click},
         {"Command12", Event::Click, &FederationHub::Form4_Command12_Click},
         {"Command14", Event::Click, &FederationHub::Form4_Command14_Click},
+        {"Save", Event::Click, &FederationHub::Form4_Save_Click},
     });
 }
 
@@ -110,6 +113,8 @@ void FederationHub::Form4_Command4_Click() { game_.show("NotesPad"); }
 void FederationHub::Form4_Command14_Click() {
     if (game_.knows("SaveSlotScreen")) game_.show("SaveSlotScreen");
 }
+
+void FederationHub::Form4_Save_Click() { SaveUnderName(game_); }
 
 void FederationHub::Form4_Command10_Click() {
     const std::string initials = c("Text3").text();

@@ -27,6 +27,7 @@ public:
     void Form4_Command11_Click(); // FEUDS
     void Form4_Command12_Click(); // QUIT
     void Form4_Command14_Click(); // SAVE
+    void Form4_Save_Click();      // the second SAVE, built hidden: a save under a name of the player's
 
     int16_t TvDealStreak = 0;
     int16_t RedWeeks = 0;

@@ -100,45 +100,53 @@ void ResetCarriedOverFigures(Game& game) {
     game.MCWage = forms::CInt(staff.c("Text54").text());
 }
 
-void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
-    Game& game = game_;
+void StartFederation(Game& game, const FederationStart& f, const char* leaving, bool selectNoShowsMode) {
     game.show("FederationHub");
     auto& hub = game.form("FederationHub");
-    hub.c("List1").setText("No shows mode");
+    if (selectNoShowsMode) hub.c("List1").setText("No shows mode");
     hub.c("Text4").setText("Wednesday");
     hub.c("Text5").setText("Week 1");
     hub.c("Text6").setText("2003");
-    hub.c("Text7").setText(forms::CStr(p.popularity));
-    hub.c("Text8").setText(forms::CStr(p.money));
-    game.hide<NewGameScreen>();
-    hub.c("Text2").setText(p.name);
-    hub.c("Text1").setText(c("Text1").text());
-    hub.c("Text3").setText(p.initials);
+    hub.c("Text7").setText(forms::CStr(f.popularity));
+    hub.c("Text8").setText(forms::CStr(f.money));
+    game.hide(leaving);
+    hub.c("Text2").setText(f.name);
+    hub.c("Text1").setText(game.form(NewGameScreen::Name).c("Text1").text());
+    hub.c("Text3").setText(f.initials);
 
     auto& champions = game.form("ChampionsScreen");
     const char* titleLabels[4] = {"Label1", "Label25", "Label37", "Label4"};
-    for (int i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(p.titles[static_cast<std::size_t>(i)]);
-    const char* holderBoxes[5] = {"Text1", "Text12", "Text23", "Text34", "Text35"};
-    for (int i = 0; i < 5; ++i) champions.c(holderBoxes[i]).setText(p.holders[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(f.titles[i]);
+    if (f.holders) {
+        const char* holderBoxes[5] = {"Text1", "Text12", "Text23", "Text34", "Text35"};
+        for (std::size_t i = 0; i < 5; ++i) champions.c(holderBoxes[i]).setText((*f.holders)[i]);
+    }
 
     auto& staff = game.form("StaffScreen");
-    staff.c("Label3").setText(std::string(p.staffWord) + " Referee");
-    staff.c("Label4").setText(std::string(p.staffWord) + " Announcer");
+    staff.c("Label3").setText(f.staffWord + " Referee");
+    staff.c("Label4").setText(f.staffWord + " Announcer");
 
     auto& info = game.form("FederationInfoScreen");
-    info.c("Text1").setText(p.infoName);
-    info.c("Text2").setText(p.initials);
-    info.c("Text15").setText(p.owner);
-    info.c("Text16").setText(p.based);
-    info.c("Text18").setText(forms::CStr(p.popularity));
-    info.c("Text17").setText(forms::CStr(p.money));
+    info.c("Text1").setText(f.infoName);
+    info.c("Text2").setText(f.initials);
+    info.c("Text15").setText(f.owner);
+    info.c("Text16").setText(f.based);
+    info.c("Text18").setText(forms::CStr(f.popularity));
+    info.c("Text17").setText(forms::CStr(f.money));
 
-    game.Popularity = p.popularity;
-    game.Money = p.money;
+    game.Popularity = f.popularity;
+    game.Money = f.money;
     ResetCarriedOverFigures(game);
 
-    FinanceCell(game, FinanceRow::OpeningBalance).setText(forms::CStr(p.money));
-    FinanceCell(game, FinanceRow::ClosingBalance).setText(forms::CStr(p.money));
+    FinanceCell(game, FinanceRow::OpeningBalance).setText(forms::CStr(f.money));
+    FinanceCell(game, FinanceRow::ClosingBalance).setText(forms::CStr(f.money));
+}
+
+void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
+    FederationStart start{p.name, p.initials, p.popularity, p.money, p.infoName, p.owner, p.based, p.staffWord,
+                          {p.titles[0], p.titles[1], p.titles[2], p.titles[3]},
+                          std::array<std::string, 5>{p.holders[0], p.holders[1], p.holders[2], p.holders[3], p.holders[4]}};
+    StartFederation(game_, start, Name, true);
 }
 
 void NewGameScreen::Form3_Command8_Click() {

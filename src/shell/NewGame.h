@@ -1,6 +1,11 @@
 // The new-game screen: the player's name and the choice of a federation to take over.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "game/Screen.h"
 #include "shell/Presets.h"
 
@@ -33,6 +38,25 @@ public:
 private:
     void preset(std::string_view button);
 };
+
+// A federation's start state: what a new game writes into the hub and the screens that hold the game.
+struct FederationStart {
+    std::string name;      // the hub's federation name
+    std::string initials;
+    int16_t popularity = 0;
+    int32_t money = 0;
+    std::string infoName;  // the federation information screen's name
+    std::string owner;
+    std::string based;
+    std::string staffWord;  // first word of the in-house referee and announcer
+    std::array<std::string, 4> titles;                    // primary, secondary, tertiary, tag team
+    std::optional<std::array<std::string, 5>> holders;  // none: every title keeps its "Vacant"
+};
+
+// Starts the game on the hub with a federation, in the order every new game writes it. `leaving` is the
+// screen the player started it from, hidden once the hub shows; `selectNoShowsMode` is false when the
+// show mode was already chosen.
+void StartFederation(Game& game, const FederationStart& start, const char* leaving, bool selectNoShowsMode);
 
 // What a new game must not inherit from an earlier game of the same program run: the TV deal, and the
 // staff figures a show night pays, which follow the staff screen's boxes.
