@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "GameFixture.h"
 #include "forms/Dialogs.h"
 #include "game/Game.h"
 #include "management/Championships.h"
@@ -18,31 +19,13 @@ using namespace varnholt;
 
 namespace {
 
-class ScreensTest : public ::testing::Test {
+class ScreensTest : public varnholt::testing::GameFixture {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("varnholt-champs-" + std::string(info->test_suite_name()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        game_ = std::make_unique<Game>(dir_, dialogs_);
-    }
-    void TearDown() override {
-        game_.reset();
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     forms::Form& champions() { return game_->form("ChampionsScreen"); }
     forms::Form& staff() { return game_->form("StaffScreen"); }
     std::string text(forms::Form& f, const std::string& control) { return f.c(control).text(); }
     std::string box(int n) { return text(champions(), "Text" + std::to_string(n)); }
     void setBox(int n, const std::string& s) { champions().c("Text" + std::to_string(n)).setText(s); }
-
-    fs::path dir_;
-    forms::QueuedDialogs dialogs_;
-    std::unique_ptr<Game> game_;
 };
 
 using TitleHistory = ScreensTest;
@@ -244,7 +227,7 @@ TEST_F(Rename, ASecondRenameWhileOpenShowsTheNewTitle) {
 }
 
 TEST_F(Rename, BackgroundPictureOnTheScreensNotOnTheDialog) {
-    { std::ofstream(dir_ / "QAVLE.bmp") << "BM"; }
+    { std::ofstream(folder_ / "QAVLE.bmp") << "BM"; }
     EXPECT_FALSE(champions().picturePath().empty());
     EXPECT_FALSE(champions().visible());
     EXPECT_FALSE(staff().picturePath().empty());

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -13,6 +15,12 @@
 #include "game/Game.h"
 
 namespace varnholt::testing {
+
+// A whole file's bytes (empty for a missing file).
+inline std::string fileBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class GameFixture : public ::testing::Test {
 protected:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "GameFixture.h"
 #include "forms/Dialogs.h"
 #include "forms/Files.h"
 #include "forms/Form.h"
@@ -37,29 +38,14 @@ WrestlerRecord wrestler(const std::string& name, int16_t id) {
     return r;
 }
 
-std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using varnholt::testing::fileBytes;
 
-class MoveWrestlersTest : public ::testing::Test {
+class MoveWrestlersTest : public varnholt::testing::GameFixture {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / ("varnholt-move-" + std::string(info->test_suite_name()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        game_ = std::make_unique<Game>(dir_, dialogs_);
-    }
-    void TearDown() override {
-        game_.reset();
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
 
     // Writes a record file of the given names, record i with Id i.
     void writeFile(const std::string& file, const std::vector<std::string>& names) {
-        std::ofstream out(dir_ / file, std::ios::binary | std::ios::trunc);
+        std::ofstream out(folder_ / file, std::ios::binary | std::ios::trunc);
         for (std::size_t i = 0; i < names.size(); ++i) {
             auto bytes = encodeRecord(wrestler(names[i], static_cast<int16_t>(i + 1)));
             out.write(reinterpret_cast<const char*>(bytes.data()), RecordLength);
@@ -71,7 +57,7 @@ protected:
         return v;
     }
     std::vector<WrestlerRecord> records(const std::string& file) {
-        std::string bytes = bytesOf(dir_ / file);
+        std::string bytes = fileBytes(folder_ / file);
         std::vector<WrestlerRecord> out;
         for (std::size_t at = 0; at + RecordLength <= bytes.size(); at += RecordLength)
             out.push_back(decodeRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + at));
@@ -86,10 +72,6 @@ protected:
     forms::Control& scoutList() { return game_->form("ScoutScreen").c("lstData"); }
     forms::Control& rosterList() { return game_->form("RosterScreen").c("lstData"); }
     void pick(forms::Control& list, const std::string& name) { list.setText(name); }
-
-    fs::path dir_;
-    forms::QueuedDialogs dialogs_;
-    std::unique_ptr<Game> game_;
 };
 
 using HiringWrestlers = MoveWrestlersTest;
@@ -123,7 +105,7 @@ TEST_F(HiringWrestlers, MovedRecordKeepsItsIdAndTheRestAreRenumbered) {
     EXPECT_EQ(game_->RosterCount, 4);
     EXPECT_EQ(list.items(), left);
     EXPECT_EQ(list.listIndex(), -1);
-    EXPECT_FALSE(fs::exists(dir_ / "wrestler.tmp"));
+    EXPECT_FALSE(fs::exists(folder_ / "wrestler.tmp"));
     EXPECT_EQ(dialogs_.shown().size(), 0u);
 }
 
@@ -151,7 +133,7 @@ TEST_F(HiringWrestlers, LeftoverScratchFileIsNotCarriedIntoTheRewrite) {
 
     ASSERT_TRUE(HireWrestler(*game_, list));
     EXPECT_EQ(names("wrestlers.dat"), (std::vector<std::string>{"Free 1", "Free 2", "Free 3", "Free 4"}));
-    EXPECT_FALSE(fs::exists(dir_ / "wrestler.tmp"));
+    EXPECT_FALSE(fs::exists(folder_ / "wrestler.tmp"));
 }
 
 TEST_F(HiringWrestlers, TwoOfTheSameNameMoveTheFirstAndDropTheClickedEntry) {
@@ -172,11 +154,11 @@ TEST_F(HiringWrestlers, AbsentNameChangesNothing) {
     auto& list = scoutList();
     list.addItem("Nobody");
     pick(list, "Nobody");
-    const std::string freeBefore = bytesOf(dir_ / "wrestlers.dat"), rosterBefore = bytesOf(dir_ / "promotion.dat");
+    const std::string freeBefore = fileBytes(folder_ / "wrestlers.dat"), rosterBefore = fileBytes(folder_ / "promotion.dat");
 
     EXPECT_FALSE(HireWrestler(*game_, list));
-    EXPECT_EQ(bytesOf(dir_ / "wrestlers.dat"), freeBefore);
-    EXPECT_EQ(bytesOf(dir_ / "promotion.dat"), rosterBefore);
+    EXPECT_EQ(fileBytes(folder_ / "wrestlers.dat"), freeBefore);
+    EXPECT_EQ(fileBytes(folder_ / "promotion.dat"), rosterBefore);
     EXPECT_EQ(game_->WrestlerCount, 4);
     EXPECT_EQ(game_->RosterCount, 2);
     EXPECT_EQ(list.listCount(), 5);
@@ -210,7 +192,7 @@ TEST_F(FiringWrestlers, TheLastWrestlerEmptiesTheRoster) {
     pick(list, "Last One");
 
     ASSERT_TRUE(FireWrestler(*game_, list));
-    EXPECT_EQ(forms::fileLength(dir_ / "promotion.dat"), 0u);
+    EXPECT_EQ(forms::fileLength(folder_ / "promotion.dat"), 0u);
     EXPECT_EQ(game_->RosterCount, 0);
     EXPECT_EQ(game_->WrestlerCount, 3);
     EXPECT_EQ(list.listCount(), 0);
@@ -230,13 +212,13 @@ TEST_F(RemovingWrestlers, DeletesOneOfManyAndRecountsTheFile) {
     EXPECT_EQ(free[118].Id, 119);
     EXPECT_EQ(game_->WrestlerCount, 119);
     EXPECT_EQ(list.listCount(), 119);
-    EXPECT_EQ(forms::fileLength(dir_ / "promotion.dat"), 0u);
+    EXPECT_EQ(forms::fileLength(folder_ / "promotion.dat"), 0u);
 }
 
 TEST_F(RemovingWrestlers, TornLastRecordIsDroppedWithTheRewrite) {
     writeFile("wrestlers.dat", numbered("Free ", 4));
     {
-        std::ofstream out(dir_ / "wrestlers.dat", std::ios::binary | std::ios::app);
+        std::ofstream out(folder_ / "wrestlers.dat", std::ios::binary | std::ios::app);
         out << std::string(100, 'x');  // counts as a fifth record by the count rule
     }
     auto& list = scoutList();
@@ -244,21 +226,21 @@ TEST_F(RemovingWrestlers, TornLastRecordIsDroppedWithTheRewrite) {
     pick(list, "Free 1");
 
     ASSERT_TRUE(RemoveWrestler(*game_, list));
-    EXPECT_EQ(forms::fileLength(dir_ / "wrestlers.dat"), 3u * RecordLength);
+    EXPECT_EQ(forms::fileLength(folder_ / "wrestlers.dat"), 3u * RecordLength);
     EXPECT_EQ(game_->WrestlerCount, 3);
 }
 
 TEST_F(RewriteFailure, UnwritableScratchFileLeavesBothFilesWhole) {
     writeFile("wrestlers.dat", numbered("Free ", 5));
     writeFile("promotion.dat", numbered("Roster ", 2));
-    fs::create_directories(dir_ / "wrestler.tmp" / "in the way");
+    fs::create_directories(folder_ / "wrestler.tmp" / "in the way");
     auto& list = scoutList();
     pick(list, "Free 3");
-    const std::string freeBefore = bytesOf(dir_ / "wrestlers.dat"), rosterBefore = bytesOf(dir_ / "promotion.dat");
+    const std::string freeBefore = fileBytes(folder_ / "wrestlers.dat"), rosterBefore = fileBytes(folder_ / "promotion.dat");
 
     EXPECT_FALSE(HireWrestler(*game_, list));
-    EXPECT_EQ(bytesOf(dir_ / "wrestlers.dat"), freeBefore);
-    EXPECT_EQ(bytesOf(dir_ / "promotion.dat"), rosterBefore);
+    EXPECT_EQ(fileBytes(folder_ / "wrestlers.dat"), freeBefore);
+    EXPECT_EQ(fileBytes(folder_ / "promotion.dat"), rosterBefore);
     EXPECT_EQ(game_->WrestlerCount, 5);
     EXPECT_EQ(game_->RosterCount, 2);
     EXPECT_EQ(list.listCount(), 5);
@@ -272,13 +254,13 @@ TEST_F(RewriteFailure, UnwritableTargetLeavesTheSourceWholeAndNoScratchFile) {
     auto& list = rosterList();
     pick(list, "Roster 1");
     // The free agents' file cannot take the fired wrestler.
-    fs::remove(dir_ / "wrestlers.dat");
-    fs::create_directories(dir_ / "wrestlers.dat" / "in the way");
-    const std::string rosterBefore = bytesOf(dir_ / "promotion.dat");
+    fs::remove(folder_ / "wrestlers.dat");
+    fs::create_directories(folder_ / "wrestlers.dat" / "in the way");
+    const std::string rosterBefore = fileBytes(folder_ / "promotion.dat");
 
     EXPECT_FALSE(FireWrestler(*game_, list));
-    EXPECT_EQ(bytesOf(dir_ / "promotion.dat"), rosterBefore);
-    EXPECT_FALSE(fs::exists(dir_ / "wrestler.tmp"));
+    EXPECT_EQ(fileBytes(folder_ / "promotion.dat"), rosterBefore);
+    EXPECT_FALSE(fs::exists(folder_ / "wrestler.tmp"));
     EXPECT_EQ(list.listCount(), 2);
     EXPECT_EQ(dialogs_.shown().size(), 1u);
 }

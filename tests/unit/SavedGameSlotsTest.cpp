@@ -18,10 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string fileBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::fileBytes;
 
 // The game runs with the program folder as its current folder, where the slots' saved games lie.
 class SavedGameSlots : public testing::GameFixture {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "GameFixture.h"
 #include "savedgames/SavedGame.h"
 
 namespace varnholt {
@@ -16,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string fileBytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::fileBytes;
 
 void writeBytes(const fs::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
