@@ -167,7 +167,18 @@ void MainMenu::Form2_Command7_Click() {
 
 void MainMenu::Form2_Command6_Click() {
     if (!game_.knows("WrestlerEditor")) return;
-    forms::copyFile(game_.path("\\data\\wrestlers.dat"), game_.path("\\wrestlers.dat"));
+    // The editor works on a copy of the master database; without it, a leftover game's free agents would
+    // be edited and then written over the master.
+    auto master = game_.path("\\data\\wrestlers.dat");
+    if (!forms::fileExists(master)) {
+        game_.msgBox("The wrestler database " + master.string() + " is missing, so the editor cannot open.",
+                     "Missing file!");
+        return;
+    }
+    if (!forms::copyFile(master, game_.path("\\wrestlers.dat"))) {
+        game_.msgBox("The wrestler database could not be copied for the editor.", "File error!");
+        return;
+    }
     game_.show("WrestlerEditor");
     game_.hide<MainMenu>();
 }

@@ -130,7 +130,9 @@ TEST_F(WeekEnd, QuitKeepsTheFeudsAndRivalSlotSeven) {
     EXPECT_EQ(game().RivalPopularity[0], 70);
 }
 
-TEST_F(WeekEnd, MissingMasterFileStopsNewGameBeforeCopying) {
+using MissingFiles = testing::GameFixture;
+
+TEST_F(MissingFiles, NewGameStopsBeforeCopyingEither) {
     click("Form1", "Image1");
     click("Form7", "Command1");
     std::filesystem::remove(folder_ / "data" / "promotion.dat");
@@ -142,7 +144,18 @@ TEST_F(WeekEnd, MissingMasterFileStopsNewGameBeforeCopying) {
     EXPECT_FALSE(game().isLoaded("NewGameScreen"));
 }
 
-TEST_F(WeekEnd, MissingPictureLeavesTheScreenBare) {
+TEST_F(MissingFiles, EditorDoesNotOpenWithoutItsMaster) {
+    click("Form1", "Image1");
+    click("Form7", "Command1");
+    std::filesystem::remove(folder_ / "data" / "wrestlers.dat");
+    click("Form2", "Command6");
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Missing file!");
+    EXPECT_FALSE(game().isLoaded("WrestlerEditor"));
+    EXPECT_TRUE(game().isShown("MainMenu"));
+}
+
+TEST_F(MissingFiles, PictureLeavesTheScreenBare) {
     std::filesystem::remove(folder_ / "QAVLE.bmp");
     click("Form1", "Image1");
     click("Form7", "Command1");
