@@ -7,6 +7,7 @@ namespace varnholt {
 // Each subsystem registers its own screens.
 void registerShellScreens(Game& game);
 void registerShowNightScreens(Game& game);
+void registerMatchScreens(Game& game);
 void registerManagementScreens(Game& game);
 void registerEditorScreens(Game& game);
 void registerSavedGameScreens(Game& game);
@@ -14,6 +15,7 @@ void registerSavedGameScreens(Game& game);
 void registerScreens(Game& game) {
     registerShellScreens(game);
     registerShowNightScreens(game);
+    registerMatchScreens(game);
     registerManagementScreens(game);
     registerEditorScreens(game);
     registerSavedGameScreens(game);

@@ -36,6 +36,7 @@ const FormDef& hubDef() {
         c.push_back(button("Save", 0, 0, 900, 375, "SAVE", forms::Hidden));
         c.push_back(textBox("Text9", 0, 0, 600, 285, "0", forms::Hidden));
         c.push_back(textBox("Text10", 0, 0, 600, 285, "0", forms::Hidden));
+        c.push_back(textBox("Text11", 0, 0, 600, 285, "", forms::Hidden));
         c.push_back(label("Label3", 0, 0, 600, 285, "", forms::Hidden));
         c.push_back(label("Label4", 0, 0, 600, 285, "", forms::Hidden));
         c.push_back(button("Command1", 3600, 2160, 3600, 735, "NEXT DAY", forms::Bold | forms::Large));

@@ -21,7 +21,7 @@ constexpr unsigned ReadOnly = forms::Locked;
 constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
 constexpr unsigned Off = forms::Disabled;
 
-ControlDef shape(std::string name, int l, int t, int w, int h) {
+ControlDef shape_(std::string name, int l, int t, int w, int h) {
     ControlDef d = label(std::move(name), l, t, w, h, "");
     d.kind = forms::ControlKind::Shape;
     return d;
@@ -29,26 +29,42 @@ ControlDef shape(std::string name, int l, int t, int w, int h) {
 
 }  // namespace
 
-std::vector<ControlDef> SharedMatchControls() {
+const MatchScreenShape SinglesShape{"Command5", "Winner", 1, false, true};
+const MatchScreenShape TagShape{"Command4", "Winners", 2, true, true};
+const MatchScreenShape TripleThreatShape{"Command7", "Winner", 3, true, false};
+const MatchScreenShape FourWayShape{"Command8", "Winner", 3, false, false};
+
+std::string MatchScreenFor(std::string_view type) {
+    if (type == "Singles") return "Form10";
+    if (type == "Tag Team") return "Form17";
+    if (type == "Triple Threat") return "Form19";
+    if (type == "Four Way") return "Form20";
+    return {};
+}
+
+std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape) {
     const int R = ResultLeft, RW = ResultWidth, RV = R + 1860;  // result captions and values
+    const int down = (shape.nameRows - 1) * 360;                // room for the competitors' names
+    const bool partnerBox = std::string_view(shape.winnerCaption) == "Winners";
+    const int winnerWidth = partnerBox ? (RW - 1860) / 2 - 30 : RW - 1860;
     std::vector<ControlDef> c = {
         // The match type.
         label("Label1", BookingLeft, 240, BookingWidth, 285, "Select a match type", Off),
         listBox("List1", BookingLeft, 540, BookingWidth, 1020, MatchTypeItems, Off),
         // The result column.
-        label("Label2", R, 660, 1800, 285, "Match Type", Off),
-        textBox("Text1", RV, 660, RW - 1860, 315, "", ReadOnlyOff),
-        label("Label3", R, 1080, 1800, 285, "Stipulation", Off),
-        textBox("Text2", RV, 1080, RW - 1860, 315, "", ReadOnlyOff),
-        label("Label4", R, 1500, 1800, 285, "Match rating", Off),
-        textBox("Text8", RV, 1500, 660, 315, "", ReadOnlyOff),
-        textBox("Text7", RV + 720, 1500, RW - 1860 - 720, 315, "", ReadOnlyOff),
-        textBox("Text4", R, 1920, RW, 4200, "", ReadOnlyOff | forms::MultiLine),
-        label("Label8", R, 6240, 1800, 285, "Winner", Off),
-        textBox("Text15", RV, 6240, RW - 1860, 315, "", ReadOnlyOff),
-        button("Command5", R, 6720, 2400, 495, "Next match", Off),
+        label("Label2", R, 660 + down, 1800, 285, "Match Type", Off),
+        textBox("Text1", RV, 660 + down, RW - 1860, 315, "", ReadOnlyOff),
+        label("Label3", R, 1080 + down, 1800, 285, "Stipulation", Off),
+        textBox("Text2", RV, 1080 + down, RW - 1860, 315, "", ReadOnlyOff),
+        label("Label4", R, 1500 + down, 1800, 285, "Match rating", Off),
+        textBox("Text8", RV, 1500 + down, 660, 315, "", ReadOnlyOff),
+        textBox("Text7", RV + 720, 1500 + down, RW - 1860 - 720, 315, "", ReadOnlyOff),
+        textBox("Text4", R, 1920 + down, RW, 4200 - down, "", ReadOnlyOff | forms::MultiLine),
+        label("Label8", R, 6240, 1800, 285, shape.winnerCaption, Off),
+        textBox("Text15", RV, 6240, winnerWidth, 315, "", ReadOnlyOff),
+        button(shape.nextButton, R, 6720, 2400, 495, "Next match", Off),
         // The night summary.
-        shape("Shape1", 120, 6900, 7920, 2280),
+        shape_("Shape1", 120, 6900, 7920, 2280),
         label("Label11", 240, 6960, 2200, 285, "Attendance (Maximum)", Off),
         textBox("Text17", 2520, 6960, 900, 315, "", ReadOnlyOff),
         textBox("Text19", 3480, 6960, 900, 315, "", ReadOnlyOff),
@@ -67,27 +83,131 @@ std::vector<ControlDef> SharedMatchControls() {
         button("Command6", MatchScreenWidth - NotesButtonSize - 120, MatchScreenHeight - NotesButtonSize - 120,
                NotesButtonSize, NotesButtonSize, "N"),
     };
+    if (partnerBox) c.push_back(textBox("Text23", RV + winnerWidth + 60, 6240, winnerWidth, 315, "", ReadOnlyOff));
     for (int i = 0; i < 5; ++i)
         c.push_back(textBox("Text" + std::to_string(9 + i), 2520 + i * 720, 7800, 660, 315, "-", ReadOnlyOff));
     return c;
 }
 
-MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules)
-    : Screen(game, def), rules_(rules) {}
+MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules, const MatchScreenShape& shape)
+    : Screen(game, def), rules_(rules), shape_(shape) {}
 
-void MatchScreen::MatchPreamble() {
+void MatchScreen::MatchPreamble(std::initializer_list<const char*> names) {
+    c(shape_.nextButton).setEnabled(true);
     c("Command3").setEnabled(false);
     for (const char* name : {"Text1", "Text2", "Text7", "Text8", "Text18", "Text15", "Text4", "Label2", "Label3",
-                             "Label4", "Label8", "Label13", "Command5"})
+                             "Label4", "Label8", "Label13"})
         c(name).setEnabled(true);
+    for (const char* name : names) c(name).setEnabled(true);
+}
+
+void MatchScreen::OpenStipulationStep() {
+    c("List1").setEnabled(false);
+    c("Label1").setEnabled(false);
+    c("List2").setEnabled(true);
+    c("Label14").setEnabled(true);
+}
+
+void MatchScreen::ChooseMatchType(bool withCaptions) {
+    const std::string type = c("List1").text();
+    if (type == rules_.type) {
+        OpenStipulationStep();
+        return;
+    }
+    const std::string target = MatchScreenFor(type);
+    if (!target.empty() && game_.knows(target)) HandNightTo(target, withCaptions);
+}
+
+void MatchScreen::HandNightTo(const std::string& target, bool withCaptions) {
+    auto& t = game_.form(target);
+    const bool toTag = target == "Form17";
+    t.c("List1").setEnabled(false);
+    t.c("Label1").setEnabled(false);
+    t.c("List2").setEnabled(true);
+    t.c("Label14").setEnabled(true);
+    t.c("List1").setText(c("List1").text());  // the target's own type opens its stipulation step
+    if (withCaptions) {
+        for (int i = 2; i <= 11; ++i) {
+            const std::string name = "Label" + std::to_string(i);
+            if (toTag && i == 8) continue;  // the tag screen's "Winners" stays
+            t.c(name).setCaption(c(name).caption());
+        }
+    }
+    t.c("Text3").setText(c("Text3").text());
+    for (int i = 9; i <= 19; ++i) {
+        const std::string name = "Text" + std::to_string(i);
+        t.c(name).setText(c(name).text());
+    }
+    for (const char* name : {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7", "Text8", "Text15"})
+        t.c(name).setText("");
+    if (toTag) {
+        t.c("Text20").setText("");
+        t.c("Text21").setText("");
+    }
+    game_.show(target);
+    game_.hide(name());
+}
+
+SlotStats MatchScreen::PickIntoSlot(const char* nameBox, int slotNumber) {
+    const std::string picked = c("lstData").text();
+    FindRosterRecord(game_, picked);
+    const auto& w = game_.CurrentWrestler;
+    c(nameBox).setText(picked);
+    const SlotStats stats{w.Brawling, w.Technical, w.Speed, w.Over, w.Wage};
+    const std::string n = std::to_string(slotNumber);
+    c("wbr" + n).setText(CStr(stats.brawling));
+    c("wte" + n).setText(CStr(stats.technical));
+    c("wsp" + n).setText(CStr(stats.speed));
+    c("wov" + n).setText(CStr(stats.over));
+    c("wwa" + n).setText(CStr(stats.wage));
+    return stats;
 }
 
 void MatchScreen::RateMatch(const CategoryScores& scores, bool titleMatch, int16_t refereeSkill) {
-    MatchRatingValue = varnholt::RateMatch(scores, titleMatch, refereeSkill, rules_.matchTypeBonus,
-                                           [this] { return game_.Rnd(); });
+    const int ratings = rules_.tiesRateTwice && TwoWayTieForLead(scores) ? 2 : 1;
+    for (int i = 0; i < ratings; ++i)
+        MatchRatingValue = varnholt::RateMatch(scores, titleMatch, refereeSkill, rules_.matchTypeBonus,
+                                               [this] { return game_.Rnd(); });
     game_.MatchRating = MatchRatingValue;
-    c("Text8").setText(CStr(ShownRating(MatchRatingValue)));
-    if (auto word = RatingWord(ShownRating(MatchRatingValue))) c("Text7").setText(*word);
+    const int16_t shown = ShownRating(MatchRatingValue);
+    c("Text8").setText(shape_.signedRating && shown == MatchRatingValue ? Str(shown) : CStr(shown));
+    if (auto word = RatingWord(shown)) c("Text7").setText(*word);
+}
+
+void MatchScreen::NextMatch(const NextMatchBoxes& boxes) {
+    std::vector<std::string> results = {"Text1", "Text2", "Text7", "Text8", "Text15", "Text4"};
+    results.insert(results.end(), boxes.shown.begin(), boxes.shown.end());
+    if (std::string_view(shape_.winnerCaption) == "Winners") results.push_back("Text23");
+    const std::vector<std::string> captions = {"Label2", "Label3", "Label4", "Label8", "Label13"};
+    auto each = [this](const std::vector<std::string>& names, auto&& f) {
+        for (const auto& n : names) f(c(n));
+    };
+    auto off = [](forms::Control& x) { x.setEnabled(false); };
+    auto empty = [](forms::Control& x) {
+        if (x.kind() == forms::ControlKind::TextBox) x.setText("");
+    };
+    c(shape_.nextButton).setEnabled(false);
+    each(captions, off);
+    each(results, off);
+    each(results, empty);
+    c("Text18").setEnabled(false);
+    if (game_.MatchCounter != "6") {
+        each(boxes.nameBoxes, empty);
+        if (boxes.refereeLeaves) c("Text18").setText("");
+        c("List1").setEnabled(true);
+        c("Label1").setEnabled(true);
+        return;
+    }
+    for (const auto& n : boxes.nameBoxes) {
+        const bool first = n == "Text5" || n == "Text6";
+        if (!first) c(n).setEnabled(false);
+        if (!first || !boxes.firstNamesStay) c(n).setText("");
+    }
+    c("Text18").setText("");
+    for (const char* name : {"Label11", "Label5", "Label6", "Label7", "Label9", "Command3"}) c(name).setEnabled(true);
+    for (const char* name : {"Text17", "Text19", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text16",
+                             "Text3"})
+        c(name).setEnabled(true);
 }
 
 void MatchScreen::RecordNightTotals(int32_t wageBill) {
@@ -114,7 +234,8 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
     int16_t total = I16(MatchRatingValue + game_.MatchRatingTotal);
     c("Text3").setText(Str(total));
     if (game_.knows("StaffScreen")) RefreshPaidFigures(game_);
-    c("Text14").setText(Str(total / 5.0 + game_.MCSkill));
+    const double nightRating = total / 5.0 + game_.MCSkill;
+    c("Text14").setText(shape_.signedNightRating ? Str(nightRating) : CStr(nightRating));
     game_.MatchRatingTotal = CInt(c("Text14").text());
     auto& hub = game_.form("FederationHub");
     hub.c("Label3").setCaption(CStr(game_.MatchRatingTotal));
@@ -147,6 +268,17 @@ void MatchScreen::WriteOver(const std::string& name, int16_t over) {
     WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
 }
 
+void MatchScreen::RaiseWinnerOver(const std::string& winner,
+                                  const std::vector<std::pair<const char*, const char*>>& slots) {
+    for (const auto& [nameBox, overBox] : slots) {
+        if (c(nameBox).text() != winner) continue;
+        if (CInt(c(overBox).text()) >= OverMaximum) return;
+        c(overBox).setText(CStr(I16(CInt(c(overBox).text()) + 1)));
+        WriteOver(winner, CInt(c(overBox).text()));
+        return;
+    }
+}
+
 void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating) {
     for (std::size_t f = 0; f < 4; ++f) {
         const auto& pair = game_.FeudNames[f];
@@ -155,6 +287,24 @@ void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name
         if (same) game_.FeudHeat[f] = HeatStep(game_.FeudHeat[f], rating);
     }
 }
+
+namespace {
+
+// The last five shows move on by one, and the federation's current figures follow the hub.
+void ShiftShowHistories(Game& game) {
+    auto& hub = game.form("FederationHub");
+    auto& info = game.form("FederationInfoScreen");
+    for (std::size_t i = ShowRatingFields.size() - 1; i > 0; --i)
+        info.c(ShowRatingFields[i]).setText(info.c(ShowRatingFields[i - 1]).text());
+    info.c(ShowRatingFields[0]).setText(hub.c("Label3").caption());
+    for (std::size_t i = ShowCostFields.size() - 1; i > 0; --i)
+        info.c(ShowCostFields[i]).setText(info.c(ShowCostFields[i - 1]).text());
+    info.c("Text5").setText(hub.c("Text7").text());
+    info.c("Text6").setText(hub.c("Text8").text());
+    info.c(ShowCostFields[0]).setText(hub.c("Label4").caption());
+}
+
+}  // namespace
 
 void RefreshPaidFigures(Game& game) {
     game.SponsorAmount = CInt(game.form("SponsorScreen").c("Text26").text());
@@ -197,16 +347,7 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     night.polaroid = game.PolaroidIncome;
     hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
 
-    // The last five shows.
-    auto& info = game.form("FederationInfoScreen");
-    for (std::size_t i = ShowRatingFields.size() - 1; i > 0; --i) {
-        info.c(ShowRatingFields[i]).setText(info.c(ShowRatingFields[i - 1]).text());
-        info.c(ShowCostFields[i]).setText(info.c(ShowCostFields[i - 1]).text());
-    }
-    info.c(ShowRatingFields[0]).setText(hub.c("Label3").caption());
-    info.c("Text5").setText(hub.c("Text7").text());
-    info.c("Text6").setText(hub.c("Text8").text());
-    info.c(ShowCostFields[0]).setText(hub.c("Label4").caption());
+    ShiftShowHistories(game);
 
     // The week's finances.
     auto cell = [&game](FinanceRow row) -> forms::Control& { return FinanceCell(game, row); };
@@ -234,6 +375,54 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     write(FinanceRow::GateReceipts, after.gate);
     write(FinanceRow::TotalExpenditure, after.totalExpenditure);
     write(FinanceRow::Total, after.total);
+}
+
+}  // namespace varnholt
+
+namespace varnholt {
+
+void MatchScreen::EndOfNightReplacingWeek() {
+    Game& game = game_;  // this screen is closed below; only the game is used after that
+    auto& hub = game.form("FederationHub");
+    game.show("FederationHub");
+    for (const char* name : {"Form17", "Form10", "Form19", "Form20"})
+        if (game.knows(name)) game.unload(name);
+
+    // Popularity: not held within 0..100 here.
+    const int p = CInt(hub.c("Text7").text());
+    const double nightRating = forms::Val(hub.c("Label3").caption());
+    const int moved = PopularityRuleWithZeroNight(p, nightRating);
+    if (moved != p) hub.c("Text7").setText(Str(static_cast<long long>(moved)));
+    game.Popularity = I16(moved);
+
+    // Money: the night's own figures, paid from the boxes that show them.
+    game.Money = CLng(hub.c("Text8").text());
+    RefreshPaidFigures(game);
+    NightMoney night;
+    night.showCost = game.ShowCost;
+    night.sponsor = game.SponsorAmount;
+    night.refereeWage = game.RefereeWage;
+    night.stipulationCost = game.StipulationCost;
+    night.gate = game.GateReceipts;
+    night.arena = game.ArenaCost;
+    night.mcWage = game.MCWage;
+    hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
+
+    ShiftShowHistories(game);
+
+    // This week's cells take the night's figures.
+    auto write = [&game](FinanceRow row, int32_t value) {
+        FinanceCell(game, row).setCaption(Str(static_cast<long long>(value)));
+    };
+    write(FinanceRow::Sponsorship, night.sponsor);
+    FinanceCell(game, FinanceRow::ClosingBalance).setCaption(hub.c("Text8").text());
+    write(FinanceRow::StaffWages, I32(static_cast<long long>(night.mcWage) + night.refereeWage));
+    write(FinanceRow::HiringCosts, night.stipulationCost);
+    write(FinanceRow::ArenaCost, night.arena);
+    write(FinanceRow::TotalIncome, night.income());
+    write(FinanceRow::GateReceipts, night.gate);
+    write(FinanceRow::TotalExpenditure, night.expenditure());
+    write(FinanceRow::Total, night.balance());
 }
 
 }  // namespace varnholt

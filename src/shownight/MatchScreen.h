@@ -4,7 +4,11 @@
 // night's totals, the title change, the feud heat, and the settlement at the end of the night.
 #pragma once
 
+#include <array>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/Screen.h"
@@ -18,13 +22,28 @@ inline constexpr std::array<const char*, 4> MatchScreenNames = {"Form10", "Form1
 // The match-type list's items, the same on every match screen.
 extern const std::vector<std::string> MatchTypeItems;
 
+// The screen of each match type, by the match-type list's item ("" for another text).
+std::string MatchScreenFor(std::string_view type);
+
+// What tells the four match screens apart in their shared controls.
+struct MatchScreenShape {
+    const char* nextButton;     // the "Next match" button
+    const char* winnerCaption;  // Label8
+    int nameRows;               // rows of the competitors' names at the top of the result column
+    bool signedRating;          // the rating box shows a blank before the number
+    bool signedNightRating;     // the night rating box likewise
+};
+extern const MatchScreenShape SinglesShape, TagShape, TripleThreatShape, FourWayShape;
+
 // The controls every match screen has, at the same places: the match-type step (Label1, List1) at the
 // top of the booking column, the result column on the right (Text1, Text2, Text4, Text7, Text8,
 // Text15 with Label2, Label3, Label4, Label8, and "Next match"), the night summary at the bottom left
 // (Text3, Text9..Text14, Text16, Text17, Text19 with Label5, Label6, Label7, Label9, Label11, the
 // hidden Label10, the referee's Label13 and Text18, Shape1), "Match" (Command3) and "N" (Command6).
-// The booking column below the match-type list and the column of the roster list are each screen's own.
-std::vector<ControlDef> SharedMatchControls();
+// The booking column below the match-type list, the column of the roster list and the competitors'
+// names above the result column (NameRowTop(0..nameRows-1)) are each screen's own.
+std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape = SinglesShape);
+inline constexpr int NameRowTop(int row) { return 240 + row * 360; }
 
 // Places a screen's own controls may use.
 inline constexpr int BookingLeft = 240, BookingWidth = 4440, BookingTop = 1620, BookingBottom = 6840;
@@ -38,14 +57,36 @@ public:
     int16_t matchRatingValue() const { return MatchRatingValue; }
 
 protected:
-    MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules);
+    MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules,
+                const MatchScreenShape& shape = SinglesShape);
 
-    // The start of every press of "Match" / "End night": the button closes and the result column opens.
-    void MatchPreamble();
+    // The start of every press of "Match" / "End night": the button closes and the result column opens,
+    // with the given boxes and labels of the competitors' names.
+    void MatchPreamble(std::initializer_list<const char*> names = {});
     bool EndNightShown() { return c("Command3").caption() == "End night"; }
 
-    // Rates the match (one draw), keeps the uncapped rating and shows it with its word.
+    // The match-type list: the screen's own type opens the stipulation step; another type hands the
+    // night over to its screen. withCaptions: the result and summary captions travel as well.
+    void ChooseMatchType(bool withCaptions);
+    void OpenStipulationStep();
+    void HandNightTo(const std::string& target, bool withCaptions);
+
+    // The stats of the wrestler a roster click picks, into his slot and the slot's hidden boxes.
+    SlotStats PickIntoSlot(const char* nameBox, int slotNumber);
+
+    // Rates the match (one draw, two for a tie that the match type rates twice), keeps the uncapped
+    // rating and shows it with its word.
     void RateMatch(const CategoryScores& scores, bool titleMatch, int16_t refereeSkill);
+
+    // "Next match" on the tag, triple-threat and four-way screens: after matches 1 to 4 the booking
+    // opens at the match type again; after the fifth the night summary and "End night" open.
+    struct NextMatchBoxes {
+        std::vector<std::string> nameBoxes;  // the booking's name boxes
+        std::vector<std::string> shown;      // the competitors' names and "VS" labels above the results
+        bool refereeLeaves;                  // the referee's box empties after matches 1 to 4 as well
+        bool firstNamesStay;                 // the first two name boxes keep the last match at the end
+    };
+    void NextMatch(const NextMatchBoxes& boxes);
 
     // The night's counters after a match: the match's rating box, the rating total and the cost of the
     // show; after the fifth match the night rating, the last night's figures on the hub and the week's
@@ -58,6 +99,9 @@ protected:
     // Writes a wrestler's new Over into his roster record; a name not in the roster is left alone.
     void WriteOver(const std::string& name, int16_t over);
 
+    // The winner of a triple-threat or four-way match gains one Over, never above the maximum.
+    void RaiseWinnerOver(const std::string& winner, const std::vector<std::pair<const char*, const char*>>& slots);
+
     // Steps the heat of every feud between these two wrestlers.
     void StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating);
 
@@ -65,11 +109,17 @@ protected:
     // and the week's finances; closes the match screens and returns to the hub.
     void EndOfNight(int32_t polaroidIncome);
 
+    // The settlement of the tag, triple-threat and four-way screens: a night rated 0 costs popularity,
+    // the popularity is not held within 0..100, no TV or polaroid money is paid and the night's figures
+    // replace the week's instead of adding to them.
+    void EndOfNightReplacingWeek();
+
     int16_t MatchRatingValue = 0;   // uncapped, the last match rated on this screen
     int32_t WeekWagesAtLoad = 0;    // the week's wrestler wages when the screen loaded
 
 private:
     const MatchTypeRules& rules_;
+    const MatchScreenShape& shape_;
 };
 
 // The figures a night pays come from the boxes that show them: the signed sponsor's amount and the

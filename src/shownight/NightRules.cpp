@@ -28,10 +28,10 @@ double PolaroidIncomeFor(int16_t polaroidPercent, int16_t attendance) {
 }
 
 const std::array<MatchTypeRules, 4> MatchTypes = {{
-    {"Singles", 2, 1.0, false, false, 0, true},
-    {"Tag Team", 4, 2.0, true, true, 5, false},
-    {"Triple Threat", 3, 1.5, true, true, 3, false},
-    {"Four Way", 4, 2.0, true, true, 5, false},
+    {"Singles", 2, 1.0, false, false, 0, true, false},
+    {"Tag Team", 4, 2.0, true, true, 5, false, false},
+    {"Triple Threat", 3, 1.5, true, true, 3, false, false},
+    {"Four Way", 4, 2.0, true, true, 5, false, true},
 }};
 
 const MatchTypeRules& MatchTypeFor(std::string_view type) {
@@ -85,6 +85,11 @@ int16_t DominantCategory(const CategoryScores& s) {
     if (br > sp && br == te) return br;
     if (sp > br && sp == te) return sp;
     return br;  // all three equal
+}
+
+bool TwoWayTieForLead(const CategoryScores& s) {
+    const int16_t br = s.brawling, te = s.technical, sp = s.speed;
+    return (br == te && br > sp) || (br == sp && br > te) || (sp == te && sp > br);
 }
 
 int16_t RateMatch(const CategoryScores& s, bool titleMatch, int16_t refereeSkill, int16_t matchTypeBonus,
@@ -151,6 +156,11 @@ int PopularityRule(int p, double r) {
     if (r > p) return p + 1;
     if (p > r) return p - 1;
     return p;
+}
+
+int PopularityRuleWithZeroNight(int p, double r) {
+    if (r == 0) return p - NightRatedZeroPenalty;
+    return PopularityRule(p, r);
 }
 
 int16_t ClampPopularity(int popularity) { return static_cast<int16_t>(std::clamp(popularity, 0, 100)); }

@@ -38,6 +38,7 @@ struct MatchTypeRules {
     bool refereeFromGlobal;        // RefereeSkill; otherwise the skill read when the screen loaded
     int16_t matchTypeBonus;
     bool britishOffered;
+    bool tiesRateTwice;            // a two-way tie for the lead rates twice and the second rating stands
 };
 extern const std::array<MatchTypeRules, 4> MatchTypes;  // Singles, Tag Team, Triple Threat, Four Way
 const MatchTypeRules& MatchTypeFor(std::string_view type);
@@ -67,6 +68,9 @@ CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<Sl
 // The score of the strongest category. Ties between the two leaders count as in the game's six
 // cases; three equal categories are the seventh case and rate from that common score.
 int16_t DominantCategory(const CategoryScores& s);
+
+// Whether exactly two of the three categories share the lead.
+bool TwoWayTieForLead(const CategoryScores& s);
 
 // The match rating: title bonus + (Int(Rnd x 10) + dominant + Over) + referee + match-type bonus.
 // One draw.
@@ -103,6 +107,9 @@ int16_t HeatStep(int16_t heat, int16_t rating);
 // The popularity after the night: the first rule that holds moves it by +5, -10, +2, -3, +1 or -1.
 // Not clamped here.
 int PopularityRule(int popularity, double nightRating);
+// The tag, triple-threat and four-way screens' rule: a night rated 0 costs 15 before any other rule.
+inline constexpr int16_t NightRatedZeroPenalty = 15;
+int PopularityRuleWithZeroNight(int popularity, double nightRating);
 int16_t ClampPopularity(int popularity);
 
 // The TV money of a night by the deal held: 50, 100, 250, 500; no deal pays nothing.

@@ -274,12 +274,8 @@ void SinglesMatchScreen::Form10_Form_Load() {
 }
 
 void SinglesMatchScreen::Form10_List1_Click() {
-    // The other match types hand the night over to their own screens.
-    if (c("List1").text() != "Singles") return;
-    c("List1").setEnabled(false);
-    c("Label1").setEnabled(false);
-    c("List2").setEnabled(true);
-    c("Label14").setEnabled(true);
+    // The other match types hand the night over to their own screens; the polaroid money stays here.
+    ChooseMatchType(true);
 }
 
 void SinglesMatchScreen::Form10_List2_Click() {

@@ -1,0 +1,97 @@
+// The triple-threat and four-way match screens: three or four wrestlers from the roster, one winner
+// chosen beforehand (or drawn), who gains Over; a singles title may change hands.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "shownight/Commentary.h"
+#include "shownight/MatchScreen.h"
+
+namespace varnholt {
+
+// What a screen of several wrestlers needs to know of itself.
+struct MultiMatchParts {
+    int slots;                                // 3 or 4
+    std::vector<std::string> prompts;         // the labels over the name boxes
+    std::vector<std::string> shown;           // the competitors' names above the results, slot order
+    const std::array<StipulationCommentary, 5>* commentary;
+    int normalPairSlots;                      // wrestlers the Normal commentary sends in against each other
+};
+
+class MultiMatchScreen : public MatchScreen {
+public:
+    const std::string& winnerName() const { return WinnerName; }
+    const std::array<std::string, 3>& loserNames() const { return LoserNames; }
+    int slotSelector() const { return SlotSelector; }
+
+protected:
+    MultiMatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules, const MatchScreenShape& shape,
+                     const MultiMatchParts& parts);
+
+    void LoadScreen();
+    void ChooseStipulation();
+    void ChooseChampionship();
+    void PickWrestler();
+    // The winner's slot (0-based) and the losers' slots in the order the commentary names them.
+    void ChooseWinner(int winner, std::vector<int> losers);
+    void ChooseWinner(int winner);
+    void RandomWinner();
+    void PressMatch();
+    void PressNextMatch();
+
+private:
+    void playMatch();
+
+    const MultiMatchParts& parts_;
+    int SlotSelector = 1;
+    std::array<SlotStats, 4> Slot{};
+    std::string WinnerName;
+    std::array<std::string, 3> LoserNames;  // FirstLoserName, SecondLoserName, ThirdLoserName
+    int16_t WinnerChosen = 0;
+    int32_t MatchCost = 0;
+};
+
+class TripleThreatMatchScreen : public MultiMatchScreen {
+public:
+    static constexpr const char* Name = "Form19";
+    static constexpr const char* Role = "TripleThreatMatchScreen";
+    explicit TripleThreatMatchScreen(Game& game);
+
+    void Form19_Form_Load() { LoadScreen(); }
+    void Form19_List1_Click() { ChooseMatchType(true); }
+    void Form19_List2_Click() { ChooseStipulation(); }
+    void Form19_List3_Click() { ChooseChampionship(); }
+    void Form19_lstData_Click() { PickWrestler(); }
+    void Form19_Command1_Click() { ChooseWinner(0); }  // W1
+    void Form19_Command2_Click() { ChooseWinner(1); }  // W2
+    void Form19_Command5_Click() { ChooseWinner(2); }  // W3
+    void Form19_Command4_Click() { RandomWinner(); }   // R
+    void Form19_Command3_Click() { PressMatch(); }     // Match / End night
+    void Form19_Command7_Click() { PressNextMatch(); } // Next match
+    void Form19_Command6_Click() { game_.show("NotesPad"); }
+};
+
+class FourWayMatchScreen : public MultiMatchScreen {
+public:
+    static constexpr const char* Name = "Form20";
+    static constexpr const char* Role = "FourWayMatchScreen";
+    explicit FourWayMatchScreen(Game& game);
+
+    void Form20_Form_Load() { LoadScreen(); }
+    void Form20_List1_Click() { ChooseMatchType(true); }
+    void Form20_List2_Click() { ChooseStipulation(); }
+    void Form20_List3_Click() { ChooseChampionship(); }
+    void Form20_lstData_Click() { PickWrestler(); }
+    void Form20_Command1_Click() { ChooseWinner(0); }  // W1
+    void Form20_Command2_Click() { ChooseWinner(1); }  // W2
+    void Form20_Command5_Click() { ChooseWinner(2); }  // W3
+    void Form20_Command7_Click() { ChooseWinner(3); }  // W4
+    void Form20_Command4_Click() { RandomWinner(); }   // R
+    void Form20_Command3_Click() { PressMatch(); }     // Match / End night
+    void Form20_Command8_Click() { PressNextMatch(); } // Next match
+    void Form20_Command6_Click() { game_.show("NotesPad"); }
+};
+
+}  // namespace varnholt
