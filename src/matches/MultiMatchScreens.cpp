@@ -11,11 +11,7 @@ using forms::I32;
 
 namespace {
 
-constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
-constexpr unsigned Off = forms::Disabled;
 
-constexpr std::array<const char*, 4> NameBoxes = {"Text5", "Text6", "Text21", "Text22"};
-constexpr std::array<const char*, 4> WinnerButtons = {"Command1", "Command2", "Command5", "Command7"};
 constexpr std::array<const char*, 4> OverBoxes = {"wov1", "wov2", "wov3", "wov4"};
 
 std::vector<std::string> versusLabels(int count) {

@@ -13,11 +13,7 @@ using forms::I32;
 
 namespace {
 
-constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
-constexpr unsigned Off = forms::Disabled;
 
-constexpr std::array<const char*, 4> NameBoxes = {"Text5", "Text6", "Text21", "Text22"};
-constexpr std::array<const char*, 4> WinnerButtons = {"Command1", "Command2", "Command5", "Command7"};
 
 const FormDef& tagDef() {
     static const FormDef def = [] {

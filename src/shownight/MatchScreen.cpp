@@ -18,8 +18,6 @@ const std::vector<std::string> MatchTypeItems = {"Singles", "Triple Threat", "Fo
 namespace {
 
 constexpr unsigned ReadOnly = forms::Locked;
-constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
-constexpr unsigned Off = forms::Disabled;
 
 ControlDef shape_(std::string name, int l, int t, int w, int h) {
     ControlDef d = label(std::move(name), l, t, w, h, "");
@@ -306,6 +304,19 @@ void ShiftShowHistories(Game& game) {
 
 }  // namespace
 
+NightMoney PaidNightMoney(Game& game) {
+    RefreshPaidFigures(game);
+    NightMoney night;
+    night.showCost = game.ShowCost;
+    night.sponsor = game.SponsorAmount;
+    night.refereeWage = game.RefereeWage;
+    night.stipulationCost = game.StipulationCost;
+    night.gate = game.GateReceipts;
+    night.arena = game.ArenaCost;
+    night.mcWage = game.MCWage;
+    return night;
+}
+
 void RefreshPaidFigures(Game& game) {
     game.SponsorAmount = CInt(game.form("SponsorScreen").c("Text26").text());
     if (!game.knows("StaffScreen")) return;
@@ -333,16 +344,8 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     if (game.Popularity != moved) hub.c("Text7").setText(CStr(game.Popularity));
 
     // Money.
-    RefreshPaidFigures(game);
+    NightMoney night = PaidNightMoney(game);
     game.TvIncome = TvIncomeFor(game.TvDealLevel);
-    NightMoney night;
-    night.showCost = game.ShowCost;
-    night.sponsor = game.SponsorAmount;
-    night.refereeWage = game.RefereeWage;
-    night.stipulationCost = game.StipulationCost;
-    night.gate = game.GateReceipts;
-    night.arena = game.ArenaCost;
-    night.mcWage = game.MCWage;
     night.tv = game.TvIncome;
     night.polaroid = game.PolaroidIncome;
     hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
@@ -397,15 +400,7 @@ void MatchScreen::EndOfNightReplacingWeek() {
 
     // Money: the night's own figures, paid from the boxes that show them.
     game.Money = CLng(hub.c("Text8").text());
-    RefreshPaidFigures(game);
-    NightMoney night;
-    night.showCost = game.ShowCost;
-    night.sponsor = game.SponsorAmount;
-    night.refereeWage = game.RefereeWage;
-    night.stipulationCost = game.StipulationCost;
-    night.gate = game.GateReceipts;
-    night.arena = game.ArenaCost;
-    night.mcWage = game.MCWage;
+    NightMoney night = PaidNightMoney(game);
     hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
 
     ShiftShowHistories(game);

@@ -126,4 +126,16 @@ private:
 // staff's wages (and the MC's skill for the night rating).
 void RefreshPaidFigures(Game& game);
 
+// The night's money as every settlement pays it: the running figures of the night and the paid figures
+// refreshed from their boxes. TV and polaroid money are the singles settlement's own.
+NightMoney PaidNightMoney(Game& game);
+
+// The four wrestlers' name boxes and winner buttons of the match screens that book more than two.
+inline constexpr std::array<const char*, 4> NameBoxes = {"Text5", "Text6", "Text21", "Text22"};
+inline constexpr std::array<const char*, 4> WinnerButtons = {"Command1", "Command2", "Command5", "Command7"};
+// A booking step that is shut until the one before it is done, and a box the player cannot type into
+// that is shut with it.
+inline constexpr unsigned Off = forms::Disabled;
+inline constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
+
 }  // namespace varnholt

@@ -44,8 +44,6 @@ const std::array<Venue, 26> Venues = {{
 namespace {
 
 constexpr unsigned ReadOnly = forms::Locked;
-constexpr unsigned ReadOnlyOff = forms::Locked | forms::Disabled;
-constexpr unsigned Off = forms::Disabled;
 constexpr unsigned Unseen = forms::Hidden;
 
 // --- the venue screen: two columns of thirteen venues, the smallest at the top ---------------------
