@@ -22,7 +22,8 @@ enum ControlFlag : unsigned {
     Bold = 1u << 4,
     Centred = 1u << 5,
     Large = 1u << 6,      // a larger font: headings
-    Transparent = 1u << 7 // a label drawn without its own background
+    Transparent = 1u << 7, // a label drawn without its own background
+    Underline = 1u << 8
 };
 
 // One control of a screen's control table, with its design values. Positions and sizes are in twips.

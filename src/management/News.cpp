@@ -57,7 +57,8 @@ const FormDef& newsDef() {
         c.push_back(std::move(banner));
         constexpr int left = 240, width = 12480;
         c.push_back(label("Label11", left, 1590, width, 315, "Today's top stories...", forms::Bold | forms::Transparent));
-        c.push_back(label("Label4", left, 1950, width, 375, "", forms::Bold | forms::Large | forms::Transparent));
+        c.push_back(label("Label4", left, 1950, width, 375, "",
+                          forms::Bold | forms::Large | forms::Underline | forms::Transparent));
         c.push_back(label("Label3", left, 2370, width, 1080, "", forms::Transparent));
         c.push_back(label("Label12", left, 3510, width, 720, "", forms::Transparent));
         c.push_back(label("Label13", left, 4290, width, 720, "", forms::Transparent));

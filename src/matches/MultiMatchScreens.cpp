@@ -204,7 +204,7 @@ void MultiMatchScreen::PressMatch() {
     MatchPreamble();
     for (const auto& name : shown) c(name).setEnabled(true);
     if (EndNightShown()) {
-        EndOfNightReplacingWeek();
+        EndOfNightReplacingWeek(true);
         return;
     }
     if (c("List1").text().empty() || c("List2").text().empty() || c("List3").text().empty()) return;

@@ -152,7 +152,7 @@ void TagMatchScreen::Form17_Command7_Click() { chooseWinners("Text22", "Text21",
 void TagMatchScreen::Form17_Command3_Click() {
     MatchPreamble({"Text23", "Text24", "Text25", "Text26", "Text27", "Label12(0)", "Label12(1)"});
     if (EndNightShown()) {
-        EndOfNightReplacingWeek();
+        EndOfNightReplacingWeek(false);
         return;
     }
     if (c("List1").text().empty() || c("List2").text().empty() || c("List3").text().empty()) return;

@@ -228,10 +228,11 @@ QtView::Screen& QtView::build(forms::Form& form) {
 QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& control) {
     QWidget* w = makeBareWidget(screen, form, control);
     const unsigned flags = control.design().flags;
-    if (flags & (forms::Bold | forms::Large)) {
+    if (flags & (forms::Bold | forms::Large | forms::Underline)) {
         QFont font = w->font();
         if (flags & forms::Bold) font.setBold(true);
         if (flags & forms::Large) font.setPixelSize(LargeTextPixels);
+        if (flags & forms::Underline) font.setUnderline(true);
         w->setFont(font);
     }
     return w;

@@ -33,7 +33,7 @@ const FormDef& hubDef() {
         c.push_back(textBox("Text8", 4920, 1320, 1800, 375, "", ReadOnly));
         c.push_back(listBox("List1", 7200, 780, 3360, 900, {"No shows mode", "Normal mode", "Touring mode"}, 0,
                             "Select your show mode"));
-        c.push_back(button("Save", 0, 0, 900, 375, "SAVE", forms::Hidden));
+        c.push_back(button("Save", 120, 7920, 900, 375, "SAVE", forms::Hidden));
         c.push_back(textBox("Text9", 0, 0, 600, 285, "0", forms::Hidden));
         c.push_back(textBox("Text10", 0, 0, 600, 285, "0", forms::Hidden));
         c.push_back(textBox("Text11", 0, 0, 600, 285, "", forms::Hidden));

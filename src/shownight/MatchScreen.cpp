@@ -47,7 +47,7 @@ std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape) {
     const int winnerWidth = partnerBox ? (RW - 1860) / 2 - 30 : RW - 1860;
     std::vector<ControlDef> c = {
         // The match type.
-        label("Label1", BookingLeft, 240, BookingWidth, 285, "Select a match type", Off),
+        label("Label1", BookingLeft + 240, 240, BookingWidth - 240, 285, "Select a match type", Off),
         listBox("List1", BookingLeft, 540, BookingWidth, 1020, MatchTypeItems, Off),
         // The result column.
         label("Label2", R, 660 + down, 1800, 285, "Match Type", Off),
@@ -76,10 +76,9 @@ std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape) {
         label("Label5", 240, 8640, 2200, 285, "Night Rating", Off),
         textBox("Text14", 2520, 8640, 900, 315, "-", ReadOnlyOff),
         label("Label10", 4560, 8640, 600, 285, "0", forms::Hidden),
-        // Match / End night, and the notes pad.
+        // Match / End night, and the notes pad in the top left corner.
         button("Command3", BookingLeft + BookingWidth - 1800, 6480, 1800, 360, "Match", Off),
-        button("Command6", MatchScreenWidth - NotesButtonSize - 120, MatchScreenHeight - NotesButtonSize - 120,
-               NotesButtonSize, NotesButtonSize, "N"),
+        button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"),
     };
     if (partnerBox) c.push_back(textBox("Text23", RV + winnerWidth + 60, 6240, winnerWidth, 315, "", ReadOnlyOff));
     for (int i = 0; i < 5; ++i)
@@ -270,6 +269,10 @@ void MatchScreen::RaiseWinnerOver(const std::string& winner,
                                   const std::vector<std::pair<const char*, const char*>>& slots) {
     for (const auto& [nameBox, overBox] : slots) {
         if (c(nameBox).text() != winner) continue;
+        // The winner's record is looked up first, also when he is already at the ceiling: the lookup
+        // leaves him in CurrentWrestler and his number in CurrentRecordNumber either way.
+        FindRosterRecord(game_, winner);
+        game_.CurrentWrestler.Name = fitText(winner, NameWidth);
         if (CInt(c(overBox).text()) >= OverMaximum) return;
         c(overBox).setText(CStr(I16(CInt(c(overBox).text()) + 1)));
         WriteOver(winner, CInt(c(overBox).text()));
@@ -338,7 +341,7 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     int p = CInt(hub.c("Text7").text());
     double nightRating = forms::Val(hub.c("Label3").caption());
     int moved = PopularityRule(p, nightRating);
-    hub.c("Text7").setText(Str(static_cast<long long>(moved)));
+    if (moved != p) hub.c("Text7").setText(Str(static_cast<long long>(moved)));  // a night rated p leaves it
     game.Money = CLng(hub.c("Text8").text());
     game.Popularity = ClampPopularity(moved);
     if (game.Popularity != moved) hub.c("Text7").setText(CStr(game.Popularity));
@@ -384,7 +387,7 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
 
 namespace varnholt {
 
-void MatchScreen::EndOfNightReplacingWeek() {
+void MatchScreen::EndOfNightReplacingWeek(bool popularityCopyTakesNight) {
     Game& game = game_;  // this screen is closed below; only the game is used after that
     auto& hub = game.form("FederationHub");
     game.show("FederationHub");
@@ -396,7 +399,9 @@ void MatchScreen::EndOfNightReplacingWeek() {
     const double nightRating = forms::Val(hub.c("Label3").caption());
     const int moved = PopularityRuleWithZeroNight(p, nightRating);
     if (moved != p) hub.c("Text7").setText(Str(static_cast<long long>(moved)));
-    game.Popularity = I16(moved);
+    // The tag screen's copy keeps the popularity from before the night, like the money's copy; the
+    // next writer of the copy (or the next settlement) takes the new text.
+    game.Popularity = I16(popularityCopyTakesNight ? moved : p);
 
     // Money: the night's own figures, paid from the boxes that show them.
     game.Money = CLng(hub.c("Text8").text());

@@ -39,7 +39,7 @@ extern const MatchScreenShape SinglesShape, TagShape, TripleThreatShape, FourWay
 // top of the booking column, the result column on the right (Text1, Text2, Text4, Text7, Text8,
 // Text15 with Label2, Label3, Label4, Label8, and "Next match"), the night summary at the bottom left
 // (Text3, Text9..Text14, Text16, Text17, Text19 with Label5, Label6, Label7, Label9, Label11, the
-// hidden Label10, the referee's Label13 and Text18, Shape1), "Match" (Command3) and "N" (Command6).
+// hidden Label10, the referee's Label13 and Text18, Shape1), "Match" (Command3) and "N" (Command6, top left).
 // The booking column below the match-type list, the column of the roster list and the competitors'
 // names above the result column (NameRowTop(0..nameRows-1)) are each screen's own.
 std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape = SinglesShape);
@@ -111,8 +111,9 @@ protected:
 
     // The settlement of the tag, triple-threat and four-way screens: a night rated 0 costs popularity,
     // the popularity is not held within 0..100, no TV or polaroid money is paid and the night's figures
-    // replace the week's instead of adding to them.
-    void EndOfNightReplacingWeek();
+    // replace the week's instead of adding to them. popularityCopyTakesNight: the 16-bit copy of the
+    // popularity takes the night's result at once (otherwise it keeps the value from before the night).
+    void EndOfNightReplacingWeek(bool popularityCopyTakesNight);
 
     int16_t MatchRatingValue = 0;   // uncapped, the last match rated on this screen
     int32_t WeekWagesAtLoad = 0;    // the week's wrestler wages when the screen loaded

@@ -46,8 +46,8 @@ void fillList(Game& game, forms::Control& list, const std::string& filePath, int
     forms::RecordFile file(forms::nativePath(filePath), RecordLength);
     unsigned char bytes[RecordLength];
     for (long i = 1; i <= count; ++i) {
-        file.read(i, bytes);
-        game.CurrentWrestler = decodeRecord(bytes);
+        // A count that rounds a partial last record up lists it as a cleared record: a blank entry.
+        game.CurrentWrestler = file.read(i, bytes) ? decodeRecord(bytes) : WrestlerRecord::cleared();
         list.addItem(trimTrailingBlanks(game.CurrentWrestler.Name));
     }
 }

@@ -102,6 +102,13 @@ TEST_F(RecordFiles, PartialLastRecordIsNotFound) {
     EXPECT_EQ(game().CurrentWrestler, WrestlerRecord::cleared());
     CountRecordFiles(game());
     EXPECT_EQ(game().RosterCount, 2);
+
+    // The count rounds the partial record up, so the list shows it as a blank entry, not as raw bytes.
+    RosterIntoList(game(), list());
+    ASSERT_EQ(list().listCount(), 2);
+    EXPECT_EQ(list().item(0), "Ash Corrigan");
+    EXPECT_EQ(list().item(1), "");
+    EXPECT_EQ(game().CurrentWrestler, WrestlerRecord::cleared());
 }
 
 }  // namespace

@@ -123,6 +123,18 @@ TEST_F(ShowNight, HiringCostsAreChargedOnceAtTheEndAndABritishOpenerCostsNothing
     EXPECT_EQ(ctl("Form16", "Label19").caption(), " 0");
 }
 
+TEST_F(ShowNight, ANightRatedAtThePopularityLeavesThePopularityTextAsItWas) {
+    bookVenue();
+    click("Form23", "Command3");
+    for (int i = 0; i < 5; ++i) playMatch();
+    const std::string rating = ctl("Form4", "Label3").caption();
+    ctl("Form4", "Text7").setText(rating);  // a popularity written without the sign blank, as a clamp leaves it
+    click("Form10", "Command3");
+    EXPECT_EQ(ctl("Form4", "Text7").text(), rating);
+    EXPECT_EQ(game().Popularity, std::stoi(rating));
+    EXPECT_EQ(ctl("Form13", "Text5").text(), rating);
+}
+
 TEST_F(ShowNight, MoneyBeyondSixteenBits) {
     bookVenue(12);
     click("Form23", "Command3");
