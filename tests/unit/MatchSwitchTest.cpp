@@ -1,5 +1,5 @@
-// The four match screens share one layout family: every one fits a 1024 x 768 window and shows no
-// control over another.
+// The four match screens share one layout family: every one fits a 1024 x 768 window, shows no control
+// over another and has its notes button in the top left corner.
 #include <gtest/gtest.h>
 
 #include "GameFixture.h"
@@ -23,6 +23,10 @@ TEST_F(MatchScreensLayout, EveryMatchScreenFitsAndNothingOverlaps) {
         forms::Form& f = game().form(screen);
         EXPECT_LE(f.design().width, 1024 * 15) << screen;
         EXPECT_LE(f.design().height, 768 * 15) << screen;
+        // "N" sits in the top left corner, above the match-type step.
+        EXPECT_LT(f.c("Command6").top() + f.c("Command6").height(), f.c("List1").top()) << screen;
+        EXPECT_LT(f.c("Command6").left() + f.c("Command6").width(), f.c("Label1").left() + f.c("Label1").width() / 2)
+            << screen;
         const auto& controls = f.controls();
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const auto& a = *controls[i];

@@ -85,6 +85,19 @@ TEST_F(TripleThreatScreen, AWinnerAtTheCeilingGainsNothing) {
     EXPECT_EQ(game().CurrentWrestler.Over, 6);
 }
 
+TEST_F(TripleThreatScreen, AWinnerAtTheCeilingIsStillLookedUp) {
+    book();  // the last pick looked up the third wrestler, record 3
+    tt().c("wov1").setText("20");
+    tt().c("Command1").playerClick();
+    tt().c("Command3").playerClick();
+    EXPECT_EQ(tt().c("Text15").text(), "Dougie Rackham");
+    EXPECT_EQ(tt().c("wov1").text(), "20");
+    // The winner's lookup stands, though nothing was written: his record is the current one.
+    EXPECT_EQ(game().CurrentRecordNumber, 1);
+    EXPECT_EQ(forms::RTrim(game().CurrentWrestler.Name), "Dougie Rackham");
+    EXPECT_EQ(game().CurrentWrestler.Over, 9);
+}
+
 TEST_F(TripleThreatScreen, OnlyTheFirstRefusingLoserSpeaks) {
     book();
     tt().c("wov1").setText("20");
