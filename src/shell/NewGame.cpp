@@ -23,38 +23,20 @@ const FormDef& newGameDef() {
         c.push_back(label("Label2", leftButton + buttonWidth + moneyGap, top - 420, 900, 315, "Money"));
         c.push_back(label("Label27", rightFig, top - 420, 900, 315, "Popularity"));
         c.push_back(label("Label26", rightButton + buttonWidth + moneyGap, top - 420, 900, 315, "Money"));
-        struct Cell {
-            const char* pop;
-            const char* popText;
-            const char* button;
-            const char* caption;
-            const char* money;
-            const char* moneyText;
+        // Each preset's button with its popularity to the left and its money to the right; CREATE A FED
+        // takes the last place of the right-hand column.
+        auto cell = [&](int column, int row, const char* popLabel, const std::string& popText, const char* name,
+                        const char* caption, const char* moneyLabel, const std::string& moneyText) {
+            const int y = top + row * rowHeight;
+            const int fig = column == 0 ? leftFig : rightFig, btn = column == 0 ? leftButton : rightButton;
+            c.push_back(label(popLabel, fig, y + 150, figWidth, 315, popText, forms::Bold));
+            c.push_back(button(name, btn, y, buttonWidth, 615, caption));
+            c.push_back(label(moneyLabel, btn + buttonWidth + moneyGap, y + 150, moneyWidth, 315, moneyText, forms::Bold));
         };
-        const Cell left[6] = {
-            {"Label3", "70", "Command1", "FRONTIER WRESTLING ALLIANCE", "Label16", "10000"},
-            {"Label5", "65", "Command2", "ALL STAR PROMOTIONS", "Label14", "7500"},
-            {"Label6", "60", "Command3", "NWA-UK HAMMERLOCK", "Label13", "6000"},
-            {"Label4", "50", "Command7", "SCOTTISH CHAMPIONSHIP WRESTLING", "Label15", "5000"},
-            {"Label7", "45", "Command4", "WORLD ASSOCIATION OF WRESTLING", "Label12", "5000"},
-            {"Label8", "40", "Command5", "PREMIER PROMOTIONS", "Label11", "3000"},
-        };
-        const Cell right[6] = {
-            {"Label19", "35", "Command12", "WRESTLE ZONE WRESTLING", "Label23", "4000"},
-            {"Label18", "30", "Command6", "BRITISH CHAMPIONSHIP WRESTLING", "Label22", "3500"},
-            {"Label28", "30", "Command14", "TRI COUNTY ASSOCIATION OF PRO WRESTLING", "Label25", "2500"},
-            {"Label9", "25", "Command11", "INTERNATIONAL CHAMPIONSHIP WRESTLING", "Label10", "2500"},
-            {"Label29", "20", "Command13", "MIDLANDS PRO WRESTLING", "Label24", "1500"},
-            {"Label21", "?", "Command8", "CREATE A FED", "Label20", "?"},
-        };
-        for (int r = 0; r < 6; ++r) {
-            int y = top + r * rowHeight;
-            for (const auto& [cell, fig, btn] : {std::tuple{left[r], leftFig, leftButton}, std::tuple{right[r], rightFig, rightButton}}) {
-                c.push_back(label(cell.pop, fig, y + 150, figWidth, 315, cell.popText, forms::Bold));
-                c.push_back(button(cell.button, btn, y, buttonWidth, 615, cell.caption));
-                c.push_back(label(cell.money, btn + buttonWidth + moneyGap, y + 150, moneyWidth, 315, cell.moneyText, forms::Bold));
-            }
-        }
+        for (const auto& p : presets::Federations)
+            cell(p.column, p.row, p.popularityLabel, forms::CStr(p.popularity), p.button, p.caption, p.moneyLabel,
+                 forms::CStr(p.money));
+        cell(1, 5, "Label21", "?", "Command8", "CREATE A FED", "Label20", "?");
         c.push_back(button("Command9", 12000, 7560, 900, 495, "TWA", forms::Hidden));
         c.push_back(button("Command10", 5400, 7200, 2400, 615, "BACK", forms::Bold));
         return d;
