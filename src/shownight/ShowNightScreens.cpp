@@ -76,17 +76,18 @@ const FormDef& venueDef() {
 // --- the polaroid screen --------------------------------------------------------------------------
 
 const FormDef& polaroidDef() {
-    static const FormDef def{"Form23", "PolaroidScreen", "Varnholt", 9000, 7200, "", {
+    // One column across the whole window: the heading, the roster, the caption and its two boxes, Continue.
+    static const FormDef def{"Form23", "PolaroidScreen", "Varnholt", 7200, 6240, "", {
         button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"),
-        label("Label1", 600, 180, 8160, 360, "Chose a wrestler to appear in polaroids with the audience",
+        label("Label1", 600, 180, 6000, 300, "Chose a wrestler to appear in polaroids with the audience",
               forms::Bold | forms::Centred),
-        listBox("lstData", 2400, 720, 4200, 3360),
-        label("Label2", 600, 4260, 7800, 720,
+        listBox("lstData", 600, 660, 6000, 3360),
+        label("Label2", 600, 4170, 6000, 600,
               "Wrestler chosen and Polaroid percentage (expected percentage of the crowd willing to buy a Polaroid "
               "with the wrestler in question)", forms::Centred),
-        textBox("Text1", 2400, 5100, 3000, 315, "", ReadOnly),
-        textBox("txtwpol", 5520, 5100, 1080, 315, "", ReadOnly),
-        button("Command3", 3600, 5880, 1800, 495, "Continue"),
+        textBox("Text1", 600, 4860, 4680, 315, "", ReadOnly),
+        textBox("txtwpol", 5400, 4860, 1200, 315, "", ReadOnly),
+        button("Command3", 2700, 5490, 1800, 495, "Continue"),
     }};
     return def;
 }

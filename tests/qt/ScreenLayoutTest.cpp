@@ -270,4 +270,57 @@ TEST(ScreenLayout, MatchScreensDuringAShowNight) {
     });
 }
 
+// The right edge of the lettering drawn inside a rectangle of a window's picture (-1 when none is drawn):
+// the screens' lettering is light on a dark picture.
+int rightmostLettering(const QImage& image, const QRect& rect) {
+    for (int x = rect.right(); x >= rect.left(); --x)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) > 128) return x;
+    return -1;
+}
+
+TEST(ScreenLayout, FinanceFiguresLineUpOnTheRight) {
+    std::string night = toShowNight();
+    for (int match = 0; match < 5; ++match)
+        night += booked("Form10", "Singles", "None", {"Dougie Rackham", "Connor Vale"}) +
+                 "click Form10.Command1\nclick Form10.Command3\nclick Form10.Command5\n";
+    night += "click Form10.Command3\nexpect-shown FederationHub\n";
+    playThen(night, [](Game& game, QtView& view) {
+        view.perform([&] { game.show("FinanceScreen"); });
+        QApplication::processEvents();
+        const forms::Form& sheet = game.form("FinanceScreen");
+        const QImage picture = view.window(sheet)->grab().toImage();
+
+        // The figures, gathered into columns: figures whose places share some width stand in one column.
+        struct Figure {
+            std::string text;
+            QRect rect;
+            int right;
+        };
+        std::vector<std::vector<Figure>> columns;
+        for (const auto& c : sheet.controls()) {
+            double value = 0;
+            QWidget* w = view.widget(*c);
+            if (c->kind() != ControlKind::Label || !w->isVisible() || !forms::parseNumber(c->caption(), value)) continue;
+            Figure f{c->caption(), w->geometry(), rightmostLettering(picture, w->geometry())};
+            ASSERT_GE(f.right, 0) << c->key() << " shows nothing";
+            auto column = std::find_if(columns.begin(), columns.end(), [&](const auto& col) {
+                return col.front().rect.left() <= f.rect.right() && f.rect.left() <= col.front().rect.right();
+            });
+            if (column == columns.end()) columns.push_back({f});
+            else column->push_back(f);
+        }
+        ASSERT_EQ(columns.size(), 4u);
+        bool widthsDiffer = false;
+        for (const auto& column : columns) {
+            for (const auto& f : column) {
+                EXPECT_EQ(f.right, column.front().right) << "\"" << f.text << "\" and \"" << column.front().text
+                                                         << "\" end at different places";
+                widthsDiffer = widthsDiffer || f.text.size() != column.front().text.size();
+            }
+        }
+        EXPECT_TRUE(widthsDiffer) << "the night left no figures of different widths to compare";
+    });
+}
+
 }  // namespace
