@@ -270,6 +270,33 @@ TEST(ScreenLayout, MatchScreensDuringAShowNight) {
     });
 }
 
+TEST(ScreenLayout, TheLongestNamesAreSeenWhole) {
+    // Two free agents with names of the full twenty letters join the roster.
+    const std::string hired = ToNewGame +
+                              "click Form3.Command1\nclick Form4.Command7\n"
+                              "select Form6.lstData The Wearside Wrecker\nclick Form6.Command1\n"
+                              "select Form6.lstData The Tyneside Hammer\nclick Form6.Command1\n";
+    const std::string feud = hired +
+                             "click Form6.Command2\nclick Form4.Command11\nclick Form22.Command1\n"
+                             "select Form22.lstData The Wearside Wrecker\nselect Form22.lstData The Tyneside Hammer\n";
+    const std::string match = feud +
+                              "click Form22.Command3\nselect Form4.List1 Normal mode\nclick Form4.Command1\n"
+                              "click Form14.Command1(7)\nselect Form23.lstData The Wearside Wrecker\n"
+                              "click Form23.Command3\n" +
+                              booked("Form10", "Singles", "Primary", {"The Wearside Wrecker", "The Tyneside Hammer"}) +
+                              "click Form10.Command2\nclick Form10.Command3\nexpect Form10.Text15 The Tyneside Hammer\n";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> states = {
+        {hired + "select Form6.lstData The Lancashire Lynx\n", {"ScoutScreen"}},
+        {feud, {"FeudScreen"}},
+        {match, {"SinglesMatchScreen", "ChampionsScreen"}},
+    };
+    for (const auto& [steps, screens] : states)
+        playThen(steps, [&screens](Game& game, QtView& view) {
+            auto faults = faultsOfScreens(game, view, screens);
+            EXPECT_TRUE(faults.empty()) << screens.front() << ":" << listed(faults);
+        });
+}
+
 // The right edge of the lettering drawn inside a rectangle of a window's picture (-1 when none is drawn):
 // the screens' lettering is light on a dark picture.
 int rightmostLettering(const QImage& image, const QRect& rect) {
