@@ -23,7 +23,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
+#include "forms/Dialogs.h"
 #include "forms/Numbers.h"
+#include "forms/Program.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
 #include "scenario/Scenario.h"
@@ -197,6 +199,44 @@ std::string booked(const std::string& screen, const std::string& type, const std
     s += "select " + screen + ".List2 Normal\nselect " + screen + ".List3 " + title + "\n";
     for (const auto& w : wrestlers) s += "select " + screen + ".lstData " + w + "\n";
     return s;
+}
+
+// A label that must keep its caption on one line, on a small screen of its own.
+TEST(OneLineLabel, CaptionTooLongIsDrawnSmallerAndBackAgain) {
+    forms::FormDef def;
+    def.name = "Form1";
+    def.role = "TitleCard";
+    def.width = 4000;
+    def.height = 900;
+    forms::ControlDef title;
+    title.kind = ControlKind::Label;
+    title.name = "Label1";
+    title.left = 120;
+    title.top = 120;
+    title.width = 3600;  // 240 pixels
+    title.height = 300;
+    title.flags = forms::OneLine | forms::Bold;
+    def.controls = {title};
+    forms::QueuedDialogs dialogs;
+    forms::Program program(std::filesystem::temp_directory_path(), dialogs);
+    program.registerForm("Form1", "TitleCard", [&] { return std::make_unique<forms::Form>(program, def); });
+    QtView view(program);
+    view.perform([&] { program.show("Form1"); });
+    forms::Control& caption = program.form("Form1").c("Label1");
+    auto* label = qobject_cast<QLabel*>(view.widget(caption));
+    ASSERT_NE(label, nullptr);
+
+    view.perform([&] { caption.setCaption("Short"); });
+    const int designSize = label->font().pixelSize();
+    EXPECT_FALSE(label->wordWrap());
+
+    view.perform([&] { caption.setCaption("The Undisputed Heavyweight Championship"); });
+    EXPECT_LT(label->font().pixelSize(), designSize);
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width());
+
+    view.perform([&] { caption.setCaption("Short"); });
+    EXPECT_EQ(label->font().pixelSize(), designSize);
 }
 
 TEST(ScreenLayout, EveryScreenAfterEachPresetNewGame) {
