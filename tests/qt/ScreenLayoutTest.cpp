@@ -29,8 +29,13 @@
 #include "game/Game.h"
 #include "qt/QtView.h"
 #include "scenario/Scenario.h"
+#include "management/Championships.h"
+#include "management/Feuds.h"
+#include "management/News.h"
+#include "management/Scouting.h"
+#include "shell/FederationScreens.h"
 #include "shell/Presets.h"
-#include "shownight/MatchScreen.h"
+#include "shownight/ShowNightScreens.h"
 
 namespace {
 
@@ -195,7 +200,6 @@ std::string toShowNight() {
 std::string booked(const std::string& screen, const std::string& type, const std::string& title,
                    const std::vector<std::string>& wrestlers) {
     std::string s = "select Form10.List1 " + type + "\n";
-    if (screen == "Form10") s = "select Form10.List1 Singles\n";
     s += "select " + screen + ".List2 Normal\nselect " + screen + ".List3 " + title + "\n";
     for (const auto& w : wrestlers) s += "select " + screen + ".lstData " + w + "\n";
     return s;
@@ -248,7 +252,7 @@ TEST(ScreenLayout, EveryScreenAfterEachPresetNewGame) {
     }
 }
 
-TEST(ScreenLayout, CreatedFederationWithLongTitleNames) {
+TEST(ScreenLayout, EveryScreenOfACreatedFederationWithLongNames) {
     const std::string steps = ToNewGame +
                               "click Form3.Command8\n"
                               "type Form5.Text1 Northumbria and Borders Wrestling Federation\n"
@@ -263,7 +267,7 @@ TEST(ScreenLayout, CreatedFederationWithLongTitleNames) {
                               "type Form5.Text10 5000\n"
                               "click Form5.Command2\n";
     playThen(steps, [](Game& game, QtView& view) {
-        auto faults = faultsOfScreens(game, view, {"ChampionsScreen"});
+        auto faults = faultsOfScreens(game, view);
         EXPECT_TRUE(faults.empty()) << listed(faults);
     });
 }
@@ -305,7 +309,7 @@ TEST(ScreenLayout, MatchScreensDuringAShowNight) {
         night += booked("Form10", "Singles", "None", {"Dougie Rackham", "Connor Vale"}) +
                  "click Form10.Command1\nclick Form10.Command3\nclick Form10.Command5\n";
     playThen(night + "expect Form10.Command3 End night\n", [](Game& game, QtView& view) {
-        auto faults = layoutFaults(view, game.form("SinglesMatchScreen"));
+        auto faults = layoutFaults(view, game.form(varnholt::SinglesMatchScreen::Name));
         EXPECT_TRUE(faults.empty()) << listed(faults);
     });
 }
@@ -326,9 +330,13 @@ TEST(ScreenLayout, TheLongestNamesAreSeenWhole) {
                               booked("Form10", "Singles", "Primary", {"The Wearside Wrecker", "The Tyneside Hammer"}) +
                               "click Form10.Command2\nclick Form10.Command3\nexpect Form10.Text15 The Tyneside Hammer\n";
     const std::vector<std::pair<std::string, std::vector<std::string>>> states = {
-        {hired + "select Form6.lstData The Lancashire Lynx\n", {"ScoutScreen"}},
-        {feud, {"FeudScreen"}},
-        {match, {"SinglesMatchScreen", "ChampionsScreen"}},
+        {hired + "select Form6.lstData The Lancashire Lynx\n", {varnholt::ScoutScreen::Name}},
+        {feud, {varnholt::FeudScreen::Name}},
+        {match, {varnholt::SinglesMatchScreen::Name, varnholt::ChampionsScreen::Name}},
+        // The longest federation name on the news page.
+        {ToNewGame + "click Form3.Command1\nclick Form4.Command10\n"
+                     "select Form25.lstFeds Tri County Association of Pro Wrestling\n",
+         {varnholt::NewsScreen::Name}},
     };
     for (const auto& [steps, screens] : states)
         playThen(steps, [&screens](Game& game, QtView& view) {
@@ -353,9 +361,9 @@ TEST(ScreenLayout, FinanceFiguresLineUpOnTheRight) {
                  "click Form10.Command1\nclick Form10.Command3\nclick Form10.Command5\n";
     night += "click Form10.Command3\nexpect-shown FederationHub\n";
     playThen(night, [](Game& game, QtView& view) {
-        view.perform([&] { game.show("FinanceScreen"); });
+        view.perform([&] { game.show(varnholt::FinanceScreen::Name); });
         QApplication::processEvents();
-        const forms::Form& sheet = game.form("FinanceScreen");
+        const forms::Form& sheet = game.form(varnholt::FinanceScreen::Name);
         const QImage picture = view.window(sheet)->grab().toImage();
 
         // The figures, gathered into columns: figures whose places share some width stand in one column.
