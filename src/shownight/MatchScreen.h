@@ -56,7 +56,7 @@ inline constexpr int VersusWidth = 600, CompetitorWidth = (ResultWidth - VersusW
 inline constexpr int LeftName = ResultLeft, RightName = ResultLeft + CompetitorWidth + VersusWidth,
                      CentreName = ResultLeft + (ResultWidth - CompetitorWidth) / 2;
 ControlDef CompetitorName(const char* box, int left, int row);
-// A "VS" label centred on x in a row of names; index is its place in the screen's Label12 array (-1: none).
+// A "VS" label centred at `centre` in a row of names; index is its place in the Label12 array (-1: none).
 ControlDef Versus(int centre, int row, int index = -1);
 
 // Stacks a match screen's booking steps down the left half, from below the match type; the roster list

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,12 +28,12 @@
 #include "forms/Numbers.h"
 #include "forms/Program.h"
 #include "game/Game.h"
-#include "qt/QtView.h"
-#include "scenario/Scenario.h"
 #include "management/Championships.h"
 #include "management/Feuds.h"
 #include "management/News.h"
 #include "management/Scouting.h"
+#include "qt/QtView.h"
+#include "scenario/Scenario.h"
 #include "shell/FederationScreens.h"
 #include "shell/Presets.h"
 #include "shownight/ShowNightScreens.h"
