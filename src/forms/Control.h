@@ -23,7 +23,9 @@ enum ControlFlag : unsigned {
     Centred = 1u << 5,
     Large = 1u << 6,      // a larger font: headings
     Transparent = 1u << 7, // a label drawn without its own background
-    Underline = 1u << 8
+    Underline = 1u << 8,
+    RightAligned = 1u << 9, // text against the right edge: figures that line up in a column
+    OneLine = 1u << 10      // a label whose caption never wraps: drawn smaller when it is wider than the label
 };
 
 // One control of a screen's control table, with its design values. Positions and sizes are in twips.

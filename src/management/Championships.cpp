@@ -15,58 +15,75 @@ int singlesBase(int title) { return 1 + (title - 1) * 11; }
 // Text41..Text45.
 constexpr int TagFirstHolder = 34, TagSecondHolder = 35, TagFirstColumn = 36, TagSecondColumn = 41, TagTeams = 5;
 
-constexpr int FrameWidth = 6000, FrameHeight = 3360;
+constexpr int FrameWidth = 6900, FrameHeight = 3360;
+constexpr int Inner = FrameWidth - 240;  // the room inside a frame's margins
 
-// One singles title's frame at (fx, fy): title name, Vacate, Rename, holder, "Previous Championship
+// The first row of a title's frame: its name across the whole frame, on one line, so that a long name
+// is seen whole.
+ControlDef titleName(const char* name, int fx, int fy) {
+    return label(name, fx + 120, fy + 300, Inner, 300, "", forms::Bold | forms::Transparent | forms::OneLine);
+}
+
+// The second row: the holder's box (or boxes) and, at its right, Vacate and Rename.
+constexpr int HolderWidth = Inner - 2160;
+void holderButtons(std::vector<ControlDef>& c, const char* vacate, const char* renameButton, int fx, int fy) {
+    c.push_back(button(vacate, fx + 120 + HolderWidth + 120, fy + 690, 960, 375, "Vacate"));
+    c.push_back(button(renameButton, fx + 120 + HolderWidth + 1200, fy + 690, 960, 375, "Rename"));
+}
+
+// One singles title's frame at (fx, fy): title name; holder, Vacate and Rename; "Previous Championship
 // Holders" and the ten places (1-5 left, 6-10 right). numberLabel counts the unnamed number labels.
 void singlesFrame(std::vector<ControlDef>& c, int title, int fx, int fy, const char* frameName, const char* caption,
                   const char* nameLabel, const char* vacate, const char* renameButton, const char* heading,
                   int& numberLabel) {
     c.push_back(frame(frameName, fx, fy, FrameWidth, FrameHeight, caption));
-    c.push_back(label(nameLabel, fx + 120, fy + 300, 3600, 300, "", forms::Bold | forms::Transparent));
-    c.push_back(button(vacate, fx + 3840, fy + 240, 960, 375, "Vacate"));
-    c.push_back(button(renameButton, fx + 4920, fy + 240, 960, 375, "Rename"));
+    c.push_back(titleName(nameLabel, fx, fy));
     int base = singlesBase(title);
-    c.push_back(textBox(textName(base), fx + 120, fy + 720, 5760, 315, VacantText, forms::Locked));
-    c.push_back(label(heading, fx + 120, fy + 1140, 5760, 300, "Previous Championship Holders", forms::Transparent));
+    c.push_back(textBox(textName(base), fx + 120, fy + 720, HolderWidth, 315, VacantText, forms::Locked));
+    holderButtons(c, vacate, renameButton, fx, fy);
+    c.push_back(label(heading, fx + 120, fy + 1140, Inner, 300, "Previous Championship Holders", forms::Transparent));
+    const int column = Inner / 2;
     for (int place = 1; place <= 10; ++place) {
-        int column = (place - 1) / 5, row = (place - 1) % 5;
-        int x = fx + 120 + column * 2940, y = fy + 1500 + row * 360;
+        int x = fx + 120 + (place - 1) / 5 * (column + 120), y = fy + 1500 + (place - 1) % 5 * 360;
         c.push_back(label("Label" + std::to_string(numberLabel++), x, y + 30, 360, 285, std::to_string(place),
                           forms::Transparent));
-        c.push_back(textBox(textName(base + place), x + 360, y, 2460, 315, "", forms::Locked));
+        c.push_back(textBox(textName(base + place), x + 360, y, column - 480, 315, "", forms::Locked));
     }
 }
 
 const FormDef& championsDef() {
     static const FormDef def = [] {
-        FormDef d{"Form11", "ChampionsScreen", "Varnholt", 12360, 7800, "", {}};
+        constexpr int right = 120 + FrameWidth + 120, width = right + FrameWidth + 120;
+        FormDef d{"Form11", "ChampionsScreen", "Varnholt", width, 7800, "", {}};
         auto& c = d.controls;
         int numberLabel = 39;  // Label39 onwards: the place numbers, clear of the named labels
         singlesFrame(c, 1, 120, 120, "Frame1", "Primary championship", "Label1", "Command2", "Command7", "Label2",
                      numberLabel);
-        singlesFrame(c, 2, 6240, 120, "Frame2", "Secondary championship", "Label25", "Command3", "Command10",
+        singlesFrame(c, 2, right, 120, "Frame2", "Secondary championship", "Label25", "Command3", "Command10",
                      "Label24", numberLabel);
         singlesFrame(c, 3, 120, 3600, "Frame3", "Tertiary championship", "Label37", "Command4", "Command8",
                      "Label36", numberLabel);
-        const int fx = 6240, fy = 3600;
+        const int fx = right, fy = 3600;
         c.push_back(frame("Frame4", fx, fy, FrameWidth, FrameHeight, "Tag team championships"));
-        c.push_back(label("Label4", fx + 120, fy + 300, 3600, 300, "", forms::Bold | forms::Transparent));
-        c.push_back(button("Command5", fx + 3840, fy + 240, 960, 375, "Vacate"));
-        c.push_back(button("Command11", fx + 4920, fy + 240, 960, 375, "Rename"));
-        c.push_back(textBox(textName(TagFirstHolder), fx + 120, fy + 720, 2820, 315, VacantText, forms::Locked));
-        c.push_back(textBox(textName(TagSecondHolder), fx + 3060, fy + 720, 2820, 315, VacantText, forms::Locked));
-        c.push_back(label("Label38", fx + 120, fy + 1140, 5760, 300, "Previous Championship Holders",
+        c.push_back(titleName("Label4", fx, fy));
+        const int partner = (HolderWidth - 120) / 2;
+        c.push_back(textBox(textName(TagFirstHolder), fx + 120, fy + 720, partner, 315, VacantText, forms::Locked));
+        c.push_back(textBox(textName(TagSecondHolder), fx + 240 + partner, fy + 720, partner, 315, VacantText,
+                            forms::Locked));
+        holderButtons(c, "Command5", "Command11", fx, fy);
+        c.push_back(label("Label38", fx + 120, fy + 1140, Inner, 300, "Previous Championship Holders",
                           forms::Transparent));
+        const int teamBox = (Inner - 360 - 120) / 2;
         for (int team = 0; team < TagTeams; ++team) {
             int y = fy + 1500 + team * 360;
             c.push_back(label("Label" + std::to_string(numberLabel++), fx + 120, y + 30, 360, 285,
                               std::to_string(team + 1), forms::Transparent));
-            c.push_back(textBox(textName(TagFirstColumn + team), fx + 480, y, 2640, 315, "", forms::Locked));
-            c.push_back(textBox(textName(TagSecondColumn + team), fx + 3240, y, 2640, 315, "", forms::Locked));
+            c.push_back(textBox(textName(TagFirstColumn + team), fx + 480, y, teamBox, 315, "", forms::Locked));
+            c.push_back(textBox(textName(TagSecondColumn + team), fx + 600 + teamBox, y, teamBox, 315, "",
+                                forms::Locked));
         }
         c.push_back(button("Command1", 120, 7080, 2400, 495, "Return to menu"));
-        c.push_back(button("Command6", 12360 - 120 - NotesButtonSize, 7080 + 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(button("Command6", width - 120 - NotesButtonSize, 7080 + 60, NotesButtonSize, NotesButtonSize, "N"));
         return d;
     }();
     return def;

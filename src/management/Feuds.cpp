@@ -46,13 +46,14 @@ constexpr int NewLeft = 3600, EndLeft = 4560, TitleLeft = 5580, HeatLeft = 9300,
 
 const FormDef& feudDef() {
     static const FormDef def = [] {
-        FormDef d{"Form22", "FeudScreen", "Varnholt", 12720, 6600, "", {}};
+        FormDef d{"Form22", "FeudScreen", "Varnholt", 12720, RowTop + 4 * RowHeight + 360 + 495 + 360, "", {}};
         auto& c = d.controls;
         c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
-        c.push_back(listBox("lstData", 240, 600, 3000, 5100, {}, forms::Disabled));
-        c.push_back(label("Label1", NewLeft, 660, 2400, 285, "", forms::Bold));
+        c.push_back(listBox("lstData", 240, 600, 3000, RowTop + 4 * RowHeight + 360 + 495 - 600, {}, forms::Disabled));
+        // The two picks stand either side of the "VS"; a feud's title takes one line, however long the names.
+        c.push_back(label("Label1", NewLeft, 660, 2400, 285, "", forms::Bold | forms::RightAligned | forms::OneLine));
         c.push_back(label("Label0", 6060, 660, 480, 285, "VS", forms::Bold | forms::Centred));
-        c.push_back(label("Label2", 6600, 660, 2400, 285, "", forms::Bold));
+        c.push_back(label("Label2", 6600, 660, 2400, 285, "", forms::Bold | forms::OneLine));
         c.push_back(textBox("wov1", 9300, 600, 600, 315, "", forms::Hidden | forms::Disabled));
         c.push_back(textBox("wov2", 10020, 600, 600, 315, "", forms::Hidden | forms::Disabled));
         c.push_back(label("Label4", HeatLeft, 1200, 1500, 285, "Feud heat ", forms::Bold));
@@ -62,7 +63,7 @@ const FormDef& feudDef() {
             int y = RowTop + static_cast<int>(i) * RowHeight;
             c.push_back(button(r.newButton, NewLeft, y, 900, 375, "New"));
             c.push_back(button(r.endButton, EndLeft, y, 900, 375, "End", forms::Disabled));
-            c.push_back(label(r.title, TitleLeft, y + 45, 3600, 285, ""));
+            c.push_back(label(r.title, TitleLeft, y + 45, 3600, 285, "", forms::OneLine));
             c.push_back(label(r.heat, HeatLeft, y + 45, 1500, 285, ""));
             c.push_back(label(r.initialHeat, InitialLeft, y + 45, 1500, 285, ""));
         }

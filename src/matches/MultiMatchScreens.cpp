@@ -25,27 +25,26 @@ const MultiMatchParts TripleThreatParts{
 const MultiMatchParts FourWayParts{
     4, {"Label16"}, {"Text24", "Text25", "Text26", "Text27"}, &FourWayCommentaryTables, 4};
 
-// The steps every screen of several wrestlers books in the same places: stipulation, championship,
-// and the winner buttons (with "R") under the name boxes; the roster and the stats as on the singles
-// screen.
-void addBookingSteps(std::vector<ControlDef>& c, int slots, int winnerTop) {
-    const int L = BookingLeft, LW = BookingWidth;
-    c.push_back(label("Label14", L, 1620, LW, 285, "Select a match stipulation", Off));
-    c.push_back(listBox("List2", L, 1920, LW, 1170, {"Normal", "Submission", "Hardcore", "Ladder", "Cage"}, Off));
-    c.push_back(label("Label15", L, 3150, LW, 285, "Select a championship on the line", Off));
-    c.push_back(listBox("List3", L, 3450, LW, 930, {"Primary", "Secondary", "Tertiary", "None"}, Off));
-    c.push_back(label("Label18", L, winnerTop - 360, LW, 270, "Select the winner or select a random winner", Off));
-    for (int i = 0; i < slots; ++i) {
-        ControlDef w = button(WinnerButtons[static_cast<std::size_t>(i)], L + i * 660, winnerTop, 600, 360,
-                              "W" + std::to_string(i + 1), Off);
-        if (i == 0) w.tooltip = "Select the first wrestler to win the match";
-        if (i == 1) w.tooltip = "Select the second wrestler to win the match";
-        c.push_back(w);
-    }
-    ControlDef r = button("Command4", L + slots * 660, winnerTop, 600, 360, "R", Off);
-    r.tooltip = "Random winner";
-    c.push_back(r);
-    c.push_back(listBox("lstData", RosterLeft, RosterTop, RosterWidth, 6480, {}, Off));
+// The steps every screen of several wrestlers books alike: stipulation and championship above its
+// name boxes; the winner buttons (with "R") under them and the roster list below; the stats out of sight.
+void addStipulationAndChampionship(BookingColumn& booking) {
+    booking.prompt("Label14", "Select a match stipulation");
+    booking.list("List2", {"Normal", "Submission", "Hardcore", "Ladder", "Cage"});
+    booking.prompt("Label15", "Select a championship on the line");
+    booking.list("List3", {"Primary", "Secondary", "Tertiary", "None"});
+}
+
+void addWinnersAndRoster(std::vector<ControlDef>& c, BookingColumn& booking, int slots) {
+    booking.prompt("Label18", "Select the winner or select a random winner");
+    std::vector<ControlDef> row;
+    for (int i = 0; i < slots; ++i)
+        row.push_back(button(WinnerButtons[static_cast<std::size_t>(i)], 0, 0, 0, 0, "W" + std::to_string(i + 1), Off));
+    row[0].tooltip = "Select the first wrestler to win the match";
+    row[1].tooltip = "Select the second wrestler to win the match";
+    row.push_back(button("Command4", 0, 0, 0, 0, "R", Off));
+    row.back().tooltip = "Random winner";
+    booking.buttons(row);
+    booking.roster();
     int x = 120;
     for (int slot = 1; slot <= slots; ++slot)
         for (const char* stat : {"wbr", "wte", "wsp", "wov", "wwa"}) {
@@ -54,32 +53,29 @@ void addBookingSteps(std::vector<ControlDef>& c, int slots, int winnerTop) {
         }
 }
 
-// Three rows of names over the results: the first and last rows hold the names, the middle one the
-// "VS" labels that join the rows.
-ControlDef versus(int index, int left, int row) {
-    return member(label("Label12", left, NameRowTop(row), 480, 285, "VS", Off | forms::Centred), index);
-}
+// Centres of the name columns over the results, and the points halfway between them where a "VS"
+// joins a name to the one below it.
+constexpr int LeftCentre = LeftName + CompetitorWidth / 2, RightCentre = RightName + CompetitorWidth / 2;
+constexpr int MiddleCentre = ResultLeft + ResultWidth / 2;
 
 const FormDef& tripleThreatDef() {
     static const FormDef def = [] {
         FormDef d{"Form19", "TripleThreatMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls(TripleThreatShape)};
         auto& c = d.controls;
-        const int L = BookingLeft, LW = BookingWidth, R = ResultLeft;
-        addBookingSteps(c, 3, 5940);
-        const char* prompts[] = {"Select the first wrestler ", "Select the second wrestler", "Select the third wrestler"};
-        const char* labels[] = {"Label16", "Label17", "Label20"};
-        for (int i = 0; i < 3; ++i) {
-            c.push_back(label(labels[i], L, 4440 + i * 360, 2400, 285, prompts[i], Off));
-            c.push_back(textBox(NameBoxes[static_cast<std::size_t>(i)], L + 2460, 4440 + i * 360, LW - 2460, 315, "",
-                                ReadOnlyOff));
-        }
-        c.push_back(textBox("Text22", R + 1500, NameRowTop(0), 2400, 315, "", ReadOnlyOff));
-        c.push_back(versus(0, R + 960, 1));
-        c.push_back(versus(2, R + 3960, 1));
-        c.push_back(textBox("Text24", R, NameRowTop(2), 2400, 315, "", ReadOnlyOff));
-        c.push_back(versus(1, R + 2460, 2));
-        c.push_back(textBox("Text25", R + 3000, NameRowTop(2), ResultWidth - 3000, 315, "", ReadOnlyOff));
+        BookingColumn booking(c);
+        addStipulationAndChampionship(booking);
+        booking.promptedName("Label16", "Select the first wrestler ", "Text5");
+        booking.promptedName("Label17", "Select the second wrestler", "Text6");
+        booking.promptedName("Label20", "Select the third wrestler", "Text21");
+        addWinnersAndRoster(c, booking, 3);
+        // One name above, two below, a "VS" between each two of them.
+        c.push_back(CompetitorName("Text22", CentreName, 0));
+        c.push_back(Versus((LeftCentre + MiddleCentre) / 2, 1, 0));
+        c.push_back(Versus((RightCentre + MiddleCentre) / 2, 1, 2));
+        c.push_back(CompetitorName("Text24", LeftName, 2));
+        c.push_back(Versus(MiddleCentre, 2, 1));
+        c.push_back(CompetitorName("Text25", RightName, 2));
         return d;
     }();
     return def;
@@ -90,20 +86,20 @@ const FormDef& fourWayDef() {
         FormDef d{"Form20", "FourWayMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls(FourWayShape)};
         auto& c = d.controls;
-        const int L = BookingLeft, LW = BookingWidth, R = ResultLeft, half = LW / 2 - 60;
-        addBookingSteps(c, 4, 5960);
-        c.push_back(label("Label16", L, 4440, LW, 420, "Select the four competitors (from the roster below)", Off));
-        for (int i = 0; i < 4; ++i)
-            c.push_back(textBox(NameBoxes[static_cast<std::size_t>(i)], i % 2 == 0 ? L : L + LW - half,
-                                4920 + (i / 2) * 360, half, 315, "", ReadOnlyOff));
-        c.push_back(textBox("Text24", R, NameRowTop(0), 2400, 315, "", ReadOnlyOff));
-        c.push_back(versus(0, R + 2460, 0));
-        c.push_back(textBox("Text26", R + 3000, NameRowTop(0), ResultWidth - 3000, 315, "", ReadOnlyOff));
-        c.push_back(versus(2, R + 960, 1));
-        c.push_back(versus(3, R + 3960, 1));
-        c.push_back(textBox("Text25", R, NameRowTop(2), 2400, 315, "", ReadOnlyOff));
-        c.push_back(versus(1, R + 2460, 2));
-        c.push_back(textBox("Text27", R + 3000, NameRowTop(2), ResultWidth - 3000, 315, "", ReadOnlyOff));
+        BookingColumn booking(c);
+        addStipulationAndChampionship(booking);
+        booking.prompt("Label16", "Select the four competitors (from the roster below)");
+        for (const char* box : NameBoxes) booking.names({box});
+        addWinnersAndRoster(c, booking, 4);
+        // Two names above, two below, a "VS" between each name and its neighbours.
+        c.push_back(CompetitorName("Text24", LeftName, 0));
+        c.push_back(Versus(MiddleCentre, 0, 0));
+        c.push_back(CompetitorName("Text26", RightName, 0));
+        c.push_back(Versus(LeftCentre, 1, 2));
+        c.push_back(Versus(RightCentre, 1, 3));
+        c.push_back(CompetitorName("Text25", LeftName, 2));
+        c.push_back(Versus(MiddleCentre, 2, 1));
+        c.push_back(CompetitorName("Text27", RightName, 2));
         return d;
     }();
     return def;

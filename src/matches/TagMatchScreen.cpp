@@ -20,34 +20,34 @@ const FormDef& tagDef() {
         FormDef d{"Form17", "TagMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls(TagShape)};
         auto& c = d.controls;
-        const int L = BookingLeft, LW = BookingWidth, half = LW / 2 - 60;
         auto add = [&c](ControlDef def) { c.push_back(std::move(def)); };
-        add(label("Label14", L, 1620, LW, 285, "Select a match stipulation", Off));
-        add(listBox("List2", L, 1920, LW, 1170, {"Normal", "Submission", "Hardcore", "Ladder", "Cage"}, Off));
-        add(label("Label15", L, 3150, LW, 285, "Select a championship on the line", Off));
-        add(listBox("List3", L, 3450, LW, 480, {"Tag Team", "None"}, Off));
-        add(label("Label16", L, 3990, LW, 285, "Select the two teams (from the roster below)", Off));
-        add(textBox("Text5", L, 4320, half, 315, "", ReadOnlyOff));
-        add(textBox("Text6", L + LW - half, 4320, half, 315, "", ReadOnlyOff));
-        add(textBox("Text21", L, 4740, half, 315, "", ReadOnlyOff));
-        add(textBox("Text22", L + LW - half, 4740, half, 315, "", ReadOnlyOff));
-        add(label("Label18", L, 5160, LW, 285, "Select the winner or select a random winner", Off));
+        BookingColumn booking(c);
+        booking.prompt("Label14", "Select a match stipulation");
+        booking.list("List2", {"Normal", "Submission", "Hardcore", "Ladder", "Cage"});
+        booking.prompt("Label15", "Select a championship on the line");
+        booking.list("List3", {"Tag Team", "None"});
+        booking.prompt("Label16", "Select the two teams (from the roster below)");
+        booking.names({"Text5", "Text6"});
+        booking.names({"Text21", "Text22"});
+        booking.prompt("Label18", "Select the winner or select a random winner");
         const char* tips[] = {"Select the first wrestler to win the match", "Select the second wrestler to win the match"};
+        std::vector<ControlDef> winners;
         for (int i = 0; i < 4; ++i) {
-            ControlDef w = button(WinnerButtons[static_cast<std::size_t>(i)], L + i * 660, 5520, 600, 360,
-                                  "W" + std::to_string(i + 1), Off);
-            w.tooltip = tips[i % 2];
-            add(w);
+            winners.push_back(button(WinnerButtons[static_cast<std::size_t>(i)], 0, 0, 0, 0, "W" + std::to_string(i + 1), Off));
+            winners.back().tooltip = tips[i % 2];
         }
-        add(listBox("lstData", RosterLeft, RosterTop, RosterWidth, 6480, {}, Off));
-        // The two teams as the match shows them: team 1 on the left, team 2 on the right.
-        const int R = ResultLeft;
-        for (int row = 0; row < 2; ++row) {
-            add(textBox(row == 0 ? "Text24" : "Text25", R, NameRowTop(row), 2400, 315, "", ReadOnlyOff));
-            add(member(label("Label12", R + 2460, NameRowTop(row), 480, 285, "VS", Off | forms::Centred), row));
-            add(textBox(row == 0 ? "Text26" : "Text27", R + 3000, NameRowTop(row), ResultWidth - 3000, 315, "",
-                        ReadOnlyOff));
-        }
+        booking.buttons(winners);
+        booking.roster();
+        // The two teams as the match shows them: each pair on its own row, "VS" between the rows. The
+        // heading needs one "VS" only: the array's second member stays out of sight.
+        add(CompetitorName("Text24", LeftName, 0));
+        add(CompetitorName("Text25", RightName, 0));
+        add(Versus(ResultLeft + ResultWidth / 2, 1, 0));
+        ControlDef second = Versus(ResultLeft + ResultWidth / 2, 1, 1);
+        second.flags |= forms::Hidden;
+        add(second);
+        add(CompetitorName("Text26", LeftName, 2));
+        add(CompetitorName("Text27", RightName, 2));
         // The four wrestlers' stats, kept out of sight, and a box that carries nothing here.
         int x = 120;
         for (int slot = 1; slot <= 4; ++slot)

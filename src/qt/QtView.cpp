@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +36,7 @@ const QColor OnPicture(242, 236, 222);
 // The size of the lettering the screens were laid out for; headings are larger.
 constexpr int TextPixels = 11;
 constexpr int LargeTextPixels = 18;
+constexpr int MinTextPixels = 8;
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
@@ -129,6 +131,28 @@ void showPicture(QLabel* label, const std::string& path) {
     if (!file.isEmpty()) pm.load(file);
     if (pm.isNull()) label->clear();
     else label->setPixmap(pm);
+}
+
+Qt::Alignment alignment(const forms::Control& control) {
+    const unsigned flags = control.design().flags;
+    if (flags & forms::Centred) return Qt::AlignHCenter;
+    return (flags & forms::RightAligned) ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+// A caption that must stay on one line and be seen whole: the label's own lettering when it fits,
+// smaller lettering (never below MinTextPixels) when it does not.
+void fitOneLine(QLabel* l) {
+    QFont font = l->font();
+    int size = l->property("designPixels").toInt();
+    if (size == 0) {
+        size = font.pixelSize();
+        if (size <= 0) return;  // lettering sized in points is left as it is
+        l->setProperty("designPixels", size);
+    }
+    const int room = l->contentsRect().width();
+    for (font.setPixelSize(size); size > MinTextPixels; font.setPixelSize(--size))
+        if (QFontMetrics(font).horizontalAdvance(l->text()) <= room) break;
+    if (font != l->font()) l->setFont(font);
 }
 
 void lettering(QWidget* w, bool onPicture) {
@@ -261,6 +285,7 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
                 return t;
             } else {
                 auto* t = new QLineEdit(win);
+                t->setAlignment(alignment(control) | Qt::AlignVCenter);
                 QObject::connect(t, &QLineEdit::textEdited, t, [act, c](const QString& s) {
                     std::string typed = s.toStdString();
                     act([c, typed] { c->playerType(typed); });
@@ -272,10 +297,9 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
         case ControlKind::Image: {
             auto* l = new ClickLabel(win);
             if (control.kind() == ControlKind::Label) {
-                l->setWordWrap(true);
+                l->setWordWrap(!(control.design().flags & forms::OneLine));
                 l->setTextFormat(Qt::PlainText);
-                l->setAlignment((control.design().flags & forms::Centred) ? Qt::AlignHCenter | Qt::AlignTop
-                                                                          : Qt::AlignLeft | Qt::AlignTop);
+                l->setAlignment(alignment(control) | Qt::AlignTop);
             } else {
                 l->setScaledContents(true);
             }
@@ -359,6 +383,7 @@ void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
         case ControlKind::Label: {
             auto* l = static_cast<QLabel*>(w);
             if (l->text() != q(control.text())) l->setText(q(control.text()));
+            if (control.design().flags & forms::OneLine) fitOneLine(l);
             lettering(l, onPicture);
             break;
         }

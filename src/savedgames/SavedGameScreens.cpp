@@ -12,13 +12,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The two slot screens share one layout: a line of text over a column of four slot buttons of 495
-// twips, one every 480 twips, so that each button's lower edge lies just under the next one's top.
+// The two slot screens share one layout: a line of text over a column of four slot buttons, one every
+// 480 twips, each a little less high than that so that no button covers the edge of the next.
 FormDef slotScreenDef(const char* name, const char* role, const char* prompt) {
     FormDef d{name, role, "QAVLE", 4680, 3120, "", {}};
     d.controls.push_back(label("Label1", 960, 360, 2775, 255, prompt));
     for (int n = 1; n <= GameSlotCount; ++n)
-        d.controls.push_back(button("Command" + std::to_string(n), 960, 840 + (n - 1) * 480, 2775, 495,
+        d.controls.push_back(button("Command" + std::to_string(n), 960, 840 + (n - 1) * 480, 2775, 450,
                                     "Game slot " + std::to_string(n)));
     return d;
 }

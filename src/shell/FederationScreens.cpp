@@ -73,36 +73,41 @@ const FormDef& financeDef() {
         FormDef d{"Form16", "FinanceScreen", "Varnholt", 13200, 9600, "", {}};
         auto& c = d.controls;
         c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
-        const int captionLeft = 360, firstColumn = 3600, columnWidth = 2280;
+        // Each week's column: "£" and the figure, the figures against one right edge under their header.
+        const int captionLeft = 360, firstColumn = 3600, columnWidth = 2280, figureRight = 2040;
         const std::array<std::pair<const char*, const char*>, 4> headers = {
             {{"Label5", "This week"}, {"Label13", "Last week"}, {"Label14", "2 weeks ago"}, {"Label30", "3 weeks ago"}}};
         for (int col = 0; col < 4; ++col)
             c.push_back(label(headers[static_cast<std::size_t>(col)].first, firstColumn + col * columnWidth, 480,
-                              columnWidth - 120, 315, headers[static_cast<std::size_t>(col)].second, forms::Bold));
+                              figureRight, 315, headers[static_cast<std::size_t>(col)].second,
+                              forms::Bold | forms::RightAligned));
         for (int i = 0; i < 3; ++i)
-            c.push_back(member(label("Label71", firstColumn + i * columnWidth + columnWidth - 120, 480, 120, 315, ""), i));
+            c.push_back(member(label("Label71", firstColumn + i * columnWidth + figureRight, 480,
+                                     columnWidth - figureRight, 315, ""), i));
         const std::array<std::pair<const char*, const char*>, 3> frames = {
             {{"Frame1", "Income"}, {"Frame2", "Expenditure"}, {"Frame3", "Totals"}}};
         const std::array<int, 3> frameRows = {5, 5, 3};
         int top = 960, row = 0, pound = 0;
         const int rowHeight = 390;
         for (int f = 0; f < 3; ++f) {
-            int height = frameRows[static_cast<std::size_t>(f)] * rowHeight + 420;
+            int height = frameRows[static_cast<std::size_t>(f)] * rowHeight + 480;
             c.push_back(frame(frames[static_cast<std::size_t>(f)].first, 180, top, 12840, height,
                               frames[static_cast<std::size_t>(f)].second));
-            int y = top + 300;
+            int y = top + 390;
             for (int r = 0; r < frameRows[static_cast<std::size_t>(f)]; ++r, ++row, y += rowHeight) {
                 const auto& def = FinanceRows[static_cast<std::size_t>(row)];
                 c.push_back(label(def.captionLabel, captionLeft, y, 3000, 315, def.caption));
                 for (int col = 0; col < 4; ++col) {
                     int x = firstColumn + col * columnWidth;
-                    c.push_back(member(label("Label29", x, y, 240, 315, "£"), pound++));
-                    c.push_back(label(def.cells[static_cast<std::size_t>(col)], x + 240, y, columnWidth - 480, 315, "0"));
+                    c.push_back(member(label("Label29", x + 600, y, 240, 315, "£"), pound++));
+                    c.push_back(label(def.cells[static_cast<std::size_t>(col)], x + 840, y, figureRight - 840, 315, "0",
+                                      forms::RightAligned));
                 }
             }
             top += height + 120;
         }
         c.push_back(button("Command1", 5400, top + 120, 2400, 495, "Return to menu"));
+        d.height = top + 120 + 495 + 360;
         return d;
     }();
     return def;

@@ -12,7 +12,9 @@ const FormDef& newGameDef() {
     static const FormDef def = [] {
         FormDef d{"Form3", "NewGameScreen", "Varnholt", 13200, 8400, "", {}};
         auto& c = d.controls;
-        c.push_back(label("Label17", 240, -600, 9000, 315, "Please write your name and chose a federation to control:"));
+        // An older heading that stands above the window's visible area: never seen, and never drawn.
+        c.push_back(label("Label17", 240, -600, 9000, 315, "Please write your name and chose a federation to control:",
+                          forms::Hidden));
         c.push_back(label("Label30", 240, 240, 12720, 375, "Enter your name and chose a federation to control",
                           forms::Bold | forms::Large | forms::Centred));
         c.push_back(textBox("Text1", 4800, 780, 3600, 375, "Mr. Tavish", 0, "Your name"));

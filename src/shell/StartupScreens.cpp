@@ -17,18 +17,18 @@ const FormDef& splashDef() {
 }
 
 const FormDef& disclaimerDef() {
-    static const FormDef def{"Form7", "DisclaimerScreen", "Disclaimer", 7200, 6000, "", {
+    static const FormDef def{"Form7", "DisclaimerScreen", "Disclaimer", 7200, 4920, "", {
         label("Label1", 240, 240, 6720, 600, "Varnholt", forms::Bold | forms::Large | forms::Centred),
         label("Label2", 240, 900, 6720, 360, std::string("By ") + credits::Author, forms::Centred),
         label("Label6", 240, 1320, 6720, 360, "Version 2.0 - 4th April 2004", forms::Centred),
         label("Label3", 240, 1860, 6720, 360, "Visit the official website at:", forms::Centred),
         label("Label4", 240, 2220, 6720, 360, credits::WebAddress, forms::Centred),
-        label("Label5", 240, 2760, 6720, 1980,
+        label("Label5", 240, 2760, 6720, 1080,
               "This game is an independent work of fiction. It is not connected with, endorsed by or affiliated "
               "with any of the parties featured in it, and neither the game nor its author has any connection "
               "with them. Varnholt is free and unofficial and must not be distributed for any sum of money.",
               forms::Centred),
-        button("Command1", 2700, 5040, 1800, 495, "Continue"),
+        button("Command1", 2700, 4080, 1800, 495, "Continue"),
     }};
     return def;
 }
@@ -65,7 +65,7 @@ std::vector<std::string> names(const auto& list) { return {list.begin(), list.en
 
 const FormDef& creditsDef() {
     static const FormDef def = [] {
-        FormDef d{"Form21", "CreditsScreen", "Varnholt", 9000, 7800, "", {}};
+        FormDef d{"Form21", "CreditsScreen", "Varnholt", 9000, 6840, "", {}};
         auto& c = d.controls;
         c.push_back(label("Label1", 240, 180, 4200, 360, "Creator/Programmer", forms::Bold));
         c.push_back(label("Label2", 240, 540, 4200, 300, credits::Author));
@@ -83,7 +83,7 @@ const FormDef& creditsDef() {
         c.push_back(label("Label19", 240, 5100, 4200, 300, "You!"));
         c.push_back(label("Label20", 4680, 180, 4080, 360, "Wrestlers who have played Varnholt", forms::Bold));
         c.push_back(listBox("List1", 4680, 600, 4080, 5100, names(credits::Players)));
-        c.push_back(button("Command1", 3600, 6780, 1800, 495, "Back"));
+        c.push_back(button("Command1", 3600, 6060, 1800, 495, "Back"));
         return d;
     }();
     return def;

@@ -28,7 +28,7 @@ ControlDef shape_(std::string name, int l, int t, int w, int h) {
 }  // namespace
 
 const MatchScreenShape SinglesShape{"Command5", "Winner", 1, false, true};
-const MatchScreenShape TagShape{"Command4", "Winners", 2, true, true};
+const MatchScreenShape TagShape{"Command4", "Winners", 3, true, true};
 const MatchScreenShape TripleThreatShape{"Command7", "Winner", 3, true, false};
 const MatchScreenShape FourWayShape{"Command8", "Winner", 3, false, false};
 
@@ -40,50 +40,130 @@ std::string MatchScreenFor(std::string_view type) {
     return {};
 }
 
+namespace {
+
+// Rows of the match screens, in twips: a box, a caption beside it (level with the box's text), a list
+// item, a row of boxes with its gap.
+constexpr int BoxHeight = 315, CaptionHeight = 270, CaptionDrop = 45, ItemHeight = 195, Pitch = 405;
+constexpr int BookingTop = 1470;  // the first step below the match type
+// The night summary's three rows end at the foot of the window, "Match" stands above them, and
+// "Next match" ends level with them.
+constexpr int SummaryTop = MatchScreenHeight - 120 - 2 * Pitch - BoxHeight;
+constexpr int MatchTop = SummaryTop - 570;
+constexpr int NextTop = MatchScreenHeight - 120 - 420;
+
+int listHeight(std::size_t items) { return static_cast<int>(items) * ItemHeight + 120; }
+
+}  // namespace
+
 std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape) {
-    const int R = ResultLeft, RW = ResultWidth, RV = R + 1860;  // result captions and values
-    const int down = (shape.nameRows - 1) * 360;                // room for the competitors' names
+    const int L = BookingLeft, R = ResultLeft, RW = ResultWidth;
+    const int RV = R + 1860, VW = RW - 1860;             // result captions and values
+    const int top = NameRowTop(shape.nameRows) + 60;     // the results, below the competitors' names
+    const int winnerTop = NextTop - 90 - BoxHeight;
     const bool partnerBox = std::string_view(shape.winnerCaption) == "Winners";
-    const int winnerWidth = partnerBox ? (RW - 1860) / 2 - 30 : RW - 1860;
+    const int winnerWidth = partnerBox ? (VW - 60) / 2 : VW;
+    const int row[] = {SummaryTop, SummaryTop + Pitch, SummaryTop + 2 * Pitch};
     std::vector<ControlDef> c = {
         // The match type.
-        label("Label1", BookingLeft + 240, 240, BookingWidth - 240, 285, "Select a match type", Off),
-        listBox("List1", BookingLeft, 540, BookingWidth, 1020, MatchTypeItems, Off),
-        // The result column.
-        label("Label2", R, 660 + down, 1800, 285, "Match Type", Off),
-        textBox("Text1", RV, 660 + down, RW - 1860, 315, "", ReadOnlyOff),
-        label("Label3", R, 1080 + down, 1800, 285, "Stipulation", Off),
-        textBox("Text2", RV, 1080 + down, RW - 1860, 315, "", ReadOnlyOff),
-        label("Label4", R, 1500 + down, 1800, 285, "Match rating", Off),
-        textBox("Text8", RV, 1500 + down, 660, 315, "", ReadOnlyOff),
-        textBox("Text7", RV + 720, 1500 + down, RW - 1860 - 720, 315, "", ReadOnlyOff),
-        textBox("Text4", R, 1920 + down, RW, 4200 - down, "", ReadOnlyOff | forms::MultiLine),
-        label("Label8", R, 6240, 1800, 285, shape.winnerCaption, Off),
-        textBox("Text15", RV, 6240, winnerWidth, 315, "", ReadOnlyOff),
-        button(shape.nextButton, R, 6720, 2400, 495, "Next match", Off),
+        label("Label1", L + 300, 150, BookingWidth - 300, CaptionHeight, "Select a match type", Off),
+        listBox("List1", L, 480, BookingWidth, listHeight(MatchTypeItems.size()), MatchTypeItems, Off),
+        // The referee and the results.
+        label("Label13", R, 120 + CaptionDrop, 1800, CaptionHeight, "Referee", Off),
+        textBox("Text18", RV, 120, VW, BoxHeight, "", ReadOnlyOff),
+        label("Label2", R, top + CaptionDrop, 1800, CaptionHeight, "Match Type", Off),
+        textBox("Text1", RV, top, VW, BoxHeight, "", ReadOnlyOff),
+        label("Label3", R, top + Pitch + CaptionDrop, 1800, CaptionHeight, "Stipulation", Off),
+        textBox("Text2", RV, top + Pitch, VW, BoxHeight, "", ReadOnlyOff),
+        label("Label4", R, top + 2 * Pitch + CaptionDrop, 1800, CaptionHeight, "Match rating", Off),
+        textBox("Text8", RV, top + 2 * Pitch, 660, BoxHeight, "", ReadOnlyOff),
+        textBox("Text7", RV + 720, top + 2 * Pitch, VW - 720, BoxHeight, "", ReadOnlyOff),
+        textBox("Text4", R, top + 3 * Pitch, RW, winnerTop - 90 - (top + 3 * Pitch), "", ReadOnlyOff | forms::MultiLine),
+        label("Label8", R, winnerTop + CaptionDrop, 1800, CaptionHeight, shape.winnerCaption, Off),
+        textBox("Text15", RV, winnerTop, winnerWidth, BoxHeight, "", ReadOnlyOff),
+        button(shape.nextButton, R, NextTop, 2400, 420, "Next match", Off),
+        // The bar between the halves.
+        shape_("Shape1", 7560, 120, 60, MatchScreenHeight - 240),
         // The night summary.
-        shape_("Shape1", 120, 6900, 7920, 2280),
-        label("Label11", 240, 6960, 2200, 285, "Attendance (Maximum)", Off),
-        textBox("Text17", 2520, 6960, 900, 315, "", ReadOnlyOff),
-        textBox("Text19", 3480, 6960, 900, 315, "", ReadOnlyOff),
-        label("Label13", 4560, 6960, 900, 285, "Referee", Off),
-        textBox("Text18", 5520, 6960, 2400, 315, "", ReadOnlyOff),
-        label("Label9", 240, 7380, 2200, 285, "Cost of Show", Off),
-        textBox("Text16", 2520, 7380, 1200, 315, "0", ReadOnlyOff),
-        label("Label7", 240, 7800, 2200, 285, "Match Rating", Off),
-        label("Label6", 240, 8220, 2200, 285, "Match Rating Total", Off),
-        textBox("Text3", 2520, 8220, 900, 315, "-", ReadOnlyOff),
-        label("Label5", 240, 8640, 2200, 285, "Night Rating", Off),
-        textBox("Text14", 2520, 8640, 900, 315, "-", ReadOnlyOff),
-        label("Label10", 4560, 8640, 600, 285, "0", forms::Hidden),
-        // Match / End night, and the notes pad in the top left corner.
-        button("Command3", BookingLeft + BookingWidth - 1800, 6480, 1800, 360, "Match", Off),
+        label("Label11", L, row[0] + CaptionDrop, 2100, CaptionHeight, "Attendance (Maximum)", Off),
+        textBox("Text17", 2400, row[0], 900, BoxHeight, "", ReadOnlyOff),
+        textBox("Text19", 3360, row[0], 900, BoxHeight, "", ReadOnlyOff),
+        label("Label9", 4440, row[0] + CaptionDrop, 1740, CaptionHeight, "Cost of Show", Off),
+        textBox("Text16", 6240, row[0], 1200, BoxHeight, "0", ReadOnlyOff),
+        label("Label7", L, row[1] + CaptionDrop, 2100, CaptionHeight, "Match Rating", Off),
+        label("Label10", 6720, row[1] + CaptionDrop, 600, CaptionHeight, "0", forms::Hidden),
+        label("Label6", L, row[2] + CaptionDrop, 2100, CaptionHeight, "Match Rating Total", Off),
+        textBox("Text3", 2400, row[2], 900, BoxHeight, "-", ReadOnlyOff),
+        label("Label5", 4440, row[2] + CaptionDrop, 1740, CaptionHeight, "Night Rating", Off),
+        textBox("Text14", 6240, row[2], 1200, BoxHeight, "-", ReadOnlyOff),
+        // Match / End night below the roster list, and the notes pad in the top left corner.
+        button("Command3", L + BookingWidth - 1800, MatchTop, 1800, 420, "Match", Off),
         button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"),
     };
-    if (partnerBox) c.push_back(textBox("Text23", RV + winnerWidth + 60, 6240, winnerWidth, 315, "", ReadOnlyOff));
+    if (partnerBox)
+        c.push_back(textBox("Text23", RV + winnerWidth + 60, winnerTop, winnerWidth, BoxHeight, "", ReadOnlyOff));
     for (int i = 0; i < 5; ++i)
-        c.push_back(textBox("Text" + std::to_string(9 + i), 2520 + i * 720, 7800, 660, 315, "-", ReadOnlyOff));
+        c.push_back(textBox("Text" + std::to_string(9 + i), 2400 + i * 780, row[1], 720, BoxHeight, "-", ReadOnlyOff));
     return c;
+}
+
+ControlDef CompetitorName(const char* box, int left, int row) {
+    return textBox(box, left, NameRowTop(row), CompetitorWidth, BoxHeight, "", ReadOnlyOff);
+}
+
+ControlDef Versus(int centre, int row, int index) {
+    ControlDef d = label("Label12", centre - VersusWidth / 2, NameRowTop(row) + CaptionDrop, VersusWidth,
+                         CaptionHeight, "VS", Off | forms::Centred);
+    d.index = index;
+    return d;
+}
+
+BookingColumn::BookingColumn(std::vector<ControlDef>& controls) : c_(controls), y_(BookingTop) {}
+
+void BookingColumn::prompt(std::string name, std::string caption) {
+    add(label(std::move(name), BookingLeft, y_, BookingWidth, CaptionHeight, std::move(caption), Off));
+    y_ += CaptionHeight + 15;
+}
+
+void BookingColumn::list(std::string name, std::vector<std::string> items) {
+    const int height = listHeight(items.size());
+    add(listBox(std::move(name), BookingLeft, y_, BookingWidth, height, std::move(items), Off));
+    y_ += height + 90;
+}
+
+void BookingColumn::names(std::initializer_list<const char*> boxes) {
+    const int n = static_cast<int>(boxes.size());
+    const int width = (BookingWidth - (n - 1) * 120) / n;
+    int x = BookingLeft;
+    for (const char* box : boxes) {
+        add(textBox(box, x, y_, width, BoxHeight, "", ReadOnlyOff));
+        x += width + 120;
+    }
+    y_ += Pitch;
+}
+
+void BookingColumn::promptedName(std::string name, std::string caption, const char* box, int promptWidth) {
+    add(label(std::move(name), BookingLeft, y_ + CaptionDrop, promptWidth, CaptionHeight, std::move(caption), Off));
+    add(textBox(box, BookingLeft + promptWidth + 60, y_, BookingWidth - promptWidth - 60, BoxHeight, "", ReadOnlyOff));
+    y_ += Pitch;
+}
+
+void BookingColumn::buttons(std::vector<ControlDef> row) {
+    int x = BookingLeft;
+    for (auto& b : row) {
+        b.left = x;
+        b.top = y_;
+        b.width = 600;
+        b.height = 360;
+        add(std::move(b));
+        x += 660;
+    }
+    y_ += 360 + 120;
+}
+
+void BookingColumn::roster() {
+    add(listBox("lstData", BookingLeft, y_, BookingWidth, MatchTop - 90 - y_, {}, Off));
+    y_ = MatchTop;
 }
 
 MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules, const MatchScreenShape& shape)
@@ -259,7 +339,7 @@ void MatchScreen::ChangeTitle(const std::string& championship, const std::string
 void MatchScreen::WriteOver(const std::string& name, int16_t over) {
     FindRosterRecord(game_, name);
     if (forms::RTrim(game_.CurrentWrestler.Name) != name || name.empty()) return;
-    game_.CurrentWrestler.Name = fitText(name, NameWidth);
+    game_.CurrentWrestler.Name = fitText(name, CompetitorWidth);
     game_.CurrentWrestler.Over = over;
     game_.CurrentWrestler.Id = game_.CurrentRecordNumber;
     WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
@@ -272,7 +352,7 @@ void MatchScreen::RaiseWinnerOver(const std::string& winner,
         // The winner's record is looked up first, also when he is already at the ceiling: the lookup
         // leaves him in CurrentWrestler and his number in CurrentRecordNumber either way.
         FindRosterRecord(game_, winner);
-        game_.CurrentWrestler.Name = fitText(winner, NameWidth);
+        game_.CurrentWrestler.Name = fitText(winner, CompetitorWidth);
         if (CInt(c(overBox).text()) >= OverMaximum) return;
         c(overBox).setText(CStr(I16(CInt(c(overBox).text()) + 1)));
         WriteOver(winner, CInt(c(overBox).text()));

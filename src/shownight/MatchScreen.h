@@ -36,20 +36,52 @@ struct MatchScreenShape {
 extern const MatchScreenShape SinglesShape, TagShape, TripleThreatShape, FourWayShape;
 
 // The controls every match screen has, at the same places: the match-type step (Label1, List1) at the
-// top of the booking column, the result column on the right (Text1, Text2, Text4, Text7, Text8,
-// Text15 with Label2, Label3, Label4, Label8, and "Next match"), the night summary at the bottom left
-// (Text3, Text9..Text14, Text16, Text17, Text19 with Label5, Label6, Label7, Label9, Label11, the
-// hidden Label10, the referee's Label13 and Text18, Shape1), "Match" (Command3) and "N" (Command6, top left).
-// The booking column below the match-type list, the column of the roster list and the competitors'
-// names above the result column (NameRowTop(0..nameRows-1)) are each screen's own.
+// top of the booking column, "Match" (Command3) below the roster list, the night summary across the
+// bottom left (Text3, Text9..Text14, Text16, Text17, Text19 with Label5, Label6, Label7, Label9, Label11
+// and the hidden Label10), the bar (Shape1) between the halves, and in the right half the referee
+// (Label13, Text18) at the top, then the results (Text1, Text2, Text4, Text7, Text8, Text15 with Label2,
+// Label3, Label4, Label8) and "Next match" at the bottom; "N" (Command6) in the top left corner.
+// The booking steps below the match type (a BookingColumn) and the competitors' names between the
+// referee and the results (NameRowTop(0..nameRows-1)) are each screen's own.
 std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape = SinglesShape);
-inline constexpr int NameRowTop(int row) { return 240 + row * 360; }
 
-// Places a screen's own controls may use.
-inline constexpr int BookingLeft = 240, BookingWidth = 4440, BookingTop = 1620, BookingBottom = 6840;
-inline constexpr int RosterLeft = 4920, RosterWidth = 3000, RosterTop = 240;
-inline constexpr int ResultLeft = 8160, ResultWidth = 5400;
-inline constexpr int MatchScreenWidth = 13800, MatchScreenHeight = 9600;
+// The match screens' geometry, in twips.
+inline constexpr int MatchScreenWidth = 14700, MatchScreenHeight = 10380;
+inline constexpr int BookingLeft = 240, BookingWidth = 7200;
+inline constexpr int ResultLeft = 7800, ResultWidth = 6660;
+inline constexpr int NameRowTop(int row) { return 555 + row * 405; }
+// The competitors' names in the right half: two stand side by side in a row with a "VS" between them
+// (or a name stands centred over the row below).
+inline constexpr int VersusWidth = 600, CompetitorWidth = (ResultWidth - VersusWidth) / 2;
+inline constexpr int LeftName = ResultLeft, RightName = ResultLeft + CompetitorWidth + VersusWidth,
+                     CentreName = ResultLeft + (ResultWidth - CompetitorWidth) / 2;
+ControlDef CompetitorName(const char* box, int left, int row);
+// A "VS" label centred at `centre` in a row of names; index is its place in the Label12 array (-1: none).
+ControlDef Versus(int centre, int row, int index = -1);
+
+// Stacks a match screen's booking steps down the left half, from below the match type; the roster list
+// takes the room that is left above "Match".
+class BookingColumn {
+public:
+    explicit BookingColumn(std::vector<ControlDef>& controls);
+    // A step's prompt across the column.
+    void prompt(std::string name, std::string caption);
+    // A list tall enough to show all its items.
+    void list(std::string name, std::vector<std::string> items);
+    // Name boxes side by side across the column (one box takes the whole width).
+    void names(std::initializer_list<const char*> boxes);
+    // A prompt with its name box beside it, the prompt as wide as given.
+    void promptedName(std::string label, std::string caption, const char* box, int promptWidth = 2700);
+    // The winner buttons side by side (their names, captions and tool tips as given).
+    void buttons(std::vector<ControlDef> row);
+    // The roster list, down to "Match".
+    void roster();
+
+private:
+    void add(ControlDef def) { c_.push_back(std::move(def)); }
+    std::vector<ControlDef>& c_;
+    int y_;
+};
 
 class MatchScreen : public Screen {
 public:

@@ -76,17 +76,18 @@ const FormDef& venueDef() {
 // --- the polaroid screen --------------------------------------------------------------------------
 
 const FormDef& polaroidDef() {
-    static const FormDef def{"Form23", "PolaroidScreen", "Varnholt", 9000, 7200, "", {
+    // One column across the whole window: the heading, the roster, the caption and its two boxes, Continue.
+    static const FormDef def{"Form23", "PolaroidScreen", "Varnholt", 7200, 6240, "", {
         button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"),
-        label("Label1", 600, 180, 8160, 360, "Chose a wrestler to appear in polaroids with the audience",
+        label("Label1", 600, 180, 6000, 300, "Chose a wrestler to appear in polaroids with the audience",
               forms::Bold | forms::Centred),
-        listBox("lstData", 2400, 720, 4200, 3360),
-        label("Label2", 600, 4260, 7800, 720,
+        listBox("lstData", 600, 660, 6000, 3360),
+        label("Label2", 600, 4170, 6000, 600,
               "Wrestler chosen and Polaroid percentage (expected percentage of the crowd willing to buy a Polaroid "
               "with the wrestler in question)", forms::Centred),
-        textBox("Text1", 2400, 5100, 3000, 315, "", ReadOnly),
-        textBox("txtwpol", 5520, 5100, 1080, 315, "", ReadOnly),
-        button("Command3", 3600, 5880, 1800, 495, "Continue"),
+        textBox("Text1", 600, 4860, 4680, 315, "", ReadOnly),
+        textBox("txtwpol", 5400, 4860, 1200, 315, "", ReadOnly),
+        button("Command3", 2700, 5490, 1800, 495, "Continue"),
     }};
     return def;
 }
@@ -98,30 +99,26 @@ const FormDef& singlesDef() {
         FormDef d{"Form10", "SinglesMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls()};
         auto& c = d.controls;
-        const int L = BookingLeft, LW = BookingWidth;
         auto add = [&c](ControlDef def) { c.push_back(std::move(def)); };
-        add(label("Label14", L, 1620, LW, 285, "Select a match stipulation", Off));
-        add(listBox("List2", L, 1920, LW, 1380, {"Normal", "Submission", "British", "Hardcore", "Ladder", "Cage"}, Off));
-        add(label("Label15", L, 3360, LW, 285, "Select a championship on the line", Off));
-        add(listBox("List3", L, 3660, LW, 930, {"Primary", "Secondary", "Tertiary", "None"}, Off));
-        add(label("Label16", L, 4650, LW, 420, "Select the first wrestler (from the roster below)", Off));
-        add(textBox("Text5", L, 5070, LW, 315, "", ReadOnlyOff));
-        add(label("Label17", L, 5430, LW, 420, "Select the second wrestler (from the roster below)", Off));
-        add(textBox("Text6", L, 5850, LW, 315, "", ReadOnlyOff));
-        add(label("Label18", L, 6210, LW, 270, "Select the winner or select a random winner", Off));
-        ControlDef w1 = button("Command1", L, 6480, 600, 360, "W1", Off);
+        BookingColumn booking(c);
+        booking.prompt("Label14", "Select a match stipulation");
+        booking.list("List2", {"Normal", "Submission", "British", "Hardcore", "Ladder", "Cage"});
+        booking.prompt("Label15", "Select a championship on the line");
+        booking.list("List3", {"Primary", "Secondary", "Tertiary", "None"});
+        booking.promptedName("Label16", "Select the first wrestler (from the roster below)", "Text5", 4560);
+        booking.promptedName("Label17", "Select the second wrestler (from the roster below)", "Text6", 4560);
+        booking.prompt("Label18", "Select the winner or select a random winner");
+        ControlDef w1 = button("Command1", 0, 0, 0, 0, "W1", Off);
         w1.tooltip = "Select the first wrestler to win the match";
-        ControlDef w2 = button("Command2", L + 660, 6480, 600, 360, "W2", Off);
+        ControlDef w2 = button("Command2", 0, 0, 0, 0, "W2", Off);
         w2.tooltip = "Select the second wrestler to win the match";
-        ControlDef r = button("Command4", L + 1320, 6480, 600, 360, "R", Off);
+        ControlDef r = button("Command4", 0, 0, 0, 0, "R", Off);
         r.tooltip = "Random winner";
-        add(w1);
-        add(w2);
-        add(r);
-        add(listBox("lstData", RosterLeft, RosterTop, RosterWidth, 6480, {}, Off));
-        add(textBox("Text21", ResultLeft, 240, 2400, 315, "", ReadOnlyOff));
-        add(label("Label12", ResultLeft + 2460, 240, 480, 285, "VS", Off | forms::Centred));
-        add(textBox("Text22", ResultLeft + 3000, 240, ResultWidth - 3000, 315, "", ReadOnlyOff));
+        booking.buttons({w1, w2, r});
+        booking.roster();
+        add(CompetitorName("Text21", LeftName, 0));
+        add(Versus(LeftName + CompetitorWidth + VersusWidth / 2, 0));
+        add(CompetitorName("Text22", RightName, 0));
         // The two wrestlers' stats and the night's polaroid money, kept out of sight.
         int x = ResultLeft;
         for (const char* box : {"wbr1", "wte1", "wsp1", "wov1", "wwa1", "wbr2", "wte2", "wsp2", "wov2", "wwa2"}) {

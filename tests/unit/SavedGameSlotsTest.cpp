@@ -277,13 +277,13 @@ TEST_F(SavedGameSlots, SlotScreensShareOneLayout) {
         const auto& prompt = f.c("Label1");
         EXPECT_EQ(std::vector<int>({prompt.left(), prompt.top(), prompt.width(), prompt.height()}),
                   std::vector<int>({960, 360, 2775, 255}));
-        // Four buttons of one size, a button every 480 twips: each reaches just past the next one's top.
+        // Four buttons of one size, a button every 480 twips, none reaching the next one's top.
         const int tops[] = {840, 1320, 1800, 2280};
         for (int n = 1; n <= 4; ++n) {
             const auto& b = f.c(("Command" + std::to_string(n)).c_str());
             EXPECT_EQ(b.text(), "Game slot " + std::to_string(n));
             EXPECT_EQ(std::vector<int>({b.left(), b.top(), b.width(), b.height()}),
-                      std::vector<int>({960, tops[n - 1], 2775, 495}))
+                      std::vector<int>({960, tops[n - 1], 2775, 450}))
                 << screen << " " << b.name();
             EXPECT_LE(b.top() + b.height(), f.design().height);
         }
