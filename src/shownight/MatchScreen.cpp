@@ -166,7 +166,7 @@ void MatchScreen::RateMatch(const CategoryScores& scores, bool titleMatch, int16
         MatchRatingValue = varnholt::RateMatch(scores, titleMatch, refereeSkill, rules_.matchTypeBonus,
                                                [this] { return game_.Rnd(); });
     game_.MatchRating = MatchRatingValue;
-    const int16_t shown = ShownRating(MatchRatingValue);
+    const int32_t shown = ShownRating(MatchRatingValue);
     c("Text8").setText(shape_.signedRating && shown == MatchRatingValue ? Str(shown) : CStr(shown));
     if (auto word = RatingWord(shown)) c("Text7").setText(*word);
 }
@@ -217,10 +217,10 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
             c("Text3").setText(Str(MatchRatingValue));
             c("Text16").setText(Str(static_cast<long long>(wageBill)));
         } else {
-            c("Text3").setText(Str(I16(game_.MatchRatingTotal + MatchRatingValue)));
+            c("Text3").setText(Str(I32(static_cast<long long>(game_.MatchRatingTotal) + MatchRatingValue)));
             c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(game_.ShowCost) + wageBill))));
         }
-        game_.MatchRatingTotal = CInt(c("Text3").text());
+        game_.MatchRatingTotal = CLng(c("Text3").text());
         game_.ShowCost = CLng(c("Text16").text());
         return;
     }
@@ -228,12 +228,12 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
     game_.MatchCounter = "6";
     c("Text13").setText(rating);
     c("Command3").setCaption("End night");
-    int16_t total = I16(MatchRatingValue + game_.MatchRatingTotal);
+    const int32_t total = I32(static_cast<long long>(MatchRatingValue) + game_.MatchRatingTotal);
     c("Text3").setText(Str(total));
     if (game_.knows("StaffScreen")) RefreshPaidFigures(game_);
     const double nightRating = total / 5.0 + game_.MCSkill;
     c("Text14").setText(shape_.signedNightRating ? Str(nightRating) : CStr(nightRating));
-    game_.MatchRatingTotal = CInt(c("Text14").text());
+    game_.MatchRatingTotal = CLng(c("Text14").text());
     auto& hub = game_.form("FederationHub");
     hub.c("Label3").setCaption(CStr(game_.MatchRatingTotal));
     c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(wageBill) + game_.ShowCost))));
@@ -280,7 +280,7 @@ void MatchScreen::RaiseWinnerOver(const std::string& winner,
     }
 }
 
-void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating) {
+void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name2, int32_t rating) {
     for (std::size_t f = 0; f < 4; ++f) {
         const auto& pair = game_.FeudNames[f];
         if (pair[0].empty() && pair[1].empty()) continue;

@@ -72,6 +72,29 @@ TEST(MatchScoring, SinglesSumsPlainlyAndAddsTheStipulationBonuses) {
     EXPECT_EQ(triple.brawling, 6);
 }
 
+// A damaged or hand-edited wrestler file may hold any 16-bit number in a stat: the sums, the rating
+// and the feud heat are scored in 32 bits instead of overflowing.
+TEST(MatchScoring, StatsFarOutsideTheirRangeAreScoredWhole) {
+    const SlotStats top = stats(32767, 32767, -32768, 32767, 32767), bottom = stats(-32768, -32768, -32768, -32768);
+    auto singles = ScoreCategories(MatchTypeFor("Singles"), {top, top}, StipulationFor("Cage"));
+    EXPECT_EQ(singles.brawling, 65539);
+    EXPECT_EQ(singles.speed, -65533);
+    EXPECT_EQ(singles.over, 65534);
+    auto fourWay = ScoreCategories(MatchTypeFor("Four Way"), {top, top, top, top}, nullptr);
+    EXPECT_EQ(fourWay.technical, 65534);
+    auto triple = ScoreCategories(MatchTypeFor("Triple Threat"), {bottom, bottom, bottom}, nullptr);
+    EXPECT_EQ(triple.brawling, -65536);
+
+    Draws d{{0.95}};
+    const int32_t rating = RateMatch(singles, true, 5, 0, d.draw());
+    EXPECT_EQ(rating, 1 + 9 + 65539 + 65534 + 5);
+    EXPECT_EQ(ShownRating(rating), 100);
+    EXPECT_EQ(RatingWord(ShownRating(rating)), "Match of the decade candidate");
+    EXPECT_FALSE(RatingWord(-131072).has_value());
+    EXPECT_EQ(HeatStep(5, rating), 6);
+    EXPECT_EQ(HeatStep(1, -131072), 0);
+}
+
 TEST(MatchScoring, StipulationCostsAndTheBritishMatchKeepingTheLastOne) {
     EXPECT_EQ(*StipulationFor("Cage")->cost, 500);
     EXPECT_EQ(*StipulationFor("Ladder")->cost, 250);
