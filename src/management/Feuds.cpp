@@ -159,7 +159,7 @@ void FeudScreen::EndFeud(int16_t slot) {
         if (name.empty() || trimTrailingBlanks(game_.CurrentWrestler.Name) != name) continue;
         game_.CurrentWrestler.Name = fitText(name, NameWidth);
         game_.CurrentWrestler.Over = OverAfterFeud(game_.CurrentWrestler.Over, delta);
-        game_.CurrentWrestler.Id = game_.CurrentRecordNumber;
+        game_.CurrentWrestler.Id = IdForPosition(game_.CurrentRecordNumber);
         WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
     }
     c(row.newButton).setEnabled(true);

@@ -15,6 +15,7 @@
 #include "forms/Files.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
+#include "wrestlers/RecordFiles.h"
 #include "wrestlers/WrestlerRecord.h"
 
 namespace varnholt::scenario {
@@ -540,7 +541,7 @@ void Player::writeRecord(const Step& s) {
 
     WrestlerRecord r = WrestlerRecord::cleared();
     if (static_cast<std::size_t>(n) <= whole) r = decodeRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + at);
-    else r.Id = static_cast<int16_t>(n);
+    else r.Id = IdForPosition(n);
     for (const auto& [field, value] : s.fields)
         if (!setRecordField(r, field, value)) fail("could not set " + field + " to " + inQuotes(value) + " in " + a[0] + " record " + a[1]);
 

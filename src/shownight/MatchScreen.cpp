@@ -261,7 +261,7 @@ void MatchScreen::WriteOver(const std::string& name, int16_t over) {
     if (forms::RTrim(game_.CurrentWrestler.Name) != name || name.empty()) return;
     game_.CurrentWrestler.Name = fitText(name, NameWidth);
     game_.CurrentWrestler.Over = over;
-    game_.CurrentWrestler.Id = game_.CurrentRecordNumber;
+    game_.CurrentWrestler.Id = IdForPosition(game_.CurrentRecordNumber);
     WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
 }
 
