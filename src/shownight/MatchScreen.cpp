@@ -240,7 +240,8 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
     game_.ShowCost = CLng(c("Text16").text());
     hub.c("Label4").setCaption(CStr(static_cast<long long>(game_.ShowCost)));
     FinanceCell(game_, FinanceRow::WrestlerWages)
-        .setCaption(CStr(static_cast<long long>(I32(static_cast<long long>(WeekWagesAtLoad) + game_.ShowCost))));
+        .setCaption(CStr(static_cast<long long>(forms::Saturate32(static_cast<long long>(WeekWagesAtLoad) +
+                                                                  game_.ShowCost))));
 }
 
 void MatchScreen::ChangeTitle(const std::string& championship, const std::string& winner) {
@@ -290,6 +291,12 @@ void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name
 }
 
 namespace {
+
+// The money box after the night's income and costs. A balance restored from a saved game may stand at
+// the very end of 32 bits: it stays there rather than overflow.
+void PayNight(forms::Control& moneyBox, int32_t money, const NightMoney& night) {
+    moneyBox.setText(Str(static_cast<long long>(forms::Saturate32(static_cast<long long>(money) + night.balance()))));
+}
 
 // The last five shows move on by one, and the federation's current figures follow the hub.
 void ShiftShowHistories(Game& game) {
@@ -351,7 +358,7 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     game.TvIncome = TvIncomeFor(game.TvDealLevel);
     night.tv = game.TvIncome;
     night.polaroid = game.PolaroidIncome;
-    hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
+    PayNight(hub.c("Text8"), game.Money, night);
 
     ShiftShowHistories(game);
 
@@ -397,7 +404,8 @@ void MatchScreen::EndOfNightReplacingWeek(bool popularityCopyTakesNight) {
     // Popularity: not held within 0..100 here.
     const int p = CInt(hub.c("Text7").text());
     const double nightRating = forms::Val(hub.c("Label3").caption());
-    const int moved = PopularityRuleWithZeroNight(p, nightRating);
+    // Not held within 0..100, but within what the popularity's 16-bit copy and the next reading can hold.
+    const int moved = forms::Saturate16(PopularityRuleWithZeroNight(p, nightRating));
     if (moved != p) hub.c("Text7").setText(Str(static_cast<long long>(moved)));
     // The tag screen's copy keeps the popularity from before the night, like the money's copy; the
     // next writer of the copy (or the next settlement) takes the new text.
@@ -406,7 +414,7 @@ void MatchScreen::EndOfNightReplacingWeek(bool popularityCopyTakesNight) {
     // Money: the night's own figures, paid from the boxes that show them.
     game.Money = CLng(hub.c("Text8").text());
     NightMoney night = PaidNightMoney(game);
-    hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
+    PayNight(hub.c("Text8"), game.Money, night);
 
     ShiftShowHistories(game);
 

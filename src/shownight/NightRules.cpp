@@ -12,14 +12,16 @@ using forms::I16;
 using forms::I32;
 
 int16_t AttendanceRule(int16_t popularity, int16_t capacity, const Draw& rnd) {
-    auto band = [&](int factor) { return CInt(factor * static_cast<double>(popularity) + forms::Int(rnd() * 9)); };
-    int16_t a = band(4);
+    auto band = [&](int factor) {
+        return forms::CLng(factor * static_cast<double>(popularity) + forms::Int(rnd() * 9));
+    };
+    int32_t a = band(4);
     if (popularity > 40) a = band(6);
     if (popularity > 60) a = band(8);
     if (popularity > 80) a = band(10);
     if (a > capacity) a = capacity;
     if (a < 0) a = 0;
-    return a;
+    return static_cast<int16_t>(a);
 }
 
 double PolaroidIncomeFor(int16_t polaroidPercent, int16_t attendance) {
@@ -184,7 +186,8 @@ int32_t NightMoney::expenditure() const {
 int32_t NightMoney::balance() const { return I32(static_cast<long long>(income()) - expenditure()); }
 
 WeekCells AddNightToWeek(const WeekCells& w, const NightMoney& n) {
-    auto add = [](int32_t a, long long b) { return I32(a + b); };
+    // A week's cell restored from a saved game may stand anywhere in 32 bits.
+    auto add = [](int32_t a, long long b) { return forms::Saturate32(a + b); };
     WeekCells out;
     out.gate = add(w.gate, n.gate);
     out.sponsorship = add(w.sponsorship, n.sponsor);

@@ -2,6 +2,7 @@
 // the Over and heat changes after it, and the settlement at the end of the night.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "forms/Numbers.h"
@@ -44,6 +45,10 @@ TEST(AttendanceRule, IsCappedAtTheCapacityAndNeverNegative) {
     EXPECT_EQ(AttendanceRule(12, 50, small.draw()), 50);  // 48 + 8 is capped
     Draws negative{{0.99}};
     EXPECT_EQ(AttendanceRule(-10, 50, negative.draw()), 0);
+    // A popularity restored at the ends of 16 bits: ten times it is still a crowd, capped or none.
+    Draws extremes{{0.5, 0.5, 0.5, 0.5, 0.5}};
+    EXPECT_EQ(AttendanceRule(32767, 1000, extremes.draw()), 1000);
+    EXPECT_EQ(AttendanceRule(-32768, 1000, extremes.draw()), 0);
 }
 
 TEST(PolaroidIncome, IsPercentTimesFiveTimesTheCrowdOverAHundredWithoutOverflow) {
@@ -239,4 +244,10 @@ TEST(NightSettlement, MoneyBeyondSixteenBits) {
     week.totalIncome = 32000;
     EXPECT_EQ(AddNightToWeek(week, n).totalIncome, 38000);
     EXPECT_EQ(40000 + n.balance(), 46000);
+    // Cells restored from a saved game at the ends of 32 bits stay there.
+    week.totalIncome = std::numeric_limits<int32_t>::max();
+    week.total = std::numeric_limits<int32_t>::min();
+    n.arena = 7000;
+    EXPECT_EQ(AddNightToWeek(week, n).totalIncome, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(AddNightToWeek(week, n).total, std::numeric_limits<int32_t>::min());
 }
