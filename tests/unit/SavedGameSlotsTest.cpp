@@ -266,6 +266,31 @@ TEST_F(SavedGameSlots, DamagedSlotsAreRefusedAndChangeNothing) {
         EXPECT_EQ(shown(), screens);
     }
     EXPECT_EQ(text("FederationHub", "Text4"), "Thursday");
+
+    // A show mode the list does not offer is read as no number: the slot loads, keeping the mode selected.
+    ctl("FederationHub", "List1").setText("Normal mode");
+    saveTo(3);
+    replaceLine("3.qavle", 141, "Wrestlemania mode");
+    EXPECT_TRUE(LoadFromSlot(game(), 3));
+    EXPECT_EQ(text("FederationHub", "List1"), "Normal mode");
+    EXPECT_EQ(dialogs_.shown().size(), 2u);
+}
+
+// A whole slot whose wrestlers cannot be copied back (the disk refuses): the working file stays whole
+// and the player is told.
+TEST_F(SavedGameSlots, SlotWrestlersThatCannotBeCopiedKeepTheWorkingFiles) {
+    startPreset();
+    saveTo(1);
+    fs::create_directories(folder_ / "promotion.dat.tmp");
+    fs::resize_file(folder_ / "promotion.dat", 158 * 3);
+    quit();
+    loadFrom(1);
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Load problem!");
+    EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), 158u * 3);
+    EXPECT_EQ(fileBytes(folder_ / "wrestlers.dat"), fileBytes(folder_ / "saves/s1/wrestlers.dat"));
+    EXPECT_TRUE(game().isShown("FederationHub"));
+    EXPECT_EQ(text("FederationHub", "Text2"), "FRONTIER WRESTLING ALLIANCE");
 }
 
 TEST_F(SavedGameSlots, NamedSavesAndTheSavedGameList) {
