@@ -127,7 +127,7 @@ void WrestlerEditor::Form24_Form_Load() {
     BuildFilePaths(game_);
     CountRecordFiles(game_);
     auto& bar = c("scrollID");
-    bar.setMax(forms::I16(game_.WrestlerCount + 1));
+    bar.setMax(forms::I32(static_cast<long long>(game_.WrestlerCount) + 1));
     bar.setMin(1);
     bar.setValue(1);
     c("lblID").setCaption(forms::CStr(bar.value()) + "/" + forms::CStr(bar.max()));
@@ -205,14 +205,14 @@ void WrestlerEditor::Form24_cmdSave_Click() {
     }
     const WrestlerFields fields = FieldsOf(*this);
     FieldsIntoRecord(fields, game_.CurrentWrestler);
-    const int16_t id = adding ? forms::I16(game_.WrestlerCount + 1) : pickedRecord_;
-    game_.CurrentWrestler.Id = id;
-    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, id)) {
+    const int32_t position = adding ? forms::I32(static_cast<long long>(game_.WrestlerCount) + 1) : pickedRecord_;
+    game_.CurrentWrestler.Id = IdForPosition(position);
+    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, position)) {
         tellWriteFailed(game_);
         return;
     }
     if (adding) {
-        game_.WrestlerCount = id;
+        game_.WrestlerCount = position;
         addToList(fields.name);
     }
 }
@@ -264,13 +264,13 @@ void AddWrestlerDialog::frmaddedit_Form_Load() { setPicture("\\QAVLE.bmp"); }
 void AddWrestlerDialog::frmaddedit_cmdSave_Click() {
     if (!passesCheck(game_, *this, "This wrestler is invalied. Changes have not been saved.")) return;
     FieldsIntoRecord(FieldsOf(*this), game_.CurrentWrestler);
-    const int16_t id = forms::I16(game_.WrestlerCount + 1);
-    game_.CurrentWrestler.Id = id;
-    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, id)) {
+    const int32_t position = forms::I32(static_cast<long long>(game_.WrestlerCount) + 1);
+    game_.CurrentWrestler.Id = IdForPosition(position);
+    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, position)) {
         tellWriteFailed(game_);
         return;
     }
-    game_.WrestlerCount = id;
+    game_.WrestlerCount = position;
     game_.show<WrestlerEditor>();
     game_.unload<AddWrestlerDialog>();
 }

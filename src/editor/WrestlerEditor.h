@@ -31,7 +31,7 @@ private:
 
     // The record of the wrestler picked in this editor's list, 0 when none is picked (after the load,
     // after a Remove, or when the picked name is no longer in the file).
-    int16_t pickedRecord_ = 0;
+    int32_t pickedRecord_ = 0;
     bool quietSelection_ = false;  // restoring the list's selection after it was reordered
 };
 

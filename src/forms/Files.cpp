@@ -1,5 +1,6 @@
 #include "forms/Files.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -96,29 +97,60 @@ long RecordFile::wholeRecords() const {
     return size < 0 ? 0 : static_cast<long>(size / static_cast<long>(length_));
 }
 
+bool RecordFile::seekFor(long at, bool writing) {
+    // A stream open for both must be positioned between a read and a write in either order.
+    const Last now = writing ? Last::Write : Last::Read;
+    if (last_ != now || position_ != at) {
+        if (std::fseek(file_, at, SEEK_SET) != 0) {
+            position_ = -1;
+            last_ = Last::None;
+            return false;
+        }
+        position_ = at;
+    }
+    last_ = now;
+    return true;
+}
+
 bool RecordFile::read(long n, unsigned char* out) {
     std::memset(out, 0, length_);
     if (!file_ || n < 1) return false;
-    if (std::fseek(file_, static_cast<long>((n - 1) * length_), SEEK_SET) != 0) return false;
+    if (!seekFor(static_cast<long>((n - 1) * length_), false)) return false;
     std::size_t got = std::fread(out, 1, length_, file_);
     if (got != length_) {
         std::memset(out, 0, length_);
+        position_ = -1;
         return false;
     }
+    position_ += static_cast<long>(length_);
     return true;
 }
 
 bool RecordFile::write(long n, const unsigned char* data) {
     if (!file_ || n < 1) return false;
-    std::fseek(file_, 0, SEEK_END);
-    long size = std::ftell(file_);
-    long at = static_cast<long>((n - 1) * length_);
-    if (size < at) {
-        std::vector<unsigned char> zeros(static_cast<std::size_t>(at - size), 0);
-        if (std::fwrite(zeros.data(), 1, zeros.size(), file_) != zeros.size()) failed_ = true;
+    if (size_ < 0) {
+        if (std::fseek(file_, 0, SEEK_END) != 0) return failed_ = true, false;
+        size_ = std::ftell(file_);
+        position_ = size_;
+        last_ = Last::None;
     }
-    if (std::fseek(file_, at, SEEK_SET) != 0) return failed_ = true, false;
-    if (std::fwrite(data, 1, length_, file_) != length_) return failed_ = true, false;
+    long at = static_cast<long>((n - 1) * length_);
+    if (size_ < at) {
+        std::vector<unsigned char> zeros(static_cast<std::size_t>(at - size_), 0);
+        if (!seekFor(size_, true) || std::fwrite(zeros.data(), 1, zeros.size(), file_) != zeros.size()) {
+            position_ = -1;
+            failed_ = true;
+        } else {
+            position_ = size_ = at;
+        }
+    }
+    if (!seekFor(at, true)) return failed_ = true, false;
+    if (std::fwrite(data, 1, length_, file_) != length_) {
+        position_ = -1;
+        return failed_ = true, false;
+    }
+    position_ = at + static_cast<long>(length_);
+    size_ = std::max(size_, position_);
     return !failed_;
 }
 

@@ -50,9 +50,16 @@ public:
     bool flushAndClose();
 
 private:
+    // Moves to a byte offset for a read or a write. A stream already there in the same direction is not
+    // moved, so that a file read or written record after record in order costs no seek per record.
+    bool seekFor(long at, bool writing);
+
     std::FILE* file_ = nullptr;
     std::size_t length_;
     bool failed_ = false;
+    long position_ = -1;  // where the stream stands, -1 when not known
+    long size_ = -1;      // the file's length as written through this object, -1 until asked
+    enum class Last { None, Read, Write } last_ = Last::None;
 };
 
 }  // namespace forms

@@ -1,5 +1,6 @@
 #include "forms/Numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -117,6 +118,16 @@ int16_t I16(long long value) {
 int32_t I32(long long value) {
     if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) throw Overflow();
     return static_cast<int32_t>(value);
+}
+
+int16_t Saturate16(long long value) {
+    return static_cast<int16_t>(std::clamp<long long>(value, std::numeric_limits<int16_t>::min(),
+                                                      std::numeric_limits<int16_t>::max()));
+}
+
+int32_t Saturate32(long long value) {
+    return static_cast<int32_t>(std::clamp<long long>(value, std::numeric_limits<int32_t>::min(),
+                                                      std::numeric_limits<int32_t>::max()));
 }
 
 std::string CStr(long long value) { return std::to_string(value); }

@@ -47,6 +47,10 @@ double Int(double value);
 // A 16-bit result of game arithmetic: an Overflow when it does not fit.
 int16_t I16(long long value);
 int32_t I32(long long value);
+// A result held at the ends of the 16-bit (32-bit) range instead: for a figure that only ever moves by
+// a few steps, which can stand at the very end of its range only when a saved game put it there.
+int16_t Saturate16(long long value);
+int32_t Saturate32(long long value);
 
 std::string CStr(long long value);
 std::string CStr(double value);

@@ -20,11 +20,11 @@ std::optional<std::string> FeudHeatWord(int heat) {
 }
 
 double FeudStartHeat(double draw, int16_t overA, int16_t overB) {
-    return forms::Int(draw * 10) + forms::I16(overA + overB) * 2.5 - 15;
+    return forms::Int(draw * 10) + (static_cast<int32_t>(overA) + overB) * 2.5 - 15;
 }
 
 std::optional<std::string> FeudStartWord(int feud, double heat) {
-    double x = feud == 1 ? forms::CInt(forms::CStr(heat)) : heat;
+    double x = feud == 1 ? forms::CLng(forms::CStr(heat)) : heat;
     for (int band = 1; band <= 5; ++band)
         if (x <= band * 20.0) return std::string(FeudHeatWords[static_cast<std::size_t>(band - 1)]);
     return std::nullopt;
@@ -139,7 +139,7 @@ void FeudScreen::Form22_lstData_Click() {
     if (PickStage != 1 || FeudSlot < 1 || FeudSlot > 4) return;
     const FeudRow& row = FeudRows[static_cast<std::size_t>(FeudSlot - 1)];
     double x = FeudStartHeat(game_.Rnd(), PickOverA, PickOverB);
-    if (FeudSlot == 1) NewFeudHeat = forms::CInt(forms::CStr(x));
+    if (FeudSlot == 1) NewFeudHeat = forms::CLng(forms::CStr(x));
     if (auto word = FeudStartWord(FeudSlot, x)) c(row.heat).setCaption(*word);
     c("lstData").setEnabled(false);
     c(row.endButton).setEnabled(true);
@@ -160,7 +160,7 @@ void FeudScreen::EndFeud(int16_t slot) {
         if (name.empty() || trimTrailingBlanks(game_.CurrentWrestler.Name) != name) continue;
         game_.CurrentWrestler.Name = fitText(name, NameWidth);
         game_.CurrentWrestler.Over = OverAfterFeud(game_.CurrentWrestler.Over, delta);
-        game_.CurrentWrestler.Id = game_.CurrentRecordNumber;
+        game_.CurrentWrestler.Id = IdForPosition(game_.CurrentRecordNumber);
         WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
     }
     c(row.newButton).setEnabled(true);

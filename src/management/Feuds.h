@@ -63,7 +63,7 @@ private:
     bool PickToggle = true;
     int16_t PickStage = 0;
     int16_t PickOverA = 0, PickOverB = 0;
-    int16_t NewFeudHeat = 0;
+    int32_t NewFeudHeat = 0;
     bool Picking = false;  // New was pressed and the second pick has not been made
 };
 

@@ -183,7 +183,7 @@ void NewsScreen::LoadNewsPage() {
     const auto length = forms::fileLength(forms::nativePath(game_.WrestlerFilePath));
     game_.WrestlerCount = CountRule(length);
     const double freeAgents = static_cast<double>(length / RecordLength);
-    game_.CurrentRecordNumber = forms::I16(static_cast<long long>(forms::Int(game_.Rnd() * freeAgents)) + 1);
+    game_.CurrentRecordNumber = forms::I32(static_cast<long long>(forms::Int(game_.Rnd() * freeAgents)) + 1);
     if (!ReadRecordInto(game_, game_.WrestlerFilePath, game_.CurrentRecordNumber)) return;  // no free agents
 
     c("Label12").setCaption(FeaturedWrestlerText(game_.CurrentWrestler));

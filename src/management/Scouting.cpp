@@ -72,7 +72,7 @@ const FormDef& rosterDef() {
 bool AgreesToSign(std::string_view polaroidPercentText, int16_t popularity) {
     double share;
     if (!forms::parseNumber(polaroidPercentText, share)) return false;
-    return !(share * 5 > static_cast<double>(forms::I16(popularity + 40)));
+    return !(share * 5 > static_cast<double>(popularity) + 40);
 }
 
 // ---------------------------------------------------------------------------------------------------

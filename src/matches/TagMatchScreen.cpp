@@ -8,7 +8,6 @@ namespace varnholt {
 
 using forms::CInt;
 using forms::CStr;
-using forms::I16;
 using forms::I32;
 
 namespace {
@@ -126,14 +125,14 @@ void TagMatchScreen::Form17_lstData_Click() {
 
 void TagMatchScreen::chooseWinners(const char* scorer, const char* partner, const char* firstLoser,
                                    const char* secondLoser, int winningTeam) {
-    TeamOverFigure[0] = I16(CInt(c("wov1").text()) + CInt(c("wov2").text()));
-    TeamOverFigure[1] = I16(CInt(c("wov3").text()) + CInt(c("wov4").text()));
+    TeamOverFigure[0] = CInt(c("wov1").text()) + CInt(c("wov2").text());
+    TeamOverFigure[1] = CInt(c("wov3").text()) + CInt(c("wov4").text());
     Scorer = c(scorer).text();
     ScorerPartner = c(partner).text();
     FirstLoser = c(firstLoser).text();
     SecondLoser = c(secondLoser).text();
-    const int16_t winners = TeamOverFigure[static_cast<std::size_t>(winningTeam - 1)];
-    const int16_t losers = TeamOverFigure[static_cast<std::size_t>(2 - winningTeam)];
+    const int32_t winners = TeamOverFigure[static_cast<std::size_t>(winningTeam - 1)];
+    const int32_t losers = TeamOverFigure[static_cast<std::size_t>(2 - winningTeam)];
     if (losers > winners + 5) {
         game_.msgBox(FirstLoser + " and " + SecondLoser + ": We refuse to lose this match.", "Refused match!");
         return;

@@ -41,7 +41,7 @@ private:
     int SlotSelector = 1;
     std::array<SlotStats, 4> Slot{};
     std::string Scorer, ScorerPartner, FirstLoser, SecondLoser;
-    std::array<int16_t, 2> TeamOverFigure{};
+    std::array<int32_t, 2> TeamOverFigure{};
     int16_t WinnerChosen = 0;
     std::array<std::string, 2> TagChampions;
     int32_t W = 0;  // the match's wage bill with its stipulation

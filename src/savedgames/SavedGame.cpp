@@ -9,6 +9,7 @@
 #include "forms/Numbers.h"
 #include "game/Game.h"
 #include "shell/Hub.h"
+#include "wrestlers/WrestlerRecord.h"
 
 namespace varnholt {
 
@@ -41,10 +42,22 @@ constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
         f[k++] = {"StaffScreen", c};                                             // 55..62
     for (int i = 0; i < 18; ++i) f[k++] = {"FederationInfoScreen", text[i]};     // 63..80
     for (const char* c : {"Text1", "Text26", "Text27"}) f[k++] = {"SponsorScreen", c};  // 81..83
-    for (const char* c : finance) f[k++] = {"FinanceScreen", c};                 // 84..135
-    f[k++] = {"FederationHub", "Text9"};                                         // 136
+    for (const char* c : finance) f[k++] = {"FinanceScreen", c, SavedReading::Number32};  // 84..135
+    f[k++] = {"FederationHub", "Text9", SavedReading::IntegerLine};               // 136
     for (const char* c : {"Label1", "Label4", "Label25", "Label37"}) f[k++] = {"ChampionsScreen", c};  // 137..140
     f[k++] = {"FederationHub", "List1"};                                         // 141
+
+    // The texts the game reads back as numbers: the year turns over at week 52, the popularity and the
+    // money are settled after every show, and a show night pays the staff and the sponsor from their boxes.
+    auto readAs = [&f](std::string_view screen, std::string_view control, SavedReading reading) {
+        for (auto& field : f)
+            if (screen == field.screen && control == field.control) field.reading = reading;
+    };
+    readAs("FederationHub", "Text6", SavedReading::Number32);
+    readAs("FederationHub", "Text7", SavedReading::Number16);
+    readAs("FederationHub", "Text8", SavedReading::Number32);
+    for (const char* c : {"Text3", "Text28", "Text29", "Text54"}) readAs("StaffScreen", c, SavedReading::Number16);
+    readAs("SponsorScreen", "Text26", SavedReading::Number16);
     return f;
 }
 
@@ -142,6 +155,47 @@ SavedGameRead ReadSavedGameFile(const fs::path& path, std::vector<std::string>& 
         return SavedGameRead::Short;
     }
     return SavedGameRead::Complete;
+}
+
+bool SavedValuesUsable(const std::vector<std::string>& values) {
+    if (values.size() < static_cast<std::size_t>(SavedGameLineCount)) return false;
+    auto readable = [](SavedReading reading, const std::string& text) {
+        try {
+            switch (reading) {
+                case SavedReading::Text: return true;
+                case SavedReading::Number16: forms::CInt(text); return true;
+                case SavedReading::Number32: forms::CLng(text); return true;
+                case SavedReading::IntegerLine: return SavedInteger16(text).has_value();
+            }
+        } catch (const forms::RuntimeError&) {
+        }
+        return false;
+    };
+    for (std::size_t k = 0; k < SavedGameFields.size(); ++k)
+        if (!readable(SavedGameFields[k].reading, values[k])) return false;
+    for (int line = PopularityLine; line <= SavedGameLineCount; ++line) {
+        const std::string& text = values[static_cast<std::size_t>(line - 1)];
+        if (!(line == MoneyLine ? SavedInteger32(text).has_value() : SavedInteger16(text).has_value())) return false;
+    }
+    return true;
+}
+
+SavedGameCheck CheckSavedGame(const fs::path& file, const std::vector<fs::path>& recordFiles,
+                              std::vector<std::string>& values) {
+    values.clear();
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(file, ec))) return SavedGameCheck::Empty;
+    auto whole = [](const fs::path& records) {
+        std::error_code failed;
+        if (!fs::is_regular_file(records, failed)) return false;
+        const auto length = fs::file_size(records, failed);
+        return !failed && length % RecordLength == 0;
+    };
+    const bool usable = ReadSavedGameFile(file, values) == SavedGameRead::Complete && SavedValuesUsable(values) &&
+                        std::all_of(recordFiles.begin(), recordFiles.end(), whole);
+    if (usable) return SavedGameCheck::Usable;
+    values.clear();
+    return SavedGameCheck::Damaged;
 }
 
 bool ReplaceFileSafely(const fs::path& from, const fs::path& to) {

@@ -19,10 +19,19 @@ class Game;
 inline constexpr int SavedGameLineCount = 155;
 inline constexpr int SavedGameTextLines = 141;  // lines 1..141 are field texts
 
-// The screen (by role) and control whose text line k holds, at [k - 1].
+// How the game reads a field's text back as a number once it is loaded, if it ever does.
+enum class SavedReading {
+    Text,         // never read as a number
+    Number16,     // by CInt: the popularity, the staff's and the sponsor's figures
+    Number32,     // by CLng: the money, the year, the cells of the finance sheet
+    IntegerLine,  // as an integer line is read (an empty text gives 0): the TV-deal streak's store
+};
+
+// The screen (by role) and control whose text line k holds, at [k - 1], and how it is read back.
 struct SavedField {
     const char* screen;
     const char* control;
+    SavedReading reading = SavedReading::Text;
 };
 extern const std::array<SavedField, SavedGameTextLines> SavedGameFields;
 
@@ -63,6 +72,21 @@ enum class SavedGameRead {
 };
 // Reads the first 155 lines (CR LF or LF ends), decoded back to the game's texts.
 SavedGameRead ReadSavedGameFile(const std::filesystem::path& path, std::vector<std::string>& values);
+
+// Whether 155 values can be applied and played on: the integer lines 142 to 155 convert, and every
+// field that the game reads back as a number holds a text that this reading accepts.
+bool SavedValuesUsable(const std::vector<std::string>& values);
+
+enum class SavedGameCheck {
+    Empty,    // nothing of that name: no game was saved there
+    Damaged,  // it cannot be read to its 155th line, a value cannot be used, or a wrestler file is not whole
+    Usable,
+};
+// Reads a saved game whole and checks it, and the wrestler files that belong to it, before anything of
+// it is used. A wrestler file must be there and hold whole records. On Usable, `values` holds the 155
+// values; otherwise it is empty.
+SavedGameCheck CheckSavedGame(const std::filesystem::path& file, const std::vector<std::filesystem::path>& recordFiles,
+                              std::vector<std::string>& values);
 
 // Copies a file over another through a temporary file beside the destination, so that a failed copy
 // leaves the destination as it was. False when the source is missing or the copy failed.

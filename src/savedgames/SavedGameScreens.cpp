@@ -53,6 +53,24 @@ bool isBareFileName(const std::string& name) {
            name.find(':') == std::string::npos;
 }
 
+constexpr const char* LoadFailedTitle = "Load failed!";
+
+// One message for a saved game that cannot be used; `which` says which one ("in game slot 2").
+void refuseDamaged(Game& game, const std::string& which) {
+    game.msgBox("The saved game " + which + " is damaged. Nothing was loaded.", LoadFailedTitle);
+}
+
+// A named save of the current folder, read and checked whole; the player is told when it cannot be used.
+bool readNamedSave(Game& game, const std::string& name, std::vector<std::string>& values) {
+    if (!isBareFileName(name)) return false;
+    switch (CheckSavedGame(fs::path(name), {}, values)) {
+        case SavedGameCheck::Empty: return false;
+        case SavedGameCheck::Damaged: refuseDamaged(game, name); return false;
+        case SavedGameCheck::Usable: return true;
+    }
+    return false;
+}
+
 std::string menuFileName(Game& game) {
     return game.knows("MainMenu") ? game.form("MainMenu").c("Text1").text() : std::string();
 }
@@ -104,10 +122,18 @@ bool SaveToSlot(Game& game, int slot) {
 }
 
 bool LoadFromSlot(Game& game, int slot) {
+    // The whole slot is checked before anything of it is applied, shown or copied.
+    std::vector<fs::path> slotFiles;
+    for (const char* file : RecordFiles) slotFiles.push_back(SlotFolder(game, slot) / file);
     std::vector<std::string> values;
-    const SavedGameRead read = ReadSavedGameFile(SlotSavedGamePath(slot), values);
-    if (read == SavedGameRead::Missing) return false;  // an empty slot: nothing happens
-    if (read == SavedGameRead::Complete) ApplySavedGame(game, values);
+    switch (CheckSavedGame(SlotSavedGamePath(slot), slotFiles, values)) {
+        case SavedGameCheck::Empty: return false;  // nothing happens
+        case SavedGameCheck::Damaged:
+            refuseDamaged(game, "in game slot " + std::to_string(slot));
+            return false;
+        case SavedGameCheck::Usable: break;
+    }
+    ApplySavedGame(game, values);
 
     // The slot's wrestlers replace the working files; a copy that cannot be made leaves its working
     // file whole, and the player is told that the wrestlers are not the saved game's.
@@ -142,9 +168,8 @@ void SelectSavedGame(Game& game) {
     auto& menu = game.form("MainMenu");
     const std::string name = menu.c("File1").text();
     menu.c("Text1").setText(name);
-    if (!isBareFileName(name)) return;
     std::vector<std::string> values;
-    if (ReadSavedGameFile(fs::path(name), values) == SavedGameRead::Complete) ApplySavedGame(game, values);
+    if (readNamedSave(game, name, values)) ApplySavedGame(game, values);
 }
 
 void LoadSelectedGame(Game& game) {
@@ -153,9 +178,8 @@ void LoadSelectedGame(Game& game) {
         game.msgBox("To load a game, please select the file before pressing the Load button.", "Varnholt");
         return;
     }
-    if (!isBareFileName(name)) return;
     std::vector<std::string> values;
-    if (ReadSavedGameFile(fs::path(name), values) != SavedGameRead::Complete) return;
+    if (!readNamedSave(game, name, values)) return;
     if (!ApplySavedGame(game, values)) return;
     game.show("FederationHub");
     if (game.loaded("MainMenu")) game.unload("MainMenu");

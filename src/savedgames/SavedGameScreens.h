@@ -21,8 +21,9 @@ std::filesystem::path SlotFolder(const Game& game, int slot);
 // True when the slot holds the game now.
 bool SaveToSlot(Game& game, int slot);
 
-// Loads slot n: a slot without a saved game changes nothing; a shortened file applies no value; then the
-// slot's record files replace the working ones and the hub is shown. False only for an empty slot.
+// Loads slot n: a slot without a saved game changes nothing; a damaged slot (its saved game or its
+// wrestler files) is refused with a message and changes nothing either. Otherwise the values are
+// applied, the slot's wrestler files replace the working ones and the hub is shown. True when loaded.
 bool LoadFromSlot(Game& game, int slot);
 
 // The named saves: the hub's hidden second SAVE, and the main menu's hidden saved-game list.

@@ -15,6 +15,7 @@
 #include "forms/Files.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
+#include "wrestlers/RecordFiles.h"
 #include "wrestlers/WrestlerRecord.h"
 
 namespace varnholt::scenario {
@@ -55,6 +56,7 @@ const std::map<std::string, std::string, std::less<>>& shapes() {
         {"expect-missing", "W"},
         {"record", "WWP"},
         {"truncate", "WW"},
+        {"line", "WWR"},
     };
     return table;
 }
@@ -450,6 +452,14 @@ void Player::run(const Step& s) {
         if (!fs::exists(p, ec)) writeBytes(p, {});
         fs::resize_file(p, static_cast<std::uintmax_t>(n) * RecordLength, ec);
         if (ec) fail("could not resize " + a[0] + ": " + ec.message());
+    } else if (k == "line") {
+        long n = mustNumber(a[1], "the line number");
+        if (n < 1) fail("expected a line number from 1, found " + a[1]);
+        fs::path p = file(a[0]);
+        std::vector<std::string> lines = forms::readLines(p);
+        if (lines.size() < static_cast<std::size_t>(n)) lines.resize(static_cast<std::size_t>(n));
+        lines[static_cast<std::size_t>(n - 1)] = forms::utf8ToCp1252(a[2]);
+        if (!forms::writeLines(p, lines)) fail("could not write " + a[0]);
     } else {
         fail("unknown step " + inQuotes(k));
     }
@@ -531,7 +541,7 @@ void Player::writeRecord(const Step& s) {
 
     WrestlerRecord r = WrestlerRecord::cleared();
     if (static_cast<std::size_t>(n) <= whole) r = decodeRecord(reinterpret_cast<const unsigned char*>(bytes.data()) + at);
-    else r.Id = static_cast<int16_t>(n);
+    else r.Id = IdForPosition(n);
     for (const auto& [field, value] : s.fields)
         if (!setRecordField(r, field, value)) fail("could not set " + field + " to " + inQuotes(value) + " in " + a[0] + " record " + a[1]);
 

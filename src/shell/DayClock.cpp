@@ -19,7 +19,7 @@ bool IsShowDay(const std::string& showMode, const std::string& dayName) {
 
 std::string NextWeekLabel(const std::string& weekLabel, std::string& year) {
     if (weekLabel == "Week 52") {
-        year = forms::CStr(static_cast<long long>(forms::CLng(year)) + 1);
+        year = forms::CStr(static_cast<long long>(forms::Saturate32(static_cast<long long>(forms::CLng(year)) + 1)));
         return "Week 1";
     }
     for (int week = 1; week <= 51; ++week)
@@ -43,8 +43,8 @@ std::optional<RedWeekOutcome> RedWeekStep(int16_t redWeeks) {
 }
 
 int16_t NextTvDealStreak(int16_t streak, int16_t popularity) {
-    if (popularity >= 90) return forms::I16(streak + 1);
-    if (popularity >= 85) return forms::I16(streak - 1);
+    if (popularity >= 90) return forms::Saturate16(streak + 1);
+    if (popularity >= 85) return forms::Saturate16(streak - 1);
     return 0;
 }
 

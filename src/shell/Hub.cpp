@@ -167,7 +167,7 @@ void FederationHub::Form4_Command1_Click() {
     // The rivals drift every day, also on a day the roster refuses.
     for (int slot : RivalDriftOrder) {
         auto& pop = game.RivalPopularity[static_cast<std::size_t>(slot - 1)];
-        pop = forms::I16(pop + RivalDriftStep(game.Rnd()));
+        pop = forms::Saturate16(pop + RivalDriftStep(game.Rnd()));
     }
 
     game.RosterFilePath = game.folder().string() + "/promotion.dat";
@@ -200,15 +200,15 @@ void FederationHub::Form4_Command1_Click() {
         game.NoShowDays = forms::I16(game.NoShowDays + 1);
         if (game.NoShowDays == 14) {
             game.msgBox("We haven't put on an event for two weeks? What's up?", "No events?");
-            game.Popularity = forms::I16(game.Popularity - 2);
+            game.Popularity = forms::Saturate16(game.Popularity - 2);
         }
         if (game.NoShowDays == 21) {
             game.msgBox("We haven't put on an event for three weeks? The fans are getting impatient!", "No events?");
-            game.Popularity = forms::I16(game.Popularity - 5);
+            game.Popularity = forms::Saturate16(game.Popularity - 5);
         }
         if (game.NoShowDays == 28) {
             game.msgBox("We haven't put on an event for a month?! Are you nuts?!", "No events?");
-            game.Popularity = forms::I16(game.Popularity - 15);
+            game.Popularity = forms::Saturate16(game.Popularity - 15);
         }
         if (game.NoShowDays == 33) {
             GameOver(game, false);

@@ -246,7 +246,7 @@ void MatchScreen::RateMatch(const CategoryScores& scores, bool titleMatch, int16
         MatchRatingValue = varnholt::RateMatch(scores, titleMatch, refereeSkill, rules_.matchTypeBonus,
                                                [this] { return game_.Rnd(); });
     game_.MatchRating = MatchRatingValue;
-    const int16_t shown = ShownRating(MatchRatingValue);
+    const int32_t shown = ShownRating(MatchRatingValue);
     c("Text8").setText(shape_.signedRating && shown == MatchRatingValue ? Str(shown) : CStr(shown));
     if (auto word = RatingWord(shown)) c("Text7").setText(*word);
 }
@@ -297,10 +297,10 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
             c("Text3").setText(Str(MatchRatingValue));
             c("Text16").setText(Str(static_cast<long long>(wageBill)));
         } else {
-            c("Text3").setText(Str(I16(game_.MatchRatingTotal + MatchRatingValue)));
+            c("Text3").setText(Str(I32(static_cast<long long>(game_.MatchRatingTotal) + MatchRatingValue)));
             c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(game_.ShowCost) + wageBill))));
         }
-        game_.MatchRatingTotal = CInt(c("Text3").text());
+        game_.MatchRatingTotal = CLng(c("Text3").text());
         game_.ShowCost = CLng(c("Text16").text());
         return;
     }
@@ -308,19 +308,20 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
     game_.MatchCounter = "6";
     c("Text13").setText(rating);
     c("Command3").setCaption("End night");
-    int16_t total = I16(MatchRatingValue + game_.MatchRatingTotal);
+    const int32_t total = I32(static_cast<long long>(MatchRatingValue) + game_.MatchRatingTotal);
     c("Text3").setText(Str(total));
     if (game_.knows("StaffScreen")) RefreshPaidFigures(game_);
     const double nightRating = total / 5.0 + game_.MCSkill;
     c("Text14").setText(shape_.signedNightRating ? Str(nightRating) : CStr(nightRating));
-    game_.MatchRatingTotal = CInt(c("Text14").text());
+    game_.MatchRatingTotal = CLng(c("Text14").text());
     auto& hub = game_.form("FederationHub");
     hub.c("Label3").setCaption(CStr(game_.MatchRatingTotal));
     c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(wageBill) + game_.ShowCost))));
     game_.ShowCost = CLng(c("Text16").text());
     hub.c("Label4").setCaption(CStr(static_cast<long long>(game_.ShowCost)));
     FinanceCell(game_, FinanceRow::WrestlerWages)
-        .setCaption(CStr(static_cast<long long>(I32(static_cast<long long>(WeekWagesAtLoad) + game_.ShowCost))));
+        .setCaption(CStr(static_cast<long long>(forms::Saturate32(static_cast<long long>(WeekWagesAtLoad) +
+                                                                  game_.ShowCost))));
 }
 
 void MatchScreen::ChangeTitle(const std::string& championship, const std::string& winner) {
@@ -341,7 +342,7 @@ void MatchScreen::WriteOver(const std::string& name, int16_t over) {
     if (forms::RTrim(game_.CurrentWrestler.Name) != name || name.empty()) return;
     game_.CurrentWrestler.Name = fitText(name, CompetitorWidth);
     game_.CurrentWrestler.Over = over;
-    game_.CurrentWrestler.Id = game_.CurrentRecordNumber;
+    game_.CurrentWrestler.Id = IdForPosition(game_.CurrentRecordNumber);
     WriteRecordFrom(game_, game_.RosterFilePath, game_.CurrentRecordNumber);
 }
 
@@ -360,7 +361,7 @@ void MatchScreen::RaiseWinnerOver(const std::string& winner,
     }
 }
 
-void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating) {
+void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name2, int32_t rating) {
     for (std::size_t f = 0; f < 4; ++f) {
         const auto& pair = game_.FeudNames[f];
         if (pair[0].empty() && pair[1].empty()) continue;
@@ -370,6 +371,12 @@ void MatchScreen::StepFeudHeat(const std::string& name1, const std::string& name
 }
 
 namespace {
+
+// The money box after the night's income and costs. A balance restored from a saved game may stand at
+// the very end of 32 bits: it stays there rather than overflow.
+void PayNight(forms::Control& moneyBox, int32_t money, const NightMoney& night) {
+    moneyBox.setText(Str(static_cast<long long>(forms::Saturate32(static_cast<long long>(money) + night.balance()))));
+}
 
 // The last five shows move on by one, and the federation's current figures follow the hub.
 void ShiftShowHistories(Game& game) {
@@ -431,7 +438,7 @@ void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     game.TvIncome = TvIncomeFor(game.TvDealLevel);
     night.tv = game.TvIncome;
     night.polaroid = game.PolaroidIncome;
-    hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
+    PayNight(hub.c("Text8"), game.Money, night);
 
     ShiftShowHistories(game);
 
@@ -477,7 +484,8 @@ void MatchScreen::EndOfNightReplacingWeek(bool popularityCopyTakesNight) {
     // Popularity: not held within 0..100 here.
     const int p = CInt(hub.c("Text7").text());
     const double nightRating = forms::Val(hub.c("Label3").caption());
-    const int moved = PopularityRuleWithZeroNight(p, nightRating);
+    // Not held within 0..100, but within what the popularity's 16-bit copy and the next reading can hold.
+    const int moved = forms::Saturate16(PopularityRuleWithZeroNight(p, nightRating));
     if (moved != p) hub.c("Text7").setText(Str(static_cast<long long>(moved)));
     // The tag screen's copy keeps the popularity from before the night, like the money's copy; the
     // next writer of the copy (or the next settlement) takes the new text.
@@ -486,7 +494,7 @@ void MatchScreen::EndOfNightReplacingWeek(bool popularityCopyTakesNight) {
     // Money: the night's own figures, paid from the boxes that show them.
     game.Money = CLng(hub.c("Text8").text());
     NightMoney night = PaidNightMoney(game);
-    hub.c("Text8").setText(Str(static_cast<long long>(I32(static_cast<long long>(game.Money) + night.balance()))));
+    PayNight(hub.c("Text8"), game.Money, night);
 
     ShiftShowHistories(game);
 

@@ -86,7 +86,7 @@ private:
 class MatchScreen : public Screen {
 public:
     const MatchTypeRules& rules() const { return rules_; }
-    int16_t matchRatingValue() const { return MatchRatingValue; }
+    int32_t matchRatingValue() const { return MatchRatingValue; }
 
 protected:
     MatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules,
@@ -135,7 +135,7 @@ protected:
     void RaiseWinnerOver(const std::string& winner, const std::vector<std::pair<const char*, const char*>>& slots);
 
     // Steps the heat of every feud between these two wrestlers.
-    void StepFeudHeat(const std::string& name1, const std::string& name2, int16_t rating);
+    void StepFeudHeat(const std::string& name1, const std::string& name2, int32_t rating);
 
     // The settlement behind "End night" on the singles screen: popularity, money, the last five shows
     // and the week's finances; closes the match screens and returns to the hub.
@@ -147,7 +147,7 @@ protected:
     // popularity takes the night's result at once (otherwise it keeps the value from before the night).
     void EndOfNightReplacingWeek(bool popularityCopyTakesNight);
 
-    int16_t MatchRatingValue = 0;   // uncapped, the last match rated on this screen
+    int32_t MatchRatingValue = 0;   // uncapped, the last match rated on this screen
     int32_t WeekWagesAtLoad = 0;    // the week's wrestler wages when the screen loaded
 
 private:

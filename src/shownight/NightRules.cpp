@@ -12,14 +12,16 @@ using forms::I16;
 using forms::I32;
 
 int16_t AttendanceRule(int16_t popularity, int16_t capacity, const Draw& rnd) {
-    auto band = [&](int factor) { return CInt(factor * static_cast<double>(popularity) + forms::Int(rnd() * 9)); };
-    int16_t a = band(4);
+    auto band = [&](int factor) {
+        return forms::CLng(factor * static_cast<double>(popularity) + forms::Int(rnd() * 9));
+    };
+    int32_t a = band(4);
     if (popularity > 40) a = band(6);
     if (popularity > 60) a = band(8);
     if (popularity > 80) a = band(10);
     if (a > capacity) a = capacity;
     if (a < 0) a = 0;
-    return a;
+    return static_cast<int16_t>(a);
 }
 
 double PolaroidIncomeFor(int16_t polaroidPercent, int16_t attendance) {
@@ -65,19 +67,19 @@ CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<Sl
         ov += s.over;
     }
     auto score = [&](long long sum) {
-        return rules.scoreDivisor == 1.0 ? I16(sum) : CInt(static_cast<double>(sum) / rules.scoreDivisor);
+        return rules.scoreDivisor == 1.0 ? I32(sum) : forms::CLng(static_cast<double>(sum) / rules.scoreDivisor);
     };
     CategoryScores c{score(br), score(te), score(sp), score(ov)};
     if (stipulation) {
-        c.brawling = I16(c.brawling + stipulation->brawling);
-        c.speed = I16(c.speed + stipulation->speed);
-        c.technical = I16(c.technical + stipulation->technical);
+        c.brawling = I32(static_cast<long long>(c.brawling) + stipulation->brawling);
+        c.speed = I32(static_cast<long long>(c.speed) + stipulation->speed);
+        c.technical = I32(static_cast<long long>(c.technical) + stipulation->technical);
     }
     return c;
 }
 
-int16_t DominantCategory(const CategoryScores& s) {
-    const int16_t br = s.brawling, te = s.technical, sp = s.speed;
+int32_t DominantCategory(const CategoryScores& s) {
+    const int32_t br = s.brawling, te = s.technical, sp = s.speed;
     if (br > te && br > sp) return br;
     if (te > br && te > sp) return te;
     if (sp > br && sp > te) return sp;
@@ -88,20 +90,20 @@ int16_t DominantCategory(const CategoryScores& s) {
 }
 
 bool TwoWayTieForLead(const CategoryScores& s) {
-    const int16_t br = s.brawling, te = s.technical, sp = s.speed;
+    const int32_t br = s.brawling, te = s.technical, sp = s.speed;
     return (br == te && br > sp) || (br == sp && br > te) || (sp == te && sp > br);
 }
 
-int16_t RateMatch(const CategoryScores& s, bool titleMatch, int16_t refereeSkill, int16_t matchTypeBonus,
+int32_t RateMatch(const CategoryScores& s, bool titleMatch, int16_t refereeSkill, int16_t matchTypeBonus,
                   const Draw& rnd) {
-    int16_t d = DominantCategory(s);
-    double fight = forms::Int(rnd() * 10) + d + s.over;
-    return CInt((titleMatch ? 1 : 0) + static_cast<double>(static_cast<float>(fight)) + refereeSkill + matchTypeBonus);
+    const int32_t d = DominantCategory(s);
+    const double fight = forms::Int(rnd() * 10) + d + s.over;
+    return forms::CLng((titleMatch ? 1 : 0) + static_cast<double>(static_cast<float>(fight)) + refereeSkill + matchTypeBonus);
 }
 
-int16_t ShownRating(int16_t rating) { return rating > 100 ? int16_t{100} : rating; }
+int32_t ShownRating(int32_t rating) { return rating > 100 ? 100 : rating; }
 
-std::optional<std::string> RatingWord(int16_t r) {
+std::optional<std::string> RatingWord(int32_t r) {
     struct Band {
         int low, high;
         const char* word;
@@ -142,7 +144,7 @@ OverChange OverChangeRule(bool firstWon, int16_t over1, int16_t over2) {
     return change;
 }
 
-int16_t HeatStep(int16_t heat, int16_t rating) {
+int16_t HeatStep(int16_t heat, int32_t rating) {
     if (rating > 15 * heat) heat = I16(heat + 1);
     if (rating < 15 * heat) heat = I16(heat - 1);
     return heat;
@@ -184,7 +186,8 @@ int32_t NightMoney::expenditure() const {
 int32_t NightMoney::balance() const { return I32(static_cast<long long>(income()) - expenditure()); }
 
 WeekCells AddNightToWeek(const WeekCells& w, const NightMoney& n) {
-    auto add = [](int32_t a, long long b) { return I32(a + b); };
+    // A week's cell restored from a saved game may stand anywhere in 32 bits.
+    auto add = [](int32_t a, long long b) { return forms::Saturate32(a + b); };
     WeekCells out;
     out.gate = add(w.gate, n.gate);
     out.sponsorship = add(w.sponsorship, n.sponsor);

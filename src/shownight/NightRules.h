@@ -52,8 +52,10 @@ struct StipulationRules {
 extern const std::array<StipulationRules, 6> Stipulations;
 const StipulationRules* StipulationFor(std::string_view name);
 
+// In 32 bits: a wrestler file damaged or edited by hand may hold stats far outside 0..20, and their sums
+// must still be scored rather than stop the night.
 struct CategoryScores {
-    int16_t brawling = 0, technical = 0, speed = 0, over = 0;
+    int32_t brawling = 0, technical = 0, speed = 0, over = 0;
 };
 
 // One wrestler's stats as the match screens keep them.
@@ -67,19 +69,19 @@ CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<Sl
 
 // The score of the strongest category. Ties between the two leaders count as in the game's six
 // cases; three equal categories are the seventh case and rate from that common score.
-int16_t DominantCategory(const CategoryScores& s);
+int32_t DominantCategory(const CategoryScores& s);
 
 // Whether exactly two of the three categories share the lead.
 bool TwoWayTieForLead(const CategoryScores& s);
 
 // The match rating: title bonus + (Int(Rnd x 10) + dominant + Over) + referee + match-type bonus.
 // One draw.
-int16_t RateMatch(const CategoryScores& s, bool titleMatch, int16_t refereeSkill, int16_t matchTypeBonus,
+int32_t RateMatch(const CategoryScores& s, bool titleMatch, int16_t refereeSkill, int16_t matchTypeBonus,
                   const Draw& rnd);
 
 // The rating as the box shows it (at most 100) and its word; a rating on a band's bound has none.
-int16_t ShownRating(int16_t rating);
-std::optional<std::string> RatingWord(int16_t shownRating);
+int32_t ShownRating(int32_t rating);
+std::optional<std::string> RatingWord(int32_t shownRating);
 
 // --- after the match --------------------------------------------------------------------------------
 
@@ -100,7 +102,7 @@ struct OverChange {
 OverChange OverChangeRule(bool firstWon, int16_t over1, int16_t over2);
 
 // The feud heat after a match between the feud's two wrestlers, on the uncapped rating.
-int16_t HeatStep(int16_t heat, int16_t rating);
+int16_t HeatStep(int16_t heat, int32_t rating);
 
 // --- end of night -----------------------------------------------------------------------------------
 

@@ -13,8 +13,8 @@ struct ShowNightGlobals {
     std::string MatchCounter;        // the number of the next match, "1".."6"
     int32_t ShowCost = 0;            // the night's wrestler wages so far, pounds
     int16_t StipulationCost = 0;     // the last match's stipulation, charged at the end of the night
-    int16_t MatchRatingTotal = 0;    // the sum of the night's ratings; the night rating after the fifth match
-    int16_t MatchRating = 0;         // the last match's rating, uncapped
+    int32_t MatchRatingTotal = 0;    // the sum of the night's ratings; the night rating after the fifth match
+    int32_t MatchRating = 0;         // the last match's rating, uncapped
     int16_t VenueIndex = 0;          // the venue button booked last, 0..25
     int16_t VenueCapacity = 0;
     int16_t Attendance = 0;

@@ -177,16 +177,10 @@ void VenueScreen::Form14_Command14_Click() {
         "big hit.",
         "Cancelled show!");
     auto& popularity = game_.form("FederationHub").c("Text7");
-    popularity.setText(Str(I16(game_.Popularity - CancelShowPenalty)));
-    game_.Popularity = CInt(popularity.text());
-    if (game_.Popularity < 0) {
-        game_.Popularity = 0;
-        popularity.setText("0");
-    }
-    if (game_.Popularity > 100) {
-        game_.Popularity = 100;
-        popularity.setText("100");
-    }
+    const int lowered = game_.Popularity - CancelShowPenalty;
+    popularity.setText(Str(lowered));
+    game_.Popularity = ClampPopularity(lowered);
+    if (game_.Popularity != lowered) popularity.setText(CStr(game_.Popularity));
     game_.show("FederationHub");
     game_.hide<VenueScreen>();
 }

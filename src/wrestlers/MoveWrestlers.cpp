@@ -62,7 +62,7 @@ bool rewriteWithout(Game& game, const std::string& sourcePath, long skip, const 
         forms::RecordFile scratch(temp, RecordLength);
         ok = from.isOpen() && scratch.isOpen();
         const long whole = from.wholeRecords();
-        int16_t nextTempRecord = 1;
+        long nextTempRecord = 1;
         RecordBytes bytes{};
         for (long i = 1; ok && i <= whole; ++i) {
             if (!from.read(i, bytes.data())) {
@@ -72,9 +72,9 @@ bool rewriteWithout(Game& game, const std::string& sourcePath, long skip, const 
             if (i == skip) {
                 moved = bytes;
             } else {
-                putId(bytes, nextTempRecord);
+                putId(bytes, IdForPosition(nextTempRecord));
                 ok = scratch.write(nextTempRecord, bytes.data());
-                nextTempRecord = forms::I16(nextTempRecord + 1);
+                ++nextTempRecord;
             }
             game.CurrentWrestler = decodeRecord(bytes.data());
         }

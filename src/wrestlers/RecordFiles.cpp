@@ -1,6 +1,8 @@
 #include "wrestlers/RecordFiles.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "forms/Control.h"
 #include "forms/Files.h"
@@ -9,8 +11,13 @@
 
 namespace varnholt {
 
-int16_t CountRule(std::uintmax_t fileLength) {
-    return forms::CInt(static_cast<double>(fileLength) / RecordLength);
+int32_t CountRule(std::uintmax_t fileLength) {
+    const double records = static_cast<double>(fileLength) / RecordLength;
+    return forms::CLng(std::min(records, static_cast<double>(std::numeric_limits<int32_t>::max())));
+}
+
+int16_t IdForPosition(long position) {
+    return position >= 1 && position <= std::numeric_limits<int16_t>::max() ? static_cast<int16_t>(position) : int16_t{0};
 }
 
 void BuildFilePaths(Game& game) {
@@ -40,7 +47,7 @@ bool WriteRecordFrom(Game& game, const std::string& filePath, long n) {
 
 namespace {
 
-void fillList(Game& game, forms::Control& list, const std::string& filePath, int16_t count) {
+void fillList(Game& game, forms::Control& list, const std::string& filePath, int32_t count) {
     list.clear();
     if (count < 1) return;
     forms::RecordFile file(forms::nativePath(filePath), RecordLength);
@@ -57,7 +64,7 @@ void findRecord(Game& game, const std::string& filePath, std::string_view name) 
     forms::RecordFile file(forms::nativePath(filePath), RecordLength);
     unsigned char bytes[RecordLength];
     for (;;) {
-        game.CurrentRecordNumber = forms::I16(game.CurrentRecordNumber + 1);
+        game.CurrentRecordNumber = forms::I32(static_cast<long long>(game.CurrentRecordNumber) + 1);
         if (!file.read(game.CurrentRecordNumber, bytes)) {
             game.CurrentWrestler = WrestlerRecord::cleared();
             return;

@@ -16,7 +16,11 @@ namespace varnholt {
 class Game;
 
 // The count rule: a file's length over 158 as a real number, rounded to the nearest (a half to even).
-int16_t CountRule(std::uintmax_t fileLength);
+int32_t CountRule(std::uintmax_t fileLength);
+
+// The Id a record written at a position carries: the position, while the 16-bit Id can hold it; 0, the
+// Id of a record without a number, past the 32,767th record.
+int16_t IdForPosition(long position);
 
 // WrestlerFilePath and RosterFilePath, as every screen that lists or reads wrestlers builds them.
 void BuildFilePaths(Game& game);

@@ -14,9 +14,11 @@ constexpr int RosterLimit = 20;
 
 struct WrestlerGlobals {
     WrestlerRecord CurrentWrestler = WrestlerRecord::cleared();
-    int16_t CurrentRecordNumber = 0;
-    int16_t WrestlerCount = 0;
-    int16_t RosterCount = 0;
+    // The counts and record numbers are 32-bit: a wrestler file grown by a fault past 32,767 records is
+    // still listed, searched and rewritten whole.
+    int32_t CurrentRecordNumber = 0;
+    int32_t WrestlerCount = 0;
+    int32_t RosterCount = 0;
     int16_t EditMode = 0;
     std::string WrestlerFilePath;
     std::string RosterFilePath;

@@ -27,6 +27,10 @@ TEST(DayClockRules, WeekLabelsAndTheYear) {
     EXPECT_EQ(year, "2004");
     EXPECT_EQ(NextWeekLabel("week 3", year), "week 3");
     EXPECT_EQ(NextWeekLabel("Week 53", year), "Week 53");
+    // A year restored at the very end of 32 bits stays there.
+    year = "2147483647";
+    NextWeekLabel("Week 52", year);
+    EXPECT_EQ(year, "2147483647");
 }
 
 TEST(DayClockRules, RivalDriftByTheDraw) {
@@ -67,6 +71,9 @@ TEST(WeekEndRules, TvDealStreakAndOffers) {
     EXPECT_EQ(streak, -3);
     EXPECT_EQ(NextTvDealStreak(10, 84), 0);
     EXPECT_EQ(NextTvDealStreak(10, 90), 11);
+    // A streak restored at either end of 16 bits stays there instead of overflowing.
+    EXPECT_EQ(NextTvDealStreak(32767, 95), 32767);
+    EXPECT_EQ(NextTvDealStreak(-32768, 87), -32768);
     // Only 4, 8, 12 and 16 are offers.
     EXPECT_EQ(TvDealOfferFor(16)->level, 4);
     EXPECT_FALSE(TvDealOfferFor(17));

@@ -26,6 +26,10 @@ TEST(FeudHeat, StartingHeatAndItsWordByRow) {
     EXPECT_EQ(FeudStartWord(1, 80.5), "High");
     EXPECT_EQ(FeudStartWord(3, 80.5), "Very high");
     EXPECT_FALSE(FeudStartWord(2, 100.5).has_value());
+    // Over far outside 0..20, from a damaged wrestler file, still starts a feud: with no word for it.
+    EXPECT_DOUBLE_EQ(FeudStartHeat(0.0, 32767, 32767), 163820.0);
+    EXPECT_FALSE(FeudStartWord(1, 163820.5).has_value());
+    EXPECT_EQ(FeudStartWord(1, FeudStartHeat(0.0, -32768, -32768)), "Very low");
     EXPECT_EQ(FeudHeatNumber("Very high"), 5);
     EXPECT_FALSE(FeudHeatNumber("very high").has_value());
     EXPECT_EQ(FeudHeatWord(2), "Low");

@@ -162,6 +162,27 @@ TEST_F(FilesOnDisk, OverwritingARecordKeepsItsNeighbours) {
     EXPECT_EQ(get(at("r.dat")), "AAAAbbbbCCCC");
 }
 
+// Records read or written one after another in order, and reads and writes taking turns where the
+// stream already stands: each lands at its own record.
+TEST_F(FilesOnDisk, ReadsAndWritesInTurnAtTheNextRecord) {
+    put(at("r.dat"), "AAAABBBBCCCCDDDD");
+    {
+        RecordFile f(at("r.dat"), 4);
+        Record r, x{'x', 'x', 'x', 'x'}, y{'y', 'y', 'y', 'y'}, z{'z', 'z', 'z', 'z'};
+        ASSERT_TRUE(f.read(1, r.data()));
+        ASSERT_TRUE(f.write(2, x.data()));  // right after the record just read
+        ASSERT_TRUE(f.read(3, r.data()));   // right after the record just written
+        EXPECT_EQ(std::string(r.begin(), r.end()), "CCCC");
+        ASSERT_TRUE(f.write(4, y.data()));
+        ASSERT_TRUE(f.write(5, z.data()));  // on at the end
+        ASSERT_TRUE(f.write(7, x.data()));  // past the end: the gap is zeros
+        ASSERT_TRUE(f.read(5, r.data()));
+        EXPECT_EQ(r, z);
+        EXPECT_TRUE(f.flushAndClose());
+    }
+    EXPECT_EQ(get(at("r.dat")), std::string("AAAAxxxxCCCCyyyyzzzz\0\0\0\0xxxx", 28));
+}
+
 TEST_F(FilesOnDisk, LinesAreWrittenWithCrLfAndReadWithout) {
     ASSERT_TRUE(writeLines(at("t.txt"), {"first", "", "third line"}));
     EXPECT_EQ(get(at("t.txt")), "first\r\n\r\nthird line\r\n");

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "GameFixture.h"
 #include "forms/Control.h"
@@ -22,6 +23,16 @@ TEST(CountRule, PartialRecordsRoundToEven) {
     EXPECT_EQ(CountRule(158 + 80), 2);
     EXPECT_EQ(CountRule(158 * 2 + 79), 2);
     EXPECT_EQ(CountRule(158 * 2 + 80), 3);
+    // Past what 16 bits count, and a length no count could hold.
+    EXPECT_EQ(CountRule(158ull * 40000), 40000);
+    EXPECT_EQ(CountRule(std::numeric_limits<std::uintmax_t>::max()), std::numeric_limits<int32_t>::max());
+}
+
+TEST(CountRule, RecordsPastTheSixteenBitIdAreNumberedZero) {
+    EXPECT_EQ(IdForPosition(1), 1);
+    EXPECT_EQ(IdForPosition(32767), 32767);
+    EXPECT_EQ(IdForPosition(32768), 0);
+    EXPECT_EQ(IdForPosition(100000), 0);
 }
 
 class RecordFiles : public testing::GameFixture {
@@ -92,6 +103,15 @@ TEST_F(RecordFiles, ListFollowsTheCountNotTheFile) {
     RosterIntoList(game(), list());
     EXPECT_EQ(list().listCount(), 0);
     EXPECT_EQ(game().CurrentWrestler.Over, 17);
+}
+
+TEST_F(RecordFiles, AnAbsentNameIsLookedForToTheEndOfAHugeFile) {
+    writeRoster({"Ash Corrigan"});
+    std::filesystem::resize_file(folder_ / "promotion.dat", 158ull * 40000);
+    FindRosterRecord(game(), "Nobody");
+    EXPECT_EQ(game().CurrentRecordNumber, 40001);
+    CountRecordFiles(game());
+    EXPECT_EQ(game().RosterCount, 40000);
 }
 
 TEST_F(RecordFiles, PartialLastRecordIsNotFound) {

@@ -144,61 +144,144 @@ TEST_F(SavedGameSlots, AFailedSaveSaysSoAndKeepsTheSlot) {
     EXPECT_EQ(lines[3], "Thursday");
 }
 
-TEST_F(SavedGameSlots, DamagedSlotsApplyNothingOrStopAtTheBadNumber) {
+// Every kind of damage refuses the slot before anything of it is used; the cases next to them still load.
+TEST_F(SavedGameSlots, TheSlotCheckRefusesEveryKindOfDamage) {
+    startPreset();
+    saveTo(1);
+    std::vector<std::string> saved;
+    ASSERT_EQ(ReadSavedGameFile("1.qavle", saved), SavedGameRead::Complete);
+    const fs::path slot = folder_ / "saves/s1";
+    const std::vector<fs::path> wrestlerFiles = {slot / "wrestlers.dat", slot / "promotion.dat"};
+    auto check = [&](const std::vector<std::string>& lines) {
+        std::ofstream out("check.qavle", std::ios::binary | std::ios::trunc);
+        for (const auto& l : lines) out << l << "\r\n";
+        out.close();
+        std::vector<std::string> values;
+        return CheckSavedGame("check.qavle", wrestlerFiles, values);
+    };
+    auto with = [&](int line, const std::string& text) {
+        auto lines = saved;
+        lines[static_cast<std::size_t>(line - 1)] = text;
+        return check(lines);
+    };
+    using C = SavedGameCheck;
+    EXPECT_EQ(check(saved), C::Usable);
+
+    // Boundary cases that still load: integer lines empty, with a half or at the 16-bit ends, the money
+    // past 32767, a streak store left empty, any text in a field that is never read as a number, and
+    // lines after the 155th.
+    EXPECT_EQ(with(142, ""), C::Usable);
+    EXPECT_EQ(with(144, " 12.5 "), C::Usable);
+    EXPECT_EQ(with(155, "-32768"), C::Usable);
+    EXPECT_EQ(with(143, " 50000"), C::Usable);
+    EXPECT_EQ(with(136, ""), C::Usable);
+    EXPECT_EQ(with(7, "12.5"), C::Usable);
+    for (int line : {1, 9, 57, 67, 79, 141}) EXPECT_EQ(with(line, "seventy"), C::Usable) << line;
+    auto longer = saved;
+    for (int k = 0; k < 10; ++k) longer.push_back("extra");
+    EXPECT_EQ(check(longer), C::Usable);
+
+    // Cut short anywhere before the 155th line.
+    for (std::size_t n : {0u, 1u, 100u, 154u}) {
+        auto shorter = saved;
+        shorter.resize(n);
+        EXPECT_EQ(check(shorter), C::Damaged) << n << " lines";
+    }
+    // Integer lines that do not convert: not a number, outside the 16-bit range, the money outside 32 bits.
+    for (int line : {142, 144, 150, 155}) {
+        EXPECT_EQ(with(line, "seventy"), C::Damaged) << line;
+        EXPECT_EQ(with(line, "32768"), C::Damaged) << line;
+        EXPECT_EQ(with(line, "-32768.6"), C::Damaged) << line;
+    }
+    EXPECT_EQ(with(143, "2147483648"), C::Damaged);
+    EXPECT_EQ(with(143, "a fortune"), C::Damaged);
+    // Texts that the game reads back as numbers later: the hub's year, popularity and money, the staff's
+    // skills and wages, the sponsor's amount, the finance sheet and the TV-deal streak's store. The
+    // screens read them without the integer lines' leniency: an empty popularity is not 0.
+    for (int line : {6, 7, 8, 59, 60, 61, 62, 82, 84, 96, 110, 135, 136})
+        EXPECT_EQ(with(line, "&HFF"), C::Damaged) << line;
+    EXPECT_EQ(with(7, ""), C::Damaged);
+    EXPECT_EQ(with(61, ""), C::Damaged);
+    EXPECT_EQ(with(7, "40000"), C::Damaged);
+    EXPECT_EQ(with(8, "99999999999"), C::Damaged);
+    EXPECT_EQ(with(120, "NaN"), C::Damaged);
+
+    // The slot's wrestler files: both there, both of whole records.
+    const std::string roster = fileBytes(slot / "promotion.dat");
+    std::ofstream(slot / "promotion.dat", std::ios::binary | std::ios::app) << std::string(77, 'z');
+    EXPECT_EQ(check(saved), C::Damaged);
+    fs::resize_file(slot / "promotion.dat", 0);  // an empty roster is whole
+    EXPECT_EQ(check(saved), C::Usable);
+    fs::remove(slot / "wrestlers.dat");
+    EXPECT_EQ(check(saved), C::Damaged);
+    fs::create_directories(slot / "wrestlers.dat");
+    EXPECT_EQ(check(saved), C::Damaged);
+
+    // No file is an empty slot; something there that is not a saved game is a damaged one.
+    std::vector<std::string> values;
+    EXPECT_EQ(CheckSavedGame("2.qavle", wrestlerFiles, values), C::Empty);
+    fs::create_directories("3.qavle");
+    EXPECT_EQ(CheckSavedGame("3.qavle", {}, values), C::Damaged);
+    EXPECT_TRUE(values.empty());
+}
+
+// A damaged slot is refused with one message, and nothing of the game, its screens or its files changes.
+TEST_F(SavedGameSlots, DamagedSlotsAreRefusedAndChangeNothing) {
     startPreset();
     saveTo(1);
     saveTo(2);
     click("FederationHub", "Command1");  // Thursday; the rivals drift
-    const auto rivals = game().RivalPopularity;
-    fs::resize_file(folder_ / "promotion.dat", 158 * 2);
-
-    // Line 142 not a number: every text comes back, no integer does, the wrestlers are restored.
-    replaceLine("1.qavle", 142, "seventy");
+    click("FederationHub", "Command14");  // the save screen stays open beside the hub
     game().Popularity = 55;
-    loadFrom(1);
-    EXPECT_EQ(text("FederationHub", "Text4"), "Wednesday");
-    EXPECT_EQ(game().Popularity, 55);
-    EXPECT_EQ(game().RivalPopularity, rivals);
-    EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), 158u * 11);
-    EXPECT_TRUE(game().isShown("FederationHub"));
-
-    // A file cut short at 100 lines: no field changes, the wrestlers are still restored, and the file
-    // is closed so that the slot can be saved again.
-    click("FederationHub", "Command1");
-    {
-        std::vector<std::string> values;
-        ASSERT_EQ(ReadSavedGameFile("2.qavle", values), SavedGameRead::Complete);
-        std::ofstream out("2.qavle", std::ios::binary | std::ios::trunc);
-        for (int k = 0; k < 100; ++k) out << values[static_cast<std::size_t>(k)] << "\r\n";
-    }
+    ctl("NotesPad", "Text1").setText("keep me");
     fs::resize_file(folder_ / "promotion.dat", 158 * 2);
-    loadFrom(2);
+    std::vector<std::string> lines;
+    ASSERT_EQ(ReadSavedGameFile("1.qavle", lines), SavedGameRead::Complete);
+    lines[154] = "abc";  // the last line: every other value would be good
+    ASSERT_TRUE(WriteSavedGameFile("1.qavle", lines));
+    std::ofstream(folder_ / "saves/s2/wrestlers.dat", std::ios::binary | std::ios::app) << std::string(77, 'z');
+
+    const auto before = CollectSavedGame(game());
+    const auto rivals = game().RivalPopularity;
+    const std::string roster = fileBytes(folder_ / "promotion.dat"), agents = fileBytes(folder_ / "wrestlers.dat");
+    auto shown = [this] {
+        std::vector<std::string> out;
+        for (forms::Form* f : game().loadedForms()) out.push_back(f->role() + (f->visible() ? " shown" : " hidden"));
+        return out;
+    };
+    const auto screens = shown();
+    // The slot screen over a running game, as when it was left open while a new game began.
+    for (int n : {1, 2}) {
+        LoadFromSlot(game(), n);
+        game().collect();
+        ASSERT_EQ(dialogs_.shown().size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(dialogs_.shown().back().title, "Load failed!");
+        EXPECT_EQ(dialogs_.shown().back().text,
+                  "The saved game in game slot " + std::to_string(n) + " is damaged. Nothing was loaded.");
+        EXPECT_EQ(CollectSavedGame(game()), before);
+        EXPECT_EQ(game().Popularity, 55);
+        EXPECT_EQ(game().RivalPopularity, rivals);
+        EXPECT_EQ(fileBytes(folder_ / "promotion.dat"), roster);
+        EXPECT_EQ(fileBytes(folder_ / "wrestlers.dat"), agents);
+        EXPECT_EQ(shown(), screens);
+    }
     EXPECT_EQ(text("FederationHub", "Text4"), "Thursday");
-    EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), 158u * 11);
-    saveTo(2);
-    std::vector<std::string> values;
-    EXPECT_EQ(ReadSavedGameFile("2.qavle", values), SavedGameRead::Complete);
 
-    // A show mode the list does not offer keeps the one selected.
+    // A show mode the list does not offer is read as no number: the slot loads, keeping the mode selected.
     ctl("FederationHub", "List1").setText("Normal mode");
-    replaceLine("2.qavle", 141, "Wrestlemania mode");
-    loadFrom(2);
+    saveTo(3);
+    replaceLine("3.qavle", 141, "Wrestlemania mode");
+    EXPECT_TRUE(LoadFromSlot(game(), 3));
     EXPECT_EQ(text("FederationHub", "List1"), "Normal mode");
-
-    // An empty slot changes nothing and leaves both screens open.
-    quit();
-    click("MainMenu", "Command7");
-    click("LoadSlotScreen", "Command3");
-    EXPECT_TRUE(game().isShown("LoadSlotScreen"));
-    EXPECT_TRUE(game().isShown("MainMenu"));
-    EXPECT_FALSE(game().isLoaded("FederationHub"));
-    EXPECT_EQ(dialogs_.shown().size(), 0u);
+    EXPECT_EQ(dialogs_.shown().size(), 2u);
 }
 
-TEST_F(SavedGameSlots, MissingSlotWrestlersKeepTheWorkingFiles) {
+// A whole slot whose wrestlers cannot be copied back (the disk refuses): the working file stays whole
+// and the player is told.
+TEST_F(SavedGameSlots, SlotWrestlersThatCannotBeCopiedKeepTheWorkingFiles) {
     startPreset();
     saveTo(1);
-    fs::remove(folder_ / "saves/s1/promotion.dat");
+    fs::create_directories(folder_ / "promotion.dat.tmp");
     fs::resize_file(folder_ / "promotion.dat", 158 * 3);
     quit();
     loadFrom(1);
@@ -259,10 +342,16 @@ TEST_F(SavedGameSlots, NamedSavesAndTheSavedGameList) {
     EXPECT_EQ(again.c("Text1").text(), ".qavle");
     again.c("Command5").playerClick();  // already gone: nothing more happens
 
-    // A named file whose money line is damaged: the load stops there and the menu stays.
+    // A named file whose money line is damaged: refused by its name at the pick and at the load; the
+    // menu stays in front.
     replaceLine("1.qavle", 143, "a fortune");
     again.c("File1").setText("1.qavle");
     again.c("Command2").playerClick();
+    ASSERT_EQ(dialogs_.shown().size(), 3u);
+    for (std::size_t i : {1u, 2u}) {
+        EXPECT_EQ(dialogs_.shown()[i].title, "Load failed!");
+        EXPECT_EQ(dialogs_.shown()[i].text, "The saved game 1.qavle is damaged. Nothing was loaded.");
+    }
     EXPECT_TRUE(game().isShown("MainMenu"));
     EXPECT_FALSE(game().isShown("FederationHub"));
 }

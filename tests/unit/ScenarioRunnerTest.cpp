@@ -273,3 +273,20 @@ TEST(ScenarioFixtures, TruncateAndRecordCounts) {
     EXPECT_EQ(gone.line, 2);
     EXPECT_NE(gone.message.find("found 2 records"), std::string::npos) << gone.message;
 }
+
+TEST(ScenarioFixtures, LineRewritesOneLineOfATextFile) {
+    std::string bytes;
+    Options o = withTestScreen();
+    o.prepare = [](Game& game) {
+        std::ofstream(forms::gamePath(game.folder(), "1.qavle"), std::ios::binary) << "one\r\ntwo\nthree";
+    };
+    o.finish = [&](Game& game) {
+        bytes = bytesOf(forms::gamePath(game.folder(), "1.qavle"));
+        // A file that was not there gets empty lines up to the one written.
+        EXPECT_EQ(bytesOf(forms::gamePath(game.folder(), "new.qavle")), "\r\n\r\nCaf\xE9\r\n");
+    };
+    Result r = play("line 1.qavle 2 \" 2 \"\nline 1.qavle 5 last\nline new.qavle 3 Caf\xC3\xA9\n", o);
+    ASSERT_TRUE(r.passed) << r.line << ": " << r.message;
+    EXPECT_EQ(bytes, "one\r\n 2 \r\nthree\r\n\r\nlast\r\n");
+    EXPECT_EQ(play("line 1.qavle 0 x").line, 1);
+}

@@ -2,6 +2,7 @@
 // the Over and heat changes after it, and the settlement at the end of the night.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "forms/Numbers.h"
@@ -44,6 +45,10 @@ TEST(AttendanceRule, IsCappedAtTheCapacityAndNeverNegative) {
     EXPECT_EQ(AttendanceRule(12, 50, small.draw()), 50);  // 48 + 8 is capped
     Draws negative{{0.99}};
     EXPECT_EQ(AttendanceRule(-10, 50, negative.draw()), 0);
+    // A popularity restored at the ends of 16 bits: ten times it is still a crowd, capped or none.
+    Draws extremes{{0.5, 0.5, 0.5, 0.5, 0.5}};
+    EXPECT_EQ(AttendanceRule(32767, 1000, extremes.draw()), 1000);
+    EXPECT_EQ(AttendanceRule(-32768, 1000, extremes.draw()), 0);
 }
 
 TEST(PolaroidIncome, IsPercentTimesFiveTimesTheCrowdOverAHundredWithoutOverflow) {
@@ -70,6 +75,29 @@ TEST(MatchScoring, SinglesSumsPlainlyAndAddsTheStipulationBonuses) {
     auto triple = ScoreCategories(MatchTypeFor("Triple Threat"), {stats(3, 0, 0, 0), stats(3, 0, 0, 0),
                                                                   stats(3, 0, 0, 0)}, nullptr);
     EXPECT_EQ(triple.brawling, 6);
+}
+
+// A damaged or hand-edited wrestler file may hold any 16-bit number in a stat: the sums, the rating
+// and the feud heat are scored in 32 bits instead of overflowing.
+TEST(MatchScoring, StatsFarOutsideTheirRangeAreScoredWhole) {
+    const SlotStats top = stats(32767, 32767, -32768, 32767, 32767), bottom = stats(-32768, -32768, -32768, -32768);
+    auto singles = ScoreCategories(MatchTypeFor("Singles"), {top, top}, StipulationFor("Cage"));
+    EXPECT_EQ(singles.brawling, 65539);
+    EXPECT_EQ(singles.speed, -65533);
+    EXPECT_EQ(singles.over, 65534);
+    auto fourWay = ScoreCategories(MatchTypeFor("Four Way"), {top, top, top, top}, nullptr);
+    EXPECT_EQ(fourWay.technical, 65534);
+    auto triple = ScoreCategories(MatchTypeFor("Triple Threat"), {bottom, bottom, bottom}, nullptr);
+    EXPECT_EQ(triple.brawling, -65536);
+
+    Draws d{{0.95}};
+    const int32_t rating = RateMatch(singles, true, 5, 0, d.draw());
+    EXPECT_EQ(rating, 1 + 9 + 65539 + 65534 + 5);
+    EXPECT_EQ(ShownRating(rating), 100);
+    EXPECT_EQ(RatingWord(ShownRating(rating)), "Match of the decade candidate");
+    EXPECT_FALSE(RatingWord(-131072).has_value());
+    EXPECT_EQ(HeatStep(5, rating), 6);
+    EXPECT_EQ(HeatStep(1, -131072), 0);
 }
 
 TEST(MatchScoring, StipulationCostsAndTheBritishMatchKeepingTheLastOne) {
@@ -216,4 +244,10 @@ TEST(NightSettlement, MoneyBeyondSixteenBits) {
     week.totalIncome = 32000;
     EXPECT_EQ(AddNightToWeek(week, n).totalIncome, 38000);
     EXPECT_EQ(40000 + n.balance(), 46000);
+    // Cells restored from a saved game at the ends of 32 bits stay there.
+    week.totalIncome = std::numeric_limits<int32_t>::max();
+    week.total = std::numeric_limits<int32_t>::min();
+    n.arena = 7000;
+    EXPECT_EQ(AddNightToWeek(week, n).totalIncome, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(AddNightToWeek(week, n).total, std::numeric_limits<int32_t>::min());
 }
