@@ -68,6 +68,7 @@ const FormDef& venueDef() {
                                       CStr(Venues[static_cast<std::size_t>(right)].capacity)), right));
         }
         c.push_back(button("Command14", 5850, top + 13 * rowHeight + 240, 1800, 495, "Cancel show"));
+        d.wayOut = "Command14";
         return d;
     }();
     return def;
@@ -87,7 +88,7 @@ const FormDef& polaroidDef() {
         textBox("Text1", 2400, 5100, 3000, 315, "", ReadOnly),
         textBox("txtwpol", 5520, 5100, 1080, 315, "", ReadOnly),
         button("Command3", 3600, 5880, 1800, 495, "Continue"),
-    }};
+    }, "Command3"};
     return def;
 }
 

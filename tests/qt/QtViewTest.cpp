@@ -358,10 +358,10 @@ TEST_F(QtViewTest, UnloadedScreenOutlivesActionsInsideItsHandler) {
 
 TEST_F(QtViewTest, RunTimeErrorIsReportedAndPlayGoesOn) {
     forms::Form& f = shown();
-    QString text;
-    answerNextDialog(QMessageBox::Ok, &text);
     widget<QPushButton>(f, "Command4")->click();
-    EXPECT_EQ(text, "Run-time error 6: Overflow");
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "QAVLE");
+    EXPECT_EQ(dialogs_.shown()[0].text, "Run-time error 6: Overflow");
     widget<QPushButton>(f, "Command1")->click();
     EXPECT_EQ(log_.goClicks, 1);
 }
@@ -383,16 +383,20 @@ TEST_F(QtViewTest, MessageBoxAnswerReturnsToTheHandler) {
     EXPECT_EQ(log_.answers, (std::vector<forms::MsgResult>{forms::MsgResult::Yes, forms::MsgResult::No}));
 }
 
-TEST_F(QtViewTest, CloseBoxOnlyHidesTheWindow) {
+TEST_F(QtViewTest, CloseBoxHidesAScreenWithoutAWayOut) {
     forms::Form& f = shown();
+    shown("Test2");
+    view_->perform([&] { f.c("Text1").setText("kept"); });
     QWidget* win = view_->window(f);
     win->close();
     EXPECT_FALSE(win->isVisible());
-    EXPECT_TRUE(program_->isShown("Test1"));
-    // The game showing the screen again brings the same window back.
+    EXPECT_FALSE(program_->isShown("Test1"));
+    ASSERT_TRUE(program_->isLoaded("Test1"));
+    // The game showing the screen again brings the same window back, with its fields.
     view_->perform([&] { program_->show("Test1"); });
     EXPECT_EQ(view_->window(f), win);
     EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(widget<QLineEdit>(f, "Text1")->text(), "kept");
 }
 
 TEST_F(QtViewTest, EndingTheProgramClosesEveryWindow) {
