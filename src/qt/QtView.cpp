@@ -1,6 +1,8 @@
 #include "qt/QtView.h"
 
 #include <cmath>
+#include <map>
+#include <optional>
 #include <exception>
 #include <utility>
 
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -85,13 +88,36 @@ void showPicture(QLabel* label, const std::string& path) {
     else label->setPixmap(pm);
 }
 
-// Captions drawn on the screen itself: light on the picture, the window's own colours without one.
-void lettering(QWidget* w, bool picture) {
+// The lightest colour of a picture file, which its lettering must read on; remembered per file.
+std::optional<QColor> lightestColour(const QString& file) {
+    static std::map<QString, std::optional<QColor>> known;
+    auto it = known.find(file);
+    if (it != known.end()) return it->second;
+    std::optional<QColor> lightest;
+    QImage image(file);
+    double most = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor c = image.pixelColor(x, y);
+            double l = 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+            if (l > most) {
+                most = l;
+                lightest = c;
+            }
+        }
+    known[file] = lightest;
+    return lightest;
+}
+
+// Captions drawn on the screen itself: on a picture, light lettering that reads on the picture's lightest
+// colour (`paper`); without one, the window's own colours.
+void lettering(QWidget* w, const std::optional<QColor>& paper) {
     QPalette pal = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
-    if (picture) {
+    if (paper) {
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            pal.setColor(group, QPalette::WindowText, onPicture(group != QPalette::Disabled));
-            pal.setColor(group, QPalette::Text, onPicture(group != QPalette::Disabled));
+            QColor ink = readableOn(onPicture(group != QPalette::Disabled), *paper);
+            pal.setColor(group, QPalette::WindowText, ink);
+            pal.setColor(group, QPalette::Text, ink);
         }
     }
     w->setPalette(pal);
@@ -323,14 +349,15 @@ void QtView::applyForm(Screen& screen, forms::Form& form) {
     QWidget* win = screen.window.data();
     win->setWindowTitle(q(form.caption()));
     showPicture(screen.background, form.picturePath());
+    screen.paper.reset();
+    if (!form.picturePath().empty()) screen.paper = lightestColour(q(form.picturePath()));
     screen.background->setVisible(!form.picturePath().empty());
     for (const auto& c : form.controls()) applyControl(screen, *c, screen.widgets[c.get()]);
 }
 
-void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
+void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
     // Values pushed from the model must not come back as the player's actions.
     QSignalBlocker block(w);
-    const bool onPicture = !control.form().picturePath().empty();
 
     w->setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()), pixels(control.height()));
     w->setEnabled(control.enabled());
@@ -356,7 +383,7 @@ void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
         case ControlKind::Label: {
             auto* l = static_cast<QLabel*>(w);
             if (l->text() != q(control.text())) l->setText(q(control.text()));
-            lettering(l, onPicture);
+            lettering(l, screen.paper);
             break;
         }
         case ControlKind::PictureBox:
@@ -397,11 +424,11 @@ void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
         case ControlKind::Frame: {
             auto* g = static_cast<QGroupBox*>(w);
             g->setTitle(q(control.text()));
-            lettering(g, onPicture);
+            lettering(g, screen.paper);
             break;
         }
         case ControlKind::Shape:
-            lettering(w, onPicture);
+            lettering(w, screen.paper);
             break;
         case ControlKind::VScrollBar: {
             auto* s = static_cast<QScrollBar*>(w);
@@ -420,7 +447,8 @@ void QtView::formShown(forms::Form& form) {
     auto it = screens_.find(&form);
     Screen& screen = it == screens_.end() ? build(form) : it->second;
     // Every showing opens the window at its one place, wherever it was moved to before.
-    if (!screen.window->isVisible()) screen.window->move(openingPlace(screen.window->size()));
+    if (!screen.window->isVisible())
+        screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
     screen.window->show();
     screen.window->raise();
     screen.window->activateWindow();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -28,7 +29,7 @@ public:
     // ending the program, and unloaded screens are freed once no handler is running any more.
     void perform(const std::function<void()>& action);
 
-    // Where a screen's window opens: centred on the screen's available area, the same every time.
+    // Where the inside of a screen's window opens: centred on the screen's available area, the same every time.
     static QPoint openingPlace(const QSize& window);
 
     // The window of a loaded screen and the widget of one of its controls (nothing when none exists).
@@ -47,6 +48,7 @@ private:
         QPointer<QWidget> window;
         QLabel* background = nullptr;
         FocusRing* ring = nullptr;
+        std::optional<QColor> paper;  // the lightest colour of the screen's picture, when it has one
         std::unordered_map<const forms::Control*, QWidget*> widgets;
     };
 
