@@ -148,17 +148,14 @@ bool anyShown(const std::vector<Form*>& forms, const Form* besides) {
 void Program::playerClose(std::string_view nameOrRole) {
     Form* f = loaded(nameOrRole);
     if (ended_ || !f || !f->visible()) return;
-    const std::string name = f->name();
     if (Control* way = f->wayOut()) {
         if (way->reachable()) way->playerClick();
     } else if (anyShown(loadedForms(), f)) {
-        hide(name);
+        closedByPlayer_ = f->name();
+        hide(f->name());
     } else {
         askToEnd();  // the last window: Yes ends the program, No keeps every window as it was
-        return;
     }
-    Form* after = loaded(name);
-    if (!ended_ && after && !after->visible()) closedByPlayer_ = name;
 }
 
 void Program::afterPlayerAction() {

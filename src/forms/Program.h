@@ -97,8 +97,9 @@ public:
     // when the player could click it now (otherwise the window stays as it is). A screen without one is hidden,
     // its fields kept; when no other screen would stay shown, the end question is asked first.
     void playerClose(std::string_view nameOrRole);
-    // Runs after each player action: when a screen the close box took away is still hidden and nothing else is
-    // shown any more, the end question is asked, and No shows that screen again.
+    // Runs after each player action: when the screen a close box hid last is still hidden and nothing else is
+    // shown any more (the screens left beside it have gone their own way since), the end question is asked,
+    // and No shows that screen again, so the game never runs on without a window.
     void afterPlayerAction();
 
     // Frees the screens unloaded during the last player action; called between actions only.
