@@ -29,8 +29,9 @@ double contrastRatio(const QColor& a, const QColor& b) {
 }
 
 QColor readableOn(const QColor& ink, const QColor& paper) {
-    // A little above the least, so that rounding in drawing never takes it below.
-    const double wanted = LeastContrast + 0.1;
+    // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
+    // the ink's full colour.
+    const double wanted = LeastContrast + 1;
     if (contrastRatio(ink, paper) >= wanted) return ink;
     const QColor towards = luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
     for (int step = 1; step <= 50; ++step) {

@@ -30,11 +30,13 @@
 #include "forms/Program.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtView.h"
+#include "Gestures.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using forms::ControlKind;
+using namespace gestures;
 
 class QtEnvironment : public ::testing::Environment {
 public:
@@ -225,68 +227,6 @@ void answerNextDialog(QMessageBox::StandardButton button, QString* text = nullpt
         }
     });
     timer->start();
-}
-
-void clickRow(QListWidget* list, int row) {
-    QPoint at = list->visualItemRect(list->item(row)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &release);
-}
-
-void mouseAt(QListWidget* list, QEvent::Type type, QPoint at, Qt::MouseButtons held,
-             Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, at, list->viewport()->mapToGlobal(at), button, held, mods);
-    QApplication::sendEvent(list->viewport(), &e);
-}
-
-QPoint rowCentre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
-
-void pressKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {},
-              bool autoRepeat = false) {
-    QKeyEvent press(QEvent::KeyPress, key, mods, text, autoRepeat);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, mods, text, autoRepeat);
-    QApplication::sendEvent(w, &release);
-}
-
-// The highlighted row of a list, -1 for none.
-int highlighted(QListWidget* list) {
-    auto rows = list->selectionModel()->selectedRows();
-    return rows.size() == 1 ? rows.first().row() : (rows.isEmpty() ? -1 : -2);
-}
-
-// The contrast ratio of two colours by their relative luminance.
-double contrast(QColor a, QColor b) {
-    auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    auto lum = [&](QColor c) {
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    double x = lum(a), y = lum(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
-// How well the lettering in a part of a window reads: the most common colour there is what it is drawn on,
-// the colour that stands out most from it is the ink.
-double legibility(const QImage& shot, QRect area) {
-    std::map<QRgb, int> count;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) ++count[shot.pixel(x, y)];
-    QRgb paper = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
-    double best = 1;
-    for (const auto& [rgb, n] : count) best = std::max(best, contrast(QColor(rgb), QColor(paper)));
-    return best;
-}
-
-void typeKey(QWidget* w, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
 }
 
 class QtViewTest : public ::testing::Test {
@@ -557,8 +497,7 @@ TEST_F(QtViewTest, HighlightAndTheGamesSelectionNeverPartWays) {
     clickRow(list, 1);
 
     // A Ctrl+click on the selected row would clear Qt's highlight: it is a click, and Beta stays selected.
-    mouseAt(list, QEvent::MouseButtonPress, rowCentre(list, 1), Qt::LeftButton, Qt::ControlModifier);
-    mouseAt(list, QEvent::MouseButtonRelease, rowCentre(list, 1), Qt::NoButton, Qt::ControlModifier);
+    clickRow(list, 1, Qt::ControlModifier);
     EXPECT_EQ(log_.listClicks, (std::vector<std::string>{"Beta", "Beta"}));
     EXPECT_EQ(highlighted(list), 1);
     pressKey(list, Qt::Key_Space, Qt::ControlModifier, " ");

@@ -1,0 +1,177 @@
+// The game's own screens in the real window, driven by keys and the mouse as a player drives them: the
+// roster card and the show mode follow every change of a list's selection, the scout card's alignment is
+// display only, the show night's figures read, and the close boxes go through the game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include "forms/Dialogs.h"
+#include "forms/Files.h"
+#include "game/Game.h"
+#include "qt/QtView.h"
+#include "Gestures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace gestures;
+
+class GameGestures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Each test runs as a program of its own, side by side with the others: a folder each.
+        folder_ = fs::temp_directory_path() /
+                  (std::string("varnholt-qt-gestures-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "data");
+        for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})
+            forms::copyFile(fs::current_path() / f, folder_ / f);
+        game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
+        view_ = std::make_unique<varnholt::QtView>(*game_);
+        // Into a preset federation's first day, clicked as the player would.
+        view_->perform([&] {
+            game_->start();
+            for (auto [screen, control] : {std::pair{"Form1", "Image1"}, {"Form7", "Command1"}, {"Form2", "Command1"},
+                                           {"Form3", "Command2"}})
+                game_->form(screen).c(control).playerClick();
+        });
+    }
+    void TearDown() override {
+        view_.reset();
+        game_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+
+    template <class W>
+    W* widget(const char* screen, const char* control) {
+        auto* w = qobject_cast<W*>(view_->widget(game_->form(screen).c(control)));
+        EXPECT_NE(w, nullptr) << screen << "." << control;
+        return w;
+    }
+    QWidget* window(const char* screen) { return view_->window(game_->form(screen)); }
+    void press(const char* screen, const char* button) {
+        auto* b = widget<QPushButton>(screen, button);
+        ASSERT_TRUE(b && b->isEnabled() && b->isVisible()) << screen << "." << button;
+        b->click();
+    }
+    std::string shownName(const char* screen) { return widget<QLineEdit>(screen, "txtName")->text().toStdString(); }
+
+    fs::path folder_;
+    forms::QueuedDialogs dialogs_;
+    std::unique_ptr<varnholt::Game> game_;
+    std::unique_ptr<varnholt::QtView> view_;
+};
+
+TEST_F(GameGestures, RosterCardFollowsKeysAndADragAndFireTakesTheHighlightedWrestler) {
+    press("FederationHub", "Command5");
+    auto* list = widget<QListWidget>("RosterScreen", "lstData");
+    ASSERT_NE(list, nullptr);
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(shownName("RosterScreen"), "Dougie Rackham");
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(shownName("RosterScreen"), "Connor Vale");
+    dragRows(list, 2, 4);
+    EXPECT_EQ(list->item(highlighted(list))->text(), "Gideon Scarrow");
+    EXPECT_EQ(shownName("RosterScreen"), "Gideon Scarrow");
+
+    press("RosterScreen", "Command1");
+    ASSERT_FALSE(dialogs_.shown().empty());
+    EXPECT_EQ(dialogs_.shown().back().title, "Wrestler fired!");
+    EXPECT_TRUE(list->findItems("Gideon Scarrow", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(list->findItems("Connor Vale", Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(game_->form("RosterScreen").c("lstData").listCount(), list->count());
+    EXPECT_EQ(highlighted(list), -1);
+}
+
+TEST_F(GameGestures, ShowModeChosenByKeysOrADragOpensTheShowDay) {
+    auto* mode = widget<QListWidget>("FederationHub", "List1");
+    ASSERT_NE(mode, nullptr);
+    pressKey(mode, Qt::Key_Down);
+    EXPECT_EQ(game_->form("FederationHub").c("List1").text(), "Normal mode");
+    dragRows(mode, 1, 2);
+    EXPECT_EQ(game_->form("FederationHub").c("List1").text(), "Touring mode");
+    pressKey(mode, Qt::Key_Up);
+    EXPECT_EQ(game_->form("FederationHub").c("List1").text(), "Normal mode");
+    EXPECT_EQ(mode->item(highlighted(mode))->text(), "Normal mode");
+
+    // Return on NEXT DAY: Wednesday is a show day in "Normal mode".
+    pressKey(widget<QPushButton>("FederationHub", "Command1"), Qt::Key_Return);
+    EXPECT_TRUE(game_->isShown("VenueScreen"));
+    EXPECT_TRUE(window("VenueScreen")->isVisible());
+    EXPECT_FALSE(window("FederationHub")->isVisible());
+}
+
+TEST_F(GameGestures, ScoutCardsAlignmentTakesNoPick) {
+    press("FederationHub", "Command7");
+    auto* list = widget<QListWidget>("ScoutScreen", "lstData");
+    ASSERT_NE(list, nullptr);
+    clickRow(list, 0);
+    auto* alignment = widget<QComboBox>("ScoutScreen", "txtwal");
+    ASSERT_NE(alignment, nullptr);
+    const QString shown = alignment->currentText();
+    ASSERT_FALSE(shown.isEmpty());
+    pressKey(alignment, shown == "Face" ? Qt::Key_Down : Qt::Key_Up);
+    pressKey(alignment, Qt::Key_H, Qt::NoModifier, "h");
+    pressKey(alignment, Qt::Key_F, Qt::NoModifier, "f");
+    EXPECT_EQ(alignment->currentText(), shown);
+    EXPECT_EQ(game_->form("ScoutScreen").c("txtwal").text(), shown.toStdString());
+}
+
+TEST_F(GameGestures, ShowNightFiguresReadWhileTheirBoxesAreOff) {
+    view_->perform([&] { game_->form("FederationHub").c("List1").setText("Normal mode"); });
+    press("FederationHub", "Command1");
+    auto* venue = qobject_cast<QPushButton*>(view_->widget(game_->form("VenueScreen").c("Command1", 7)));
+    ASSERT_NE(venue, nullptr);
+    venue->click();
+    clickRow(widget<QListWidget>("PolaroidScreen", "lstData"), 5);
+    press("PolaroidScreen", "Command3");
+    ASSERT_TRUE(game_->isShown("SinglesMatchScreen"));
+
+    QWidget* win = window("SinglesMatchScreen");
+    QImage shot = win->grab().toImage();
+    for (const char* box : {"Text17", "Text19", "Text16", "Text18", "Text4"}) {
+        QWidget* w = view_->widget(game_->form("SinglesMatchScreen").c(box));
+        ASSERT_FALSE(w->isEnabled()) << box;
+        EXPECT_GE(legibility(shot, w->geometry().adjusted(3, 3, -3, -3)), 4.5) << box;
+    }
+    EXPECT_EQ(widget<QLineEdit>("SinglesMatchScreen", "Text17")->text(), "500");
+}
+
+TEST_F(GameGestures, CloseBoxesGoThroughTheGame) {
+    // The roster's window closed while the hub is hidden: its Return to menu, so the hub comes back.
+    press("FederationHub", "Command5");
+    ASSERT_FALSE(window("FederationHub")->isVisible());
+    QPointer<QWidget> roster = window("RosterScreen");
+    roster->close();
+    EXPECT_FALSE(game_->isLoaded("RosterScreen"));
+    EXPECT_TRUE(game_->isShown("FederationHub"));
+    EXPECT_TRUE(window("FederationHub")->isVisible());
+    EXPECT_FALSE(roster && roster->isVisible());
+
+    // The hub's own close box is the last window's: the running game is not lost without a question.
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    window("FederationHub")->close();
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Exit?");
+    EXPECT_EQ(dialogs_.shown()[0].text, "Are you sure you want to Exit?");
+    EXPECT_TRUE(window("FederationHub")->isVisible());
+    EXPECT_TRUE(game_->isShown("FederationHub"));
+
+    dialogs_.queueAnswer(forms::MsgResult::Yes);
+    window("FederationHub")->close();
+    EXPECT_TRUE(game_->ended());
+}
+
+}  // namespace
