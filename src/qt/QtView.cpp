@@ -185,12 +185,31 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
         if (it == screens_.end() || !it->second.window || it->second.window.data() != window) return nullptr;
         return &it->second;
     };
-    if (!live()) return;
+    Screen* before = live();
+    if (!before) return;
+    QPointer<QWidget> had = before->window->focusWidget();
     perform(action);
     Screen* screen = live();
-    if (!control || !screen) return;
-    auto w = screen->widgets.find(control);
-    if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);
+    if (!screen) return;
+    if (control) {
+        auto w = screen->widgets.find(control);
+        if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);
+    }
+    keepFocusGoing(*screen, had);
+}
+
+// A handler that turns off the control the player was on (a match screen closing one booking step and opening
+// the next) sends the keyboard on to the next control that is on, in the order of the screen's table, as Tab
+// would: the player goes on where the screen goes on.
+void QtView::keepFocusGoing(Screen& screen, QWidget* had) {
+    if (!had || !screen.window->isVisible() || (had->isEnabled() && had->isVisible())) return;
+    for (QWidget* w = had->nextInFocusChain(); w && w != had; w = w->nextInFocusChain()) {
+        if (w->window() == screen.window.data() && w != screen.window.data() && w->isEnabled() && w->isVisible() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QPoint QtView::openingPlace(const QSize& window) {

@@ -61,6 +61,7 @@ private:
     // widget shows the game's state again, whatever the gesture left in it.
     void playerAction(const forms::Form* form, const QWidget* window, forms::Control* control,
                       const std::function<void()>& action);
+    void keepFocusGoing(Screen& screen, QWidget* had);
     void focusMoved(QWidget* now);
     void report(const std::string& message);
 

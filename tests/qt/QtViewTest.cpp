@@ -121,6 +121,7 @@ forms::FormDef screenDef(const char* name) {
         control(ControlKind::TextBox, "Text2", 4600, 150, 1300, 900),
         control(ControlKind::ComboBox, "Combo1", 4600, 1200, 1300, 315),
         control(ControlKind::ListBox, "List2", 4600, 1650, 1300, 900),
+        control(ControlKind::Button, "Command6", 4600, 3150, 1300, 375, "Step"),
         control(ControlKind::Button, "Command5", 4600, 2700, 1300, 375, "Off"),
     };
     auto at = [&d](const char* name) -> forms::ControlDef& {
@@ -177,6 +178,7 @@ public:
             {"List1", forms::Event::Click, &TestScreen::picked},
             {"Combo1", forms::Event::Click, &TestScreen::alignment},
             {"List2", forms::Event::Click, &TestScreen::direction},
+            {"Command6", forms::Event::Click, &TestScreen::step},
         });
     }
 
@@ -198,6 +200,11 @@ private:
     void typed() { log_.typed.push_back(c("Text1").text()); }
     void picked() { log_.listClicks.push_back(c("List1").text()); }
     void alignment() { log_.comboClicks.push_back(c("Combo1").text()); }
+    // Like a booking step: this one closes, the next one opens.
+    void step() {
+        c("Command6").setEnabled(false);
+        c("Command5").setEnabled(true);
+    }
     // Like a list whose entry a hire takes away: after the pick nothing stays selected.
     void direction() {
         ++log_.northSouthClicks;
@@ -589,9 +596,9 @@ TEST_F(QtViewTest, TabMovesThroughTheEnabledVisibleControlsInTableOrder) {
     };
     widget<QPushButton>(f, "Command1")->setFocus();
     // Labels are no stops; the hidden Command3 and the disabled Command5 are skipped; it goes round.
-    EXPECT_EQ(tabs(Qt::Key_Tab, 8), (std::vector<std::string>{"Command2", "Command4", "Text1", "List1", "Text2",
-                                                                 "Combo1", "List2", "Command1"}));
-    EXPECT_EQ(tabs(Qt::Key_Backtab, 3), (std::vector<std::string>{"List2", "Combo1", "Text2"}));
+    EXPECT_EQ(tabs(Qt::Key_Tab, 9), (std::vector<std::string>{"Command2", "Command4", "Text1", "List1", "Text2",
+                                                                 "Combo1", "List2", "Command6", "Command1"}));
+    EXPECT_EQ(tabs(Qt::Key_Backtab, 4), (std::vector<std::string>{"Command6", "List2", "Combo1", "Text2"}));
 
     // A multi-line box passes Tab on instead of typing it.
     auto* notes = widget<QPlainTextEdit>(f, "Text2");
@@ -600,6 +607,18 @@ TEST_F(QtViewTest, TabMovesThroughTheEnabledVisibleControlsInTableOrder) {
     pressKey(notes, Qt::Key_Tab, Qt::NoModifier, "\t");
     EXPECT_EQ(f.c("Text2").text(), "a");
     EXPECT_EQ(win->focusWidget(), widget<QComboBox>(f, "Combo1"));
+}
+
+TEST_F(QtViewTest, KeyboardGoesOnWhereTheScreenGoesOn) {
+    // A button that closes its own step and opens the next: Return there leaves the keyboard on the next
+    // step, not back at the top of the screen.
+    forms::Form& f = shown();
+    QWidget* win = view_->window(f);
+    auto* step = widget<QPushButton>(f, "Command6");
+    step->setFocus();
+    pressKey(step, Qt::Key_Return);
+    EXPECT_FALSE(step->isEnabled());
+    EXPECT_EQ(win->focusWidget(), widget<QPushButton>(f, "Command5"));
 }
 
 TEST_F(QtViewTest, FocusedControlWearsAStrongRing) {
