@@ -149,6 +149,91 @@ TEST_F(GameGestures, ShowNightFiguresReadWhileTheirBoxesAreOff) {
     EXPECT_EQ(widget<QLineEdit>("SinglesMatchScreen", "Text17")->text(), "500");
 }
 
+// Keys go where a real keyboard sends them: to the control that has the focus.
+class KeyboardAlone : public GameGestures {
+protected:
+    QWidget* focus() {
+        QApplication::processEvents();
+        return QApplication::focusWidget();
+    }
+    void key(int k, const QString& text = {}) {
+        QWidget* w = focus();
+        ASSERT_NE(w, nullptr) << "no control has the keyboard";
+        pressKey(w, k, Qt::NoModifier, text);
+    }
+    // Tabs round the shown screen until the control has the keyboard: every control must be reachable so.
+    void tabTo(const char* screen, const char* control, int index = -1) {
+        forms::Form& f = game_->form(screen);
+        QWidget* target = view_->widget(index < 0 ? f.c(control) : f.c(control, index));
+        for (int i = 0; i < 80 && focus() != target; ++i) key(Qt::Key_Tab);
+        ASSERT_EQ(focus(), target) << "Tab never reaches " << screen << "." << control;
+    }
+    void pressButton(const char* screen, const char* control, int index = -1) {
+        tabTo(screen, control, index);
+        key(Qt::Key_Return);
+    }
+    // Picks a list's row by the keys: Home and the arrows move the selection; Space picks the row the list is
+    // on when the moves picked nothing (the row was selected already, as the match screens' lists keep the last
+    // match's choice, or the list had only its cursor on it).
+    void pickRow(const char* screen, const char* list, int row) {
+        tabTo(screen, list);
+        forms::Control& c = game_->form(screen).c(list);
+        const int before = c.listIndex();
+        key(Qt::Key_Home);
+        for (int i = 0; i < row; ++i) key(Qt::Key_Down);
+        if (before == row || (c.form().alive() && c.listIndex() != row)) key(Qt::Key_Space);
+    }
+    bool on(const char* screen, const char* control) { return game_->form(screen).c(control).enabled(); }
+};
+
+TEST_F(KeyboardAlone, AWeekWithAShowNight) {
+    pickRow("FederationHub", "List1", 1);
+    ASSERT_EQ(game_->form("FederationHub").c("List1").text(), "Normal mode");
+    pressButton("FederationHub", "Command1");
+    ASSERT_TRUE(game_->isShown("VenueScreen"));
+    pressButton("VenueScreen", "Command1", 7);
+    ASSERT_TRUE(game_->isShown("PolaroidScreen"));
+    pickRow("PolaroidScreen", "lstData", 5);
+    pressButton("PolaroidScreen", "Command3");
+    ASSERT_TRUE(game_->isShown("SinglesMatchScreen"));
+
+    const char* m = "SinglesMatchScreen";
+    for (int match = 1; match <= 5; ++match) {
+        SCOPED_TRACE("match " + std::to_string(match));
+        pickRow(m, "List1", 0);
+        ASSERT_TRUE(on(m, "List2"));
+        pickRow(m, "List2", 0);
+        ASSERT_TRUE(on(m, "List3"));
+        pickRow(m, "List3", 3);  // no title on the line
+        ASSERT_TRUE(on(m, "lstData"));
+        // The next two wrestlers down the roster: each arrow press picks one, as a click would.
+        tabTo(m, "lstData");
+        if (game_->form(m).c("lstData").listIndex() < 0) pickRow(m, "lstData", 0);
+        else key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        EXPECT_EQ(game_->form(m).c("Text6").text(), game_->form(m).c("lstData").item(2 * match - 1));
+        ASSERT_TRUE(on(m, "Command1"));
+        std::size_t messages = dialogs_.shown().size();
+        pressButton(m, "Command1");
+        if (dialogs_.shown().size() > messages) pressButton(m, "Command2");  // he refused to lose
+        ASSERT_TRUE(on(m, "Command3"));
+        pressButton(m, "Command3");
+        pressButton(m, "Command5");
+    }
+    ASSERT_EQ(game_->form(m).c("Command3").caption(), "End night");
+    pressButton(m, "Command3");
+    ASSERT_TRUE(game_->isShown("FederationHub"));
+    EXPECT_FALSE(game_->isLoaded("SinglesMatchScreen"));
+    EXPECT_NE(game_->form("FederationInfoScreen").c("Text3").text(), "0");  // the night's rating is kept
+
+    // On through the week end to the next show day.
+    for (int day = 0; day < 6; ++day) pressButton("FederationHub", "Command1");
+    EXPECT_EQ(game_->form("FederationHub").c("Text4").text(), "Wednesday");
+    EXPECT_EQ(game_->form("FederationHub").c("Text5").text(), "Week 2");
+    pressButton("FederationHub", "Command1");
+    EXPECT_TRUE(game_->isShown("VenueScreen"));
+}
+
 TEST_F(GameGestures, CloseBoxesGoThroughTheGame) {
     // The roster's window closed while the hub is hidden: its Return to menu, so the hub comes back.
     press("FederationHub", "Command5");
