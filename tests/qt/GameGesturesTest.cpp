@@ -20,6 +20,7 @@
 #include "game/Game.h"
 #include "qt/QtView.h"
 #include "Gestures.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -30,12 +31,8 @@ class GameGestures : public ::testing::Test {
 protected:
     void SetUp() override {
         // Each test runs as a program of its own, side by side with the others: a folder each.
-        folder_ = fs::temp_directory_path() /
-                  (std::string("varnholt-qt-gestures-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "data");
-        for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})
-            forms::copyFile(fs::current_path() / f, folder_ / f);
+        folder_ = freshProgramFolder(std::string("varnholt-qt-gestures-") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
         // Into a preset federation's first day, clicked as the player would.

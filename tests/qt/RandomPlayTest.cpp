@@ -25,6 +25,7 @@
 #include "game/Game.h"
 #include "qt/QtView.h"
 #include "Gestures.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -258,12 +259,7 @@ private:
 class RandomPlayTest : public ::testing::TestWithParam<unsigned> {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("varnholt-qt-random-" + std::to_string(GetParam()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "data");
-        for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})
-            forms::copyFile(fs::current_path() / f, folder_ / f);
-        for (const char* s : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"}) fs::create_directories(folder_ / s);
+        folder_ = freshProgramFolder("varnholt-qt-random-" + std::to_string(GetParam()));
         here_ = fs::current_path();
         fs::current_path(folder_);  // the game writes its saved games in the current folder
     }
