@@ -1,9 +1,9 @@
 #include "qt/QtView.h"
 
 #include <cmath>
+#include <exception>
 #include <map>
 #include <optional>
-#include <exception>
 #include <utility>
 
 #include <QAbstractItemView>

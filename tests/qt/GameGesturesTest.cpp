@@ -1,6 +1,6 @@
 // The game's own screens in the real window, driven by keys and the mouse as a player drives them: the
-// roster card and the show mode follow every change of a list's selection, the scout card's alignment is
-// display only, the show night's figures read, and the close boxes go through the game.
+// roster card and the show mode follow every change of a list's selection, the show night's figures read,
+// and a week with a show night is played by the keyboard alone.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,11 +8,8 @@
 #include <string>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include "forms/Dialogs.h"
@@ -108,22 +105,6 @@ TEST_F(GameGestures, ShowModeChosenByKeysOrADragOpensTheShowDay) {
     EXPECT_TRUE(game_->isShown("VenueScreen"));
     EXPECT_TRUE(window("VenueScreen")->isVisible());
     EXPECT_FALSE(window("FederationHub")->isVisible());
-}
-
-TEST_F(GameGestures, ScoutCardsAlignmentTakesNoPick) {
-    press("FederationHub", "Command7");
-    auto* list = widget<QListWidget>("ScoutScreen", "lstData");
-    ASSERT_NE(list, nullptr);
-    clickRow(list, 0);
-    auto* alignment = widget<QComboBox>("ScoutScreen", "txtwal");
-    ASSERT_NE(alignment, nullptr);
-    const QString shown = alignment->currentText();
-    ASSERT_FALSE(shown.isEmpty());
-    pressKey(alignment, shown == "Face" ? Qt::Key_Down : Qt::Key_Up);
-    pressKey(alignment, Qt::Key_H, Qt::NoModifier, "h");
-    pressKey(alignment, Qt::Key_F, Qt::NoModifier, "f");
-    EXPECT_EQ(alignment->currentText(), shown);
-    EXPECT_EQ(game_->form("ScoutScreen").c("txtwal").text(), shown.toStdString());
 }
 
 TEST_F(GameGestures, ShowNightFiguresReadWhileTheirBoxesAreOff) {
@@ -229,31 +210,6 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
     EXPECT_EQ(game_->form("FederationHub").c("Text5").text(), "Week 2");
     pressButton("FederationHub", "Command1");
     EXPECT_TRUE(game_->isShown("VenueScreen"));
-}
-
-TEST_F(GameGestures, CloseBoxesGoThroughTheGame) {
-    // The roster's window closed while the hub is hidden: its Return to menu, so the hub comes back.
-    press("FederationHub", "Command5");
-    ASSERT_FALSE(window("FederationHub")->isVisible());
-    QPointer<QWidget> roster = window("RosterScreen");
-    roster->close();
-    EXPECT_FALSE(game_->isLoaded("RosterScreen"));
-    EXPECT_TRUE(game_->isShown("FederationHub"));
-    EXPECT_TRUE(window("FederationHub")->isVisible());
-    EXPECT_FALSE(roster && roster->isVisible());
-
-    // The hub's own close box is the last window's: the running game is not lost without a question.
-    dialogs_.queueAnswer(forms::MsgResult::No);
-    window("FederationHub")->close();
-    ASSERT_EQ(dialogs_.shown().size(), 1u);
-    EXPECT_EQ(dialogs_.shown()[0].title, "Exit?");
-    EXPECT_EQ(dialogs_.shown()[0].text, "Are you sure you want to Exit?");
-    EXPECT_TRUE(window("FederationHub")->isVisible());
-    EXPECT_TRUE(game_->isShown("FederationHub"));
-
-    dialogs_.queueAnswer(forms::MsgResult::Yes);
-    window("FederationHub")->close();
-    EXPECT_TRUE(game_->ended());
 }
 
 }  // namespace
