@@ -31,7 +31,7 @@ double contrastRatio(const QColor& a, const QColor& b) {
 QColor readableOn(const QColor& ink, const QColor& paper) {
     // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
     // the ink's full colour.
-    const double wanted = LeastContrast + 1;
+    const double wanted = LeastContrast + 2.5;
     if (contrastRatio(ink, paper) >= wanted) return ink;
     const QColor towards = luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
     for (int step = 1; step <= 50; ++step) {
