@@ -72,6 +72,7 @@ const FormDef& editorDef() {
         // Never shown: the position of the record on the card.
         c.push_back(scrollBar("scrollID", 240, 5640, 255, 495, 1, 1, 1, forms::Hidden));
         c.push_back(label("lblID", 600, 5700, 1500, 285, "", forms::Hidden | forms::Transparent));
+        d.wayOut = "cmdExit";
         return d;
     }();
     return def;
@@ -88,6 +89,7 @@ const FormDef& addDialogDef() {
         addCard(c, 240, 1260);
         for (auto& control : c)
             if (control.name == "txtwpol") control.text = "0";
+        d.wayOut = "cmdCancel";
         return d;
     }();
     return def;

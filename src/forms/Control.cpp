@@ -186,7 +186,7 @@ void Control::setPicture(const std::string& fileName) {
 void Control::playerClick() { fire(Event::Click); }
 
 void Control::playerSelect(int i) {
-    if (i < 0 || i >= listCount()) return;
+    if (locked_ || i < 0 || i >= listCount()) return;
     bool differs = listIndex_ != i;
     listIndex_ = i;
     if (differs) changed();
@@ -194,10 +194,14 @@ void Control::playerSelect(int i) {
 }
 
 void Control::playerType(const std::string& text) {
+    if (locked_) return;
     if (def_.kind != ControlKind::TextBox && def_.kind != ControlKind::ComboBox) return;
     setText(text);
 }
 
-void Control::playerScroll(int value) { setValue(std::clamp(value, std::min(min_, max_), std::max(min_, max_))); }
+void Control::playerScroll(int value) {
+    if (locked_) return;
+    setValue(std::clamp(value, std::min(min_, max_), std::max(min_, max_)));
+}
 
 }  // namespace forms

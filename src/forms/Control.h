@@ -106,11 +106,16 @@ public:
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& fileName);
 
-    // The player's own actions, as the real window or the play-test runner report them.
+    // The player's own actions, as the real window or the play-test runner report them. A locked control takes
+    // no change: its text, selection and value stay the game's.
     void playerClick();
-    void playerSelect(int i);  // a click on list item i: Click runs also when it was already selected
+    // A selection the player makes in a list or drop-down list, by mouse or keyboard: Click runs as for a click,
+    // also when item i was already selected.
+    void playerSelect(int i);
     void playerType(const std::string& text);
     void playerScroll(int value);
+    // Whether the player can reach the control now: enabled and visible.
+    bool reachable() const { return enabled_ && visible_; }
 
 private:
     void changed();

@@ -13,6 +13,8 @@ Form::Form(Program& program, const FormDef& def) : program_(program), def_(def),
         controls_.push_back(std::make_unique<Control>(*this, cd));
         byKey_[controls_.back()->key()] = controls_.back().get();
     }
+    if (!def.wayOut.empty() && !find(def.wayOut))
+        throw std::logic_error("screen " + def.name + " has no control " + def.wayOut + " for its way out");
 }
 
 Form::~Form() = default;
@@ -60,6 +62,12 @@ void Form::fire(Control& control, Event e) {
     Handler h = it->second;  // the handler may unload this screen while it runs
     h(control.index());
 }
+
+bool Form::handles(const Control& control, Event e) const {
+    return handlers_.count(handlerKey(control.name(), e)) > 0;
+}
+
+Control* Form::wayOut() { return def_.wayOut.empty() ? nullptr : find(def_.wayOut); }
 
 void Form::runLoad() {
     auto it = handlers_.find(handlerKey("Form", Event::Load));

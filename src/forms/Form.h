@@ -23,6 +23,9 @@ struct FormDef {
     int width = 9000, height = 7000;  // client area in twips
     std::string picture;              // background picture file in the program folder, loaded by the screen
     std::vector<ControlDef> controls;
+    // The control whose click is the screen's own way out (its Back, Return, Cancel, Continue or Exit): the close
+    // box of the screen's window does what it does. Empty when the screen has none: the close box hides it.
+    std::string wayOut = {};
 };
 
 class Form {
@@ -60,6 +63,10 @@ public:
 
     // Runs the handler bound to a control's event, if any.
     void fire(Control& control, Event e);
+    // Whether a handler is bound to a control's event.
+    bool handles(const Control& control, Event e) const;
+    // The control of the screen's way out, or nothing when it has none.
+    Control* wayOut();
     void runLoad();
     void controlChanged(Control& control);
 

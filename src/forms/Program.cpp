@@ -82,6 +82,7 @@ void Program::show(std::string_view nameOrRole) {
     if (ended_) return;
     Form& f = form(nameOrRole);
     if (!f.alive_) return;
+    if (f.name() == closedByPlayer_) closedByPlayer_.clear();
     f.visible_ = true;
     if (observer_) observer_->formShown(f);
 }
@@ -100,6 +101,7 @@ void Program::hide(std::string_view nameOrRole) {
 void Program::unload(std::string_view nameOrRole) {
     Entry& e = mustEntry(nameOrRole);
     if (!e.instance) return;
+    if (e.name == closedByPlayer_) closedByPlayer_.clear();
     std::unique_ptr<Form> gone = std::move(e.instance);
     gone->alive_ = false;
     gone->visible_ = false;
@@ -124,6 +126,42 @@ void Program::end() {
         if (e.instance) unload(e.name);
     ended_ = true;
     if (observer_) observer_->programEnded();
+}
+
+void Program::setEndQuestion(std::string text, std::string title) {
+    endQuestion_ = std::move(text);
+    endTitle_ = std::move(title);
+}
+
+bool Program::askToEnd() {
+    if (msgBox(endQuestion_, endTitle_, MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) return false;
+    end();
+    return true;
+}
+
+namespace {
+bool anyShown(const std::vector<Form*>& forms, const Form* besides) {
+    return std::any_of(forms.begin(), forms.end(), [besides](const Form* f) { return f != besides && f->visible(); });
+}
+}  // namespace
+
+void Program::playerClose(std::string_view nameOrRole) {
+    Form* f = loaded(nameOrRole);
+    if (ended_ || !f || !f->visible()) return;
+    if (Control* way = f->wayOut()) {
+        if (way->reachable()) way->playerClick();
+    } else if (anyShown(loadedForms(), f)) {
+        closedByPlayer_ = f->name();
+        hide(f->name());
+    } else {
+        askToEnd();  // the last window: Yes ends the program, No keeps every window as it was
+    }
+}
+
+void Program::afterPlayerAction() {
+    if (ended_ || closedByPlayer_.empty() || anyShown(loadedForms(), nullptr)) return;
+    std::string gone = closedByPlayer_;
+    if (!askToEnd()) show(gone);
 }
 
 void Program::collect() { discarded_.clear(); }

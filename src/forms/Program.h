@@ -88,6 +88,20 @@ public:
     void end();
     bool ended() const { return ended_; }
 
+    // The Yes/No question asked before the program ends at the player's wish; the game sets its own words.
+    void setEndQuestion(std::string text, std::string title);
+    // Asks the end question: Yes ends the program, No leaves everything as it was. True when it ended.
+    bool askToEnd();
+
+    // The close box of a shown screen's window. A screen with a way out does what a click on that control does,
+    // when the player could click it now (otherwise the window stays as it is). A screen without one is hidden,
+    // its fields kept; when no other screen would stay shown, the end question is asked first.
+    void playerClose(std::string_view nameOrRole);
+    // Runs after each player action: when the screen a close box hid last is still hidden and nothing else is
+    // shown any more (the screens left beside it have gone their own way since), the end question is asked,
+    // and No shows that screen again, so the game never runs on without a window.
+    void afterPlayerAction();
+
     // Frees the screens unloaded during the last player action; called between actions only.
     void collect();
 
@@ -114,6 +128,8 @@ private:
     ProgramObserver* observer_ = nullptr;
     long loads_ = 0;
     bool ended_ = false;
+    std::string endQuestion_ = "End the program?", endTitle_;
+    std::string closedByPlayer_;  // the screen the player's close box hid last, while it stays hidden
 };
 
 }  // namespace forms

@@ -84,6 +84,7 @@ const FormDef& championsDef() {
         }
         c.push_back(button("Command1", 120, 7080, 2400, 495, "Return to menu"));
         c.push_back(button("Command6", width - 120 - NotesButtonSize, 7080 + 60, NotesButtonSize, NotesButtonSize, "N"));
+        d.wayOut = "Command1";
         return d;
     }();
     return def;
@@ -95,7 +96,7 @@ const FormDef& renameDef() {
         textBox("Text1", 240, 600, 4320, 315, "Text1"),
         button("Command1", 840, 1200, 1440, 420, "Save"),
         button("Command2", 2520, 1200, 1440, 420, "Cancel"),
-    }};
+    }, "Command2"};
     return def;
 }
 

@@ -68,6 +68,7 @@ const FormDef& feudDef() {
             c.push_back(label(r.initialHeat, InitialLeft, y + 45, 1500, 285, ""));
         }
         c.push_back(button("Command3", 6360, RowTop + 4 * RowHeight + 360, 1800, 495, "Return to menu"));
+        d.wayOut = "Command3";
         return d;
     }();
     return def;

@@ -88,6 +88,7 @@ const FormDef& newsDef() {
         }
         c.push_back(button("Command1", left, 8760, 2400, 495, "Disconnect"));
         c.push_back(button("Command6", 12960 - 240 - NotesButtonSize, 8820, NotesButtonSize, NotesButtonSize, "N"));
+        d.wayOut = "Command1";
         return d;
     }();
     return def;

@@ -54,6 +54,7 @@ FormDef listScreenDef(const char* name, const char* role, const char* actionCapt
     c.push_back(button("Command1", 240, 7080, 2400, 495, actionCaption));
     c.push_back(button("Command2", 2880, 7080, 2400, 495, "Return to menu"));
     c.push_back(button("Command6", 10800 - 240 - NotesButtonSize, 7140, NotesButtonSize, NotesButtonSize, "N"));
+    d.wayOut = "Command2";
     return d;
 }
 

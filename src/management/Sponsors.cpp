@@ -64,6 +64,7 @@ const FormDef& sponsorDef() {
                             "Amount paid per show"));
         c.push_back(textBox("Text27", SloganLeft, current + 330, SloganWidth, 315, "No sponsor", forms::Locked));
         c.push_back(button("Command1", 5490, current + 900, 1800, 495, "Return to menu"));
+        d.wayOut = "Command1";
         return d;
     }();
     return def;

@@ -54,6 +54,7 @@ const FormDef& staffDef() {
         c.push_back(textBox("Text54", 8520, 6360, 720, 315, "0", forms::Locked));
         c.push_back(button("Command1", 240, 6960, 2400, 495, "Return to menu"));
         c.push_back(button("Command11", 9720 - 240 - NotesButtonSize, 7020, NotesButtonSize, NotesButtonSize, "N"));
+        d.wayOut = "Command1";
         return d;
     }();
     return def;

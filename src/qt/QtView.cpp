@@ -2,28 +2,30 @@
 
 #include <cmath>
 #include <exception>
+#include <map>
+#include <optional>
 #include <utility>
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "forms/Files.h"
 #include "forms/Numbers.h"
+#include "qt/Readable.h"
 
 namespace varnholt {
 
@@ -31,8 +33,6 @@ namespace {
 
 using forms::ControlKind;
 
-// Text drawn straight onto a screen's picture: the pictures are dark, so the lettering is light.
-const QColor OnPicture(242, 236, 222);
 // The size of the lettering the screens were laid out for; headings are larger.
 constexpr int TextPixels = 11;
 constexpr int LargeTextPixels = 18;
@@ -54,49 +54,6 @@ std::string fromEditor(const QString& s) {
     t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return t.toStdString();
 }
-
-// A top-level screen window. Its close box only hides it: the game itself decides when a screen ends.
-class FormWindow : public QWidget {
-public:
-    std::function<void(QWidget*)> closedByPlayer;
-
-protected:
-    void closeEvent(QCloseEvent* e) override {
-        e->ignore();
-        hide();
-        if (closedByPlayer) closedByPlayer(this);
-    }
-};
-
-// A label, picture or image the player can click.
-class ClickLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> clicked;
-    std::function<void()> doubleClicked;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton) e->accept();
-        else QLabel::mousePressEvent(e);
-    }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
-            e->accept();
-            if (clicked) clicked();
-            return;
-        }
-        QLabel::mouseReleaseEvent(e);
-    }
-    void mouseDoubleClickEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton) {
-            e->accept();
-            if (doubleClicked) doubleClicked();
-            return;
-        }
-        QLabel::mouseDoubleClickEvent(e);
-    }
-};
 
 // Brings a list's rows in line with the model's items, appending when the model only grew.
 void syncItems(QListWidget* list, const std::vector<std::string>& items) {
@@ -155,20 +112,50 @@ void fitOneLine(QLabel* l) {
     if (font != l->font()) l->setFont(font);
 }
 
-void lettering(QWidget* w, bool onPicture) {
+// The lightest colour of a picture file, which its lettering must read on; remembered per file.
+std::optional<QColor> lightestColour(const QString& file) {
+    static std::map<QString, std::optional<QColor>> known;
+    auto it = known.find(file);
+    if (it != known.end()) return it->second;
+    std::optional<QColor> lightest;
+    QImage image(file);
+    double most = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor c = image.pixelColor(x, y);
+            double l = 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+            if (l > most) {
+                most = l;
+                lightest = c;
+            }
+        }
+    known[file] = lightest;
+    return lightest;
+}
+
+// Captions drawn on the screen itself: on a picture, light lettering that reads on the picture's lightest
+// colour (`paper`); without one, the window's own colours.
+void lettering(QWidget* w, const std::optional<QColor>& paper) {
     QPalette pal = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
-    if (onPicture) {
-        pal.setColor(QPalette::WindowText, OnPicture);
-        pal.setColor(QPalette::Text, OnPicture);
+    if (paper) {
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QColor ink = readableOn(onPicture(group != QPalette::Disabled), *paper);
+            pal.setColor(group, QPalette::WindowText, ink);
+            pal.setColor(group, QPalette::Text, ink);
+        }
     }
     w->setPalette(pal);
 }
 
 }  // namespace
 
-QtView::QtView(forms::Program& program) : program_(program) { program_.setObserver(this); }
+QtView::QtView(forms::Program& program) : program_(program) {
+    program_.setObserver(this);
+    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
 
 QtView::~QtView() {
+    QObject::disconnect(focusWatch_);
     program_.setObserver(nullptr);
     for (auto& [form, screen] : screens_) delete screen.window.data();
     screens_.clear();
@@ -188,44 +175,94 @@ QWidget* QtView::widget(const forms::Control& control) const {
 
 void QtView::perform(const std::function<void()>& action) {
     ++depth_;
-    std::string error;
-    try {
-        action();
-    } catch (const forms::RuntimeError& e) {
-        error = "Run-time error " + std::to_string(e.code()) + ": " + e.what();
-    } catch (const std::exception& e) {
-        error = std::string("Run-time error: ") + e.what();
-    }
-    if (!error.empty()) report(error);
+    auto guarded = [this](const std::function<void()>& step) {
+        std::string error;
+        try {
+            step();
+        } catch (const forms::RuntimeError& e) {
+            error = "Run-time error " + std::to_string(e.code()) + ": " + e.what();
+        } catch (const std::exception& e) {
+            error = std::string("Run-time error: ") + e.what();
+        }
+        if (!error.empty()) report(error);
+    };
+    guarded(action);
+    if (depth_ == 1) guarded([this] { program_.afterPlayerAction(); });
     --depth_;
     // A modal dialog runs its own event loop inside a handler: only the outermost action frees screens.
     if (depth_ == 0) program_.collect();
 }
 
 void QtView::report(const std::string& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(forms::ApplicationTitle), q(message), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    try {
+        program_.dialogs().messageBox(message, forms::ApplicationTitle, forms::MsgButtons::OK, forms::MsgIcon::Critical);
+    } catch (const std::exception&) {
+        // Nobody to tell: play goes on.
+    }
 }
 
-void QtView::playerAction(const forms::Form* form, const QWidget* window, const std::function<void()>& action) {
-    auto it = screens_.find(form);
-    // An event still queued for the window of a screen that has been unloaded since goes nowhere.
-    if (it == screens_.end() || !it->second.window || it->second.window.data() != window) return;
+void QtView::playerAction(const forms::Form* form, const QWidget* window, forms::Control* control,
+                          const std::function<void()>& action) {
+    auto live = [this, form, window]() -> Screen* {
+        auto it = screens_.find(form);
+        // An event still queued for the window of a screen that has been unloaded since goes nowhere.
+        if (it == screens_.end() || !it->second.window || it->second.window.data() != window) return nullptr;
+        return &it->second;
+    };
+    Screen* before = live();
+    if (!before) return;
+    QPointer<QWidget> had = before->window->focusWidget();
     perform(action);
+    Screen* screen = live();
+    if (!screen) return;
+    if (control) {
+        auto w = screen->widgets.find(control);
+        if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);
+    }
+    keepFocusGoing(*screen, had);
 }
 
-void QtView::windowClosedByPlayer(QWidget*) {
-    for (const auto& [form, screen] : screens_)
-        if (screen.window && screen.window->isVisible()) return;
-    QCoreApplication::quit();
+// A handler that turns off the control the player was on (a match screen closing one booking step and opening
+// the next) sends the keyboard on to the next control that is on, in the order of the screen's table, as Tab
+// would: the player goes on where the screen goes on.
+void QtView::keepFocusGoing(Screen& screen, QWidget* had) {
+    if (!had || !screen.window->isVisible() || (had->isEnabled() && had->isVisible())) return;
+    for (QWidget* w = had->nextInFocusChain(); w && w != had; w = w->nextInFocusChain()) {
+        if (w->window() == screen.window.data() && w != screen.window.data() && w->isEnabled() && w->isVisible() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+QPoint QtView::openingPlace(const QSize& window) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QRect place(QPoint(0, 0), window);
+    place.moveCenter(area.center());
+    // A window larger than the screen keeps its top-left corner, and so its caption and close box, on it.
+    if (place.left() < area.left()) place.moveLeft(area.left());
+    if (place.top() < area.top()) place.moveTop(area.top());
+    return place.topLeft();
+}
+
+void QtView::focusMoved(QWidget* now) {
+    // Only the window that has the keyboard shows its ring.
+    for (auto& [form, screen] : screens_) {
+        if (!screen.ring) continue;
+        bool here = now && screen.window && now->window() == screen.window.data() && now != screen.window.data();
+        screen.ring->follow(here ? now : nullptr);
+    }
 }
 
 QtView::Screen& QtView::build(forms::Form& form) {
     Screen& screen = screens_[&form];
     auto* win = new FormWindow;
-    win->closedByPlayer = [this](QWidget* w) { windowClosedByPlayer(w); };
+    forms::Form* f = &form;
+    win->closeBox = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerClose(f->name()); }); };
     win->setFixedSize(pixels(form.design().width), pixels(form.design().height));
+    win->setPalette(readablePalette(win->palette()));
     QFont font = win->font();
     font.setPixelSize(TextPixels);
     win->setFont(font);
@@ -244,6 +281,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
     for (const auto& c : form.controls())
         if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape) screen.widgets[c.get()]->lower();
     screen.background->lower();
+    screen.ring = new FocusRing(win);
 
     applyForm(screen, form);
     return screen;
@@ -266,11 +304,11 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
     QWidget* win = screen.window.data();
     forms::Form* f = &form;
     forms::Control* c = &control;
-    auto act = [this, f, win](std::function<void()> action) { playerAction(f, win, action); };
+    auto act = [this, f, win, c](std::function<void()> action) { playerAction(f, win, c, action); };
 
     switch (control.kind()) {
         case ControlKind::Button: {
-            auto* b = new QPushButton(win);
+            auto* b = new PlayerButton(win);
             b->setAutoDefault(false);
             QObject::connect(b, &QPushButton::clicked, b, [act, c] { act([c] { c->playerClick(); }); });
             return b;
@@ -278,6 +316,8 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
         case ControlKind::TextBox:
             if (control.design().flags & forms::MultiLine) {
                 auto* t = new QPlainTextEdit(win);
+                // Tab moves on to the next control, as in every other box.
+                t->setTabChangesFocus(true);
                 QObject::connect(t, &QPlainTextEdit::textChanged, t, [act, c, t] {
                     std::string typed = fromEditor(t->toPlainText());
                     act([c, typed] { c->playerType(typed); });
@@ -303,25 +343,27 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
             } else {
                 l->setScaledContents(true);
             }
+            l->setClickable(form.handles(control, forms::Event::Click));
             l->clicked = [act, c] { act([c] { c->playerClick(); }); };
             l->doubleClicked = [act, f, c] { act([f, c] { f->fire(*c, forms::Event::DblClick); }); };
             return l;
         }
         case ControlKind::ListBox:
         case ControlKind::FileListBox: {
-            auto* l = new QListWidget(win);
+            auto* l = new PlayerList(win);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
-            // A click runs the list's handler also when the item clicked was already selected.
-            QObject::connect(l, &QAbstractItemView::clicked, l, [act, c](const QModelIndex& index) {
-                int row = index.row();
-                act([c, row] { c->playerSelect(row); });
-            });
-            QObject::connect(l, &QAbstractItemView::doubleClicked, l,
-                             [act, f, c](const QModelIndex&) { act([f, c] { f->fire(*c, forms::Event::DblClick); }); });
+            // Whatever the player picked, the game decides what stays selected; a gesture that picked nothing
+            // only brings the game's selection back into view.
+            l->chose = [act, c](int row) {
+                act([c, row] {
+                    if (row >= 0) c->playerSelect(row);
+                });
+            };
+            l->doubleClicked = [act, f, c] { act([f, c] { f->fire(*c, forms::Event::DblClick); }); };
             return l;
         }
         case ControlKind::ComboBox: {
-            auto* cb = new QComboBox(win);
+            auto* cb = new PlayerCombo(win);
             cb->setEditable(false);
             QObject::connect(cb, &QComboBox::activated, cb, [act, c](int i) { act([c, i] { c->playerSelect(i); }); });
             return cb;
@@ -350,14 +392,15 @@ void QtView::applyForm(Screen& screen, forms::Form& form) {
     QWidget* win = screen.window.data();
     win->setWindowTitle(q(form.caption()));
     showPicture(screen.background, form.picturePath());
+    screen.paper.reset();
+    if (!form.picturePath().empty()) screen.paper = lightestColour(q(form.picturePath()));
     screen.background->setVisible(!form.picturePath().empty());
     for (const auto& c : form.controls()) applyControl(screen, *c, screen.widgets[c.get()]);
 }
 
-void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
+void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
     // Values pushed from the model must not come back as the player's actions.
     QSignalBlocker block(w);
-    const bool onPicture = !control.form().picturePath().empty();
 
     w->setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()), pixels(control.height()));
     w->setEnabled(control.enabled());
@@ -384,7 +427,7 @@ void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
             auto* l = static_cast<QLabel*>(w);
             if (l->text() != q(control.text())) l->setText(q(control.text()));
             if (control.design().flags & forms::OneLine) fitOneLine(l);
-            lettering(l, onPicture);
+            lettering(l, screen.paper);
             break;
         }
         case ControlKind::PictureBox:
@@ -399,32 +442,37 @@ void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
         }
         case ControlKind::ListBox:
         case ControlKind::FileListBox: {
-            auto* l = static_cast<QListWidget*>(w);
+            auto* l = static_cast<PlayerList*>(w);
             syncItems(l, control.items());
+            l->setLocked(control.locked());
+            // The highlight is the game's selection: exactly that row, or none.
             int row = control.listIndex();
             if (row < 0) {
-                l->clearSelection();
-                l->setCurrentItem(nullptr);
-            } else if (l->currentRow() != row || !l->item(row)->isSelected()) {
-                l->setCurrentRow(row);
+                if (l->selectedRow() >= 0 || l->currentRow() >= 0) {
+                    l->clearSelection();
+                    l->setCurrentItem(nullptr);
+                }
+            } else if (l->currentRow() != row || l->selectedRow() != row) {
+                l->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
                 l->scrollToItem(l->item(row));
             }
             break;
         }
         case ControlKind::ComboBox: {
-            auto* cb = static_cast<QComboBox*>(w);
+            auto* cb = static_cast<PlayerCombo*>(w);
             syncItems(cb, control.items());
+            cb->setLocked(control.locked());
             if (cb->currentIndex() != control.listIndex()) cb->setCurrentIndex(control.listIndex());
             break;
         }
         case ControlKind::Frame: {
             auto* g = static_cast<QGroupBox*>(w);
             g->setTitle(q(control.text()));
-            lettering(g, onPicture);
+            lettering(g, screen.paper);
             break;
         }
         case ControlKind::Shape:
-            lettering(w, onPicture);
+            lettering(w, screen.paper);
             break;
         case ControlKind::VScrollBar: {
             auto* s = static_cast<QScrollBar*>(w);
@@ -442,6 +490,9 @@ void QtView::applyControl(Screen&, forms::Control& control, QWidget* w) {
 void QtView::formShown(forms::Form& form) {
     auto it = screens_.find(&form);
     Screen& screen = it == screens_.end() ? build(form) : it->second;
+    // Every showing opens the window at its one place, wherever it was moved to before.
+    if (!screen.window->isVisible())
+        screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
     screen.window->show();
     screen.window->raise();
     screen.window->activateWindow();

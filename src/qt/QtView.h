@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include "forms/Program.h"
+#include "qt/Widgets.h"
 
 class QLabel;
 
@@ -27,6 +29,9 @@ public:
     // ending the program, and unloaded screens are freed once no handler is running any more.
     void perform(const std::function<void()>& action);
 
+    // Where the inside of a screen's window opens: centred on the screen's available area, the same every time.
+    static QPoint openingPlace(const QSize& window);
+
     // The window of a loaded screen and the widget of one of its controls (nothing when none exists).
     QWidget* window(const forms::Form& form) const;
     QWidget* widget(const forms::Control& control) const;
@@ -42,6 +47,8 @@ private:
     struct Screen {
         QPointer<QWidget> window;
         QLabel* background = nullptr;
+        FocusRing* ring = nullptr;
+        std::optional<QColor> paper;  // the lightest colour of the screen's picture, when it has one
         std::unordered_map<const forms::Control*, QWidget*> widgets;
     };
 
@@ -50,13 +57,17 @@ private:
     QWidget* makeBareWidget(Screen& screen, forms::Form& form, forms::Control& control);
     void applyForm(Screen& screen, forms::Form& form);
     void applyControl(Screen& screen, forms::Control& control, QWidget* w);
-    // Runs a player action on a control, provided its screen still has this window.
-    void playerAction(const forms::Form* form, const QWidget* window, const std::function<void()>& action);
-    void windowClosedByPlayer(QWidget* window);
+    // Runs a player action on a control, provided its screen still has this window; afterwards the control's
+    // widget shows the game's state again, whatever the gesture left in it.
+    void playerAction(const forms::Form* form, const QWidget* window, forms::Control* control,
+                      const std::function<void()>& action);
+    void keepFocusGoing(Screen& screen, QWidget* had);
+    void focusMoved(QWidget* now);
     void report(const std::string& message);
 
     forms::Program& program_;
     std::unordered_map<const forms::Form*, Screen> screens_;
+    QMetaObject::Connection focusWatch_;
     int depth_ = 0;  // player actions and their handlers on the stack
 };
 

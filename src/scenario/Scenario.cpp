@@ -32,6 +32,7 @@ const std::map<std::string, std::string, std::less<>>& shapes() {
         {"type", "TR"},
         {"select", "TR"},
         {"scroll", "TW"},
+        {"close", "F"},
         {"answer", "W"},
         {"input", "R"},
         {"input-cancel", ""},
@@ -378,6 +379,10 @@ void Player::run(const Step& s) {
         forms::Control& c = reachable(target(a[0]), "scroll");
         if (c.kind() != Kind::VScrollBar) fail("cannot scroll " + a[0] + ": it is not a scroll bar");
         c.playerScroll(static_cast<int>(mustNumber(a[1], "the value")));
+    } else if (k == "close") {
+        mustKnow(a[0]);
+        if (screenState(a[0]) != "shown") fail("cannot close " + a[0] + ": it is " + screenState(a[0]));
+        game_.playerClose(a[0]);
     } else if (k == "answer") {
         if (a[0] == "yes") dialogs_.queueAnswer(forms::MsgResult::Yes);
         else if (a[0] == "no") dialogs_.queueAnswer(forms::MsgResult::No);
@@ -620,6 +625,7 @@ Result runText(std::string_view text, const Options& options) {
         for (const Step& s : steps) {
             line = s.line;
             player.run(s);
+            game.afterPlayerAction();
             game.collect();
         }
         if (options.finish) options.finish(game);

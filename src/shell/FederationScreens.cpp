@@ -63,6 +63,7 @@ const FormDef& infoDef() {
             top += 555;
         }
         c.push_back(button("Command2", 3900, top + 240, 2400, 495, "Return to menu"));
+        d.wayOut = "Command2";
         return d;
     }();
     return def;
@@ -108,6 +109,7 @@ const FormDef& financeDef() {
         }
         c.push_back(button("Command1", 5400, top + 120, 2400, 495, "Return to menu"));
         d.height = top + 120 + 495 + 360;
+        d.wayOut = "Command1";
         return d;
     }();
     return def;
@@ -117,7 +119,7 @@ const FormDef& notesDef() {
     static const FormDef def{"Form18", "NotesPad", "QAVLE", 6000, 5400, "", {
         textBox("Text1", 120, 120, 5760, 4440, "", forms::MultiLine),
         button("Command1", 2100, 4740, 1800, 495, "Back"),
-    }};
+    }, "Command1"};
     return def;
 }
 

@@ -41,6 +41,7 @@ const FormDef& newGameDef() {
         cell(1, 5, "Label21", "?", "Command8", "CREATE A FED", "Label20", "?");
         c.push_back(button("Command9", 12000, 7560, 900, 495, "TWA", forms::Hidden));
         c.push_back(button("Command10", 5400, 7200, 2400, 615, "BACK", forms::Bold));
+        d.wayOut = "Command10";
         return d;
     }();
     return def;

@@ -18,6 +18,7 @@ void registerShellScreens(Game& game) {
     game.registerForm<FederationInfoScreen>(game);
     game.registerForm<FinanceScreen>(game);
     game.registerForm<NotesPad>(game);
+    game.setEndQuestion(MainMenu::ExitQuestion, MainMenu::ExitTitle);
 }
 
 }  // namespace varnholt

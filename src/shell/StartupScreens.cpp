@@ -29,7 +29,7 @@ const FormDef& disclaimerDef() {
               "with them. Varnholt is free and unofficial and must not be distributed for any sum of money.",
               forms::Centred),
         button("Command1", 2700, 4080, 1800, 495, "Continue"),
-    }};
+    }, "Command1"};
     return def;
 }
 
@@ -57,7 +57,7 @@ const FormDef& mainMenuDef() {
         withTooltip(button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
                     "To delete a saved game, firstly select it and then press the Delete button."),
         textBox("Text1", 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
-    }};
+    }, "Command4"};
     return def;
 }
 
@@ -84,6 +84,7 @@ const FormDef& creditsDef() {
         c.push_back(label("Label20", 4680, 180, 4080, 360, "Wrestlers who have played Varnholt", forms::Bold));
         c.push_back(listBox("List1", 4680, 600, 4080, 5100, names(credits::Players)));
         c.push_back(button("Command1", 3600, 6060, 1800, 495, "Back"));
+        d.wayOut = "Command1";
         return d;
     }();
     return def;
@@ -188,11 +189,7 @@ void MainMenu::Form2_Command3_Click() {
     game_.unload<MainMenu>();
 }
 
-void MainMenu::Form2_Command4_Click() {
-    if (game_.msgBox("Are you sure you want to Exit?", "Exit?", forms::MsgButtons::YesNo, forms::MsgIcon::Question) ==
-        forms::MsgResult::Yes)
-        game_.end();
-}
+void MainMenu::Form2_Command4_Click() { game_.askToEnd(); }
 
 CreditsScreen::CreditsScreen(Game& game) : Screen(game, creditsDef()) {
     bind<CreditsScreen>({

@@ -26,6 +26,9 @@ class MainMenu : public Screen {
 public:
     static constexpr const char* Name = "Form2";
     static constexpr const char* Role = "MainMenu";
+    // QUIT's question; the program asks it too before the player's close box would end the game.
+    static constexpr const char* ExitQuestion = "Are you sure you want to Exit?";
+    static constexpr const char* ExitTitle = "Exit?";
     explicit MainMenu(Game& game);
     void Form2_Form_Load();
     void Form2_Command1_Click();  // NEW GAME

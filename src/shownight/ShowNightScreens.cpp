@@ -68,6 +68,7 @@ const FormDef& venueDef() {
                                       CStr(Venues[static_cast<std::size_t>(right)].capacity)), right));
         }
         c.push_back(button("Command14", 5850, top + 13 * rowHeight + 240, 1800, 495, "Cancel show"));
+        d.wayOut = "Command14";
         return d;
     }();
     return def;
@@ -88,7 +89,7 @@ const FormDef& polaroidDef() {
         textBox("Text1", 600, 4860, 4680, 315, "", ReadOnly),
         textBox("txtwpol", 5400, 4860, 1200, 315, "", ReadOnly),
         button("Command3", 2700, 5490, 1800, 495, "Continue"),
-    }};
+    }, "Command3"};
     return def;
 }
 

@@ -13,6 +13,7 @@
 #include "forms/Files.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -22,11 +23,7 @@ using varnholt::QtView;
 class GameWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / "varnholt-game-window";
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "data");
-        for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})
-            forms::copyFile(fs::current_path() / f, folder_ / f);
+        folder_ = freshProgramFolder("varnholt-game-window");
     }
     void TearDown() override {
         std::error_code ec;

@@ -1,20 +1,28 @@
 // The real window over a small screen of its own: drawing, the player's clicks and typing, dialogs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,11 +30,13 @@
 #include "forms/Program.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtView.h"
+#include "Gestures.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using forms::ControlKind;
+using namespace gestures;
 
 class QtEnvironment : public ::testing::Environment {
 public:
@@ -106,19 +116,50 @@ forms::FormDef screenDef(const char* name) {
         control(ControlKind::Button, "Command4", 2800, 1200, 1200, 375, "Fail"),
         control(ControlKind::TextBox, "Text1", 1500, 1650, 3000, 300),
         control(ControlKind::ListBox, "List1", 1500, 2100, 3000, 1500),
+        // The right-hand column: a notes box, a display-only drop-down list, a list whose pick the game does
+        // not keep, and a button that is off.
+        control(ControlKind::TextBox, "Text2", 4600, 150, 1300, 900),
+        control(ControlKind::ComboBox, "Combo1", 4600, 1200, 1300, 315),
+        control(ControlKind::ListBox, "List2", 4600, 1650, 1300, 900),
+        control(ControlKind::Button, "Command6", 4600, 3150, 1300, 375, "Step"),
+        control(ControlKind::Button, "Command5", 4600, 2700, 1300, 375, "Off"),
     };
-    d.controls.back().items = {"Alpha", "Beta", "Gamma"};
+    auto at = [&d](const char* name) -> forms::ControlDef& {
+        for (auto& c : d.controls)
+            if (c.name == name) return c;
+        throw std::logic_error(name);
+    };
+    at("List1").items = {"Alpha", "Beta", "Gamma"};
+    at("Text2").flags = forms::MultiLine;
+    at("Combo1").items = {"Face", "Heel"};
+    at("Combo1").flags = forms::Locked;
+    at("List2").items = {"North", "South"};
+    at("Command5").flags = forms::Disabled;
     return d;
 }
 
 const forms::FormDef FirstDef = screenDef("Test1");
-const forms::FormDef SecondDef = screenDef("Test2");
+// The second screen's Close is its way out.
+const forms::FormDef SecondDef = [] {
+    forms::FormDef d = screenDef("Test2");
+    d.wayOut = "Command2";
+    return d;
+}();
+// A third screen, larger than the others.
+const forms::FormDef ThirdDef = [] {
+    forms::FormDef d = screenDef("Test3");
+    d.width = 7500;
+    d.height = 5400;
+    return d;
+}();
 
 // What the screen's handlers saw.
 struct Log {
     int goClicks = 0;
     std::vector<std::string> typed;
     std::vector<std::string> listClicks;
+    std::vector<std::string> comboClicks;
+    int northSouthClicks = 0;
     std::vector<forms::MsgResult> answers;
     std::string readAfterUnload;
     std::function<void()> duringClose;  // runs inside the close handler, after the screen unloaded itself
@@ -135,11 +176,17 @@ public:
             {"Command4", forms::Event::Click, &TestScreen::fail},
             {"Text1", forms::Event::Change, &TestScreen::typed},
             {"List1", forms::Event::Click, &TestScreen::picked},
+            {"Combo1", forms::Event::Click, &TestScreen::alignment},
+            {"List2", forms::Event::Click, &TestScreen::direction},
+            {"Command6", forms::Event::Click, &TestScreen::step},
         });
     }
 
 private:
-    void load() { setPicture("back.bmp"); }
+    void load() {
+        setPicture("back.bmp");
+        c("Combo1").setText("Face");
+    }
     void go() { c("Label2").setCaption("Clicked " + std::to_string(++log_.goClicks)); }
     void closeScreen() {
         unload();
@@ -152,6 +199,17 @@ private:
     void fail() { throw forms::Overflow(); }
     void typed() { log_.typed.push_back(c("Text1").text()); }
     void picked() { log_.listClicks.push_back(c("List1").text()); }
+    void alignment() { log_.comboClicks.push_back(c("Combo1").text()); }
+    // Like a booking step: this one closes, the next one opens.
+    void step() {
+        c("Command6").setEnabled(false);
+        c("Command5").setEnabled(true);
+    }
+    // Like a list whose entry a hire takes away: after the pick nothing stays selected.
+    void direction() {
+        ++log_.northSouthClicks;
+        c("List2").setListIndex(-1);
+    }
 
     Log& log_;
 };
@@ -178,23 +236,6 @@ void answerNextDialog(QMessageBox::StandardButton button, QString* text = nullpt
     timer->start();
 }
 
-void clickRow(QListWidget* list, int row) {
-    QPoint at = list->visualItemRect(list->item(row)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &release);
-}
-
-void typeKey(QWidget* w, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
-}
-
 class QtViewTest : public ::testing::Test {
 protected:
     QtViewTest() {
@@ -205,6 +246,8 @@ protected:
         program_ = std::make_unique<forms::Program>(folder_, dialogs_);
         program_->registerForm(FirstDef.name, FirstDef.role, [this] { return std::make_unique<TestScreen>(*program_, FirstDef, log_); });
         program_->registerForm(SecondDef.name, SecondDef.role, [this] { return std::make_unique<TestScreen>(*program_, SecondDef, log_); });
+        program_->registerForm(ThirdDef.name, ThirdDef.role, [this] { return std::make_unique<TestScreen>(*program_, ThirdDef, log_); });
+        program_->setEndQuestion("Are you sure you want to Exit?", "Exit?");
         view_ = std::make_unique<varnholt::QtView>(*program_);
     }
     ~QtViewTest() override {
@@ -358,10 +401,10 @@ TEST_F(QtViewTest, UnloadedScreenOutlivesActionsInsideItsHandler) {
 
 TEST_F(QtViewTest, RunTimeErrorIsReportedAndPlayGoesOn) {
     forms::Form& f = shown();
-    QString text;
-    answerNextDialog(QMessageBox::Ok, &text);
     widget<QPushButton>(f, "Command4")->click();
-    EXPECT_EQ(text, "Run-time error 6: Overflow");
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "QAVLE");
+    EXPECT_EQ(dialogs_.shown()[0].text, "Run-time error 6: Overflow");
     widget<QPushButton>(f, "Command1")->click();
     EXPECT_EQ(log_.goClicks, 1);
 }
@@ -383,16 +426,20 @@ TEST_F(QtViewTest, MessageBoxAnswerReturnsToTheHandler) {
     EXPECT_EQ(log_.answers, (std::vector<forms::MsgResult>{forms::MsgResult::Yes, forms::MsgResult::No}));
 }
 
-TEST_F(QtViewTest, CloseBoxOnlyHidesTheWindow) {
+TEST_F(QtViewTest, CloseBoxHidesAScreenWithoutAWayOut) {
     forms::Form& f = shown();
+    shown("Test2");
+    view_->perform([&] { f.c("Text1").setText("kept"); });
     QWidget* win = view_->window(f);
     win->close();
     EXPECT_FALSE(win->isVisible());
-    EXPECT_TRUE(program_->isShown("Test1"));
-    // The game showing the screen again brings the same window back.
+    EXPECT_FALSE(program_->isShown("Test1"));
+    ASSERT_TRUE(program_->isLoaded("Test1"));
+    // The game showing the screen again brings the same window back, with its fields.
     view_->perform([&] { program_->show("Test1"); });
     EXPECT_EQ(view_->window(f), win);
     EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(widget<QLineEdit>(f, "Text1")->text(), "kept");
 }
 
 TEST_F(QtViewTest, EndingTheProgramClosesEveryWindow) {
@@ -403,6 +450,323 @@ TEST_F(QtViewTest, EndingTheProgramClosesEveryWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     EXPECT_TRUE(second.isNull());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(QtViewTest, EveryKeyboardMoveOfAListSelectionRunsClick) {
+    forms::Form& f = shown();
+    auto* list = widget<QListWidget>(f, "List1");
+    ASSERT_NE(list, nullptr);
+    // With nothing selected yet, the first move lands on the first row.
+    pressKey(list, Qt::Key_Down);
+    pressKey(list, Qt::Key_End);
+    pressKey(list, Qt::Key_Home);
+    pressKey(list, Qt::Key_Down);
+    pressKey(list, Qt::Key_PageDown);
+    pressKey(list, Qt::Key_Up);
+    pressKey(list, Qt::Key_G, Qt::NoModifier, "g");
+    EXPECT_EQ(log_.listClicks,
+              (std::vector<std::string>{"Alpha", "Gamma", "Alpha", "Beta", "Gamma", "Beta", "Gamma"}));
+    EXPECT_EQ(f.c("List1").listIndex(), 2);
+    EXPECT_EQ(highlighted(list), 2);
+
+    // A key that moves nothing picks nothing; Space or Return on the selected row picks it again, as a click
+    // on it does (a match screen's type list is re-chosen that way).
+    pressKey(list, Qt::Key_End);
+    EXPECT_EQ(log_.listClicks.size(), 7u);
+    pressKey(list, Qt::Key_Space, Qt::NoModifier, " ");
+    pressKey(list, Qt::Key_Return);
+    EXPECT_EQ(log_.listClicks.size(), 9u);
+    EXPECT_EQ(log_.listClicks.back(), "Gamma");
+}
+
+TEST_F(QtViewTest, PressOnOneRowReleasedOnAnotherPicksTheRowReleasedOn) {
+    forms::Form& f = shown();
+    auto* list = widget<QListWidget>(f, "List1");
+    ASSERT_NE(list, nullptr);
+    mouseAt(list, QEvent::MouseButtonPress, rowCentre(list, 0), Qt::LeftButton);
+    mouseAt(list, QEvent::MouseMove, rowCentre(list, 1), Qt::LeftButton);
+    mouseAt(list, QEvent::MouseMove, rowCentre(list, 2), Qt::LeftButton);
+    EXPECT_TRUE(log_.listClicks.empty());  // nothing is picked while the button is down
+    mouseAt(list, QEvent::MouseButtonRelease, rowCentre(list, 2), Qt::NoButton);
+    EXPECT_EQ(log_.listClicks, std::vector<std::string>{"Gamma"});
+    EXPECT_EQ(f.c("List1").listIndex(), 2);
+    EXPECT_EQ(highlighted(list), 2);
+}
+
+TEST_F(QtViewTest, HighlightAndTheGamesSelectionNeverPartWays) {
+    forms::Form& f = shown();
+    auto* list = widget<QListWidget>(f, "List1");
+    ASSERT_NE(list, nullptr);
+    clickRow(list, 1);
+
+    // A Ctrl+click on the selected row would clear Qt's highlight: it is a click, and Beta stays selected.
+    clickRow(list, 1, Qt::ControlModifier);
+    EXPECT_EQ(log_.listClicks, (std::vector<std::string>{"Beta", "Beta"}));
+    EXPECT_EQ(highlighted(list), 1);
+    pressKey(list, Qt::Key_Space, Qt::ControlModifier, " ");
+    EXPECT_EQ(highlighted(list), 1);
+
+    // A click below the last row picks nothing and leaves the selection where the game keeps it.
+    QPoint below(list->viewport()->width() / 2, list->visualItemRect(list->item(2)).bottom() + 20);
+    ASSERT_LT(below.y(), list->viewport()->height());
+    mouseAt(list, QEvent::MouseButtonPress, below, Qt::LeftButton);
+    mouseAt(list, QEvent::MouseButtonRelease, below, Qt::NoButton);
+    EXPECT_EQ(log_.listClicks.size(), 3u);
+    EXPECT_EQ(f.c("List1").listIndex(), 1);
+    EXPECT_EQ(highlighted(list), 1);
+
+    // A right click picks nothing either.
+    QMouseEvent right(QEvent::MouseButtonPress, rowCentre(list, 2), list->viewport()->mapToGlobal(rowCentre(list, 2)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &right);
+    EXPECT_EQ(highlighted(list), 1);
+
+    // Where the game keeps no selection after a pick, none stays highlighted, by mouse or keyboard.
+    auto* other = widget<QListWidget>(f, "List2");
+    ASSERT_NE(other, nullptr);
+    clickRow(other, 1);
+    EXPECT_EQ(highlighted(other), -1);
+    pressKey(other, Qt::Key_Home);
+    EXPECT_EQ(highlighted(other), -1);
+    EXPECT_EQ(log_.northSouthClicks, 2);
+}
+
+TEST_F(QtViewTest, LockedDropDownListTakesNoChangeFromThePlayer) {
+    forms::Form& f = shown();
+    auto* combo = widget<QComboBox>(f, "Combo1");
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(combo->currentText(), "Face");
+    log_.comboClicks.clear();  // the screen's own choice of "Face" as it loaded
+    pressKey(combo, Qt::Key_Down);
+    pressKey(combo, Qt::Key_End);
+    pressKey(combo, Qt::Key_H, Qt::NoModifier, "h");
+    QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(combo, &press);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(combo->currentText(), "Face");
+    EXPECT_EQ(f.c("Combo1").text(), "Face");
+    EXPECT_TRUE(log_.comboClicks.empty());
+
+    // Nor does the toolkit take it, whoever asks.
+    view_->perform([&] { f.c("Combo1").playerSelect(1); });
+    EXPECT_EQ(f.c("Combo1").text(), "Face");
+    EXPECT_TRUE(log_.comboClicks.empty());
+
+    // Unlocked by the game, the same key picks as a click does.
+    view_->perform([&] { f.c("Combo1").setLocked(false); });
+    pressKey(combo, Qt::Key_Down);
+    EXPECT_EQ(log_.comboClicks, std::vector<std::string>{"Heel"});
+    EXPECT_EQ(combo->currentText(), "Heel");
+}
+
+TEST_F(QtViewTest, ReturnAndEnterPressTheFocusedButton) {
+    forms::Form& f = shown();
+    auto* go = widget<QPushButton>(f, "Command1");
+    ASSERT_NE(go, nullptr);
+    pressKey(go, Qt::Key_Return);
+    pressKey(go, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(log_.goClicks, 2);
+    // A held key presses once.
+    pressKey(go, Qt::Key_Return, Qt::NoModifier, {}, true);
+    EXPECT_EQ(log_.goClicks, 2);
+    EXPECT_EQ(widget<QLabel>(f, "Label2")->text(), "Clicked 2");
+}
+
+TEST_F(QtViewTest, TabMovesThroughTheEnabledVisibleControlsInTableOrder) {
+    forms::Form& f = shown();
+    QWidget* win = view_->window(f);
+    view_->perform([&] { f.c("Command3").setVisible(false); });
+    std::map<QWidget*, std::string> names;
+    for (const auto& c : f.controls()) names[view_->widget(*c)] = c->key();
+    auto tabs = [&](int key, int times) {
+        std::vector<std::string> seen;
+        for (int i = 0; i < times; ++i) {
+            pressKey(win->focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            seen.push_back(names.count(win->focusWidget()) ? names[win->focusWidget()] : "?");
+        }
+        return seen;
+    };
+    widget<QPushButton>(f, "Command1")->setFocus();
+    // Labels are no stops; the hidden Command3 and the disabled Command5 are skipped; it goes round.
+    EXPECT_EQ(tabs(Qt::Key_Tab, 9), (std::vector<std::string>{"Command2", "Command4", "Text1", "List1", "Text2",
+                                                                 "Combo1", "List2", "Command6", "Command1"}));
+    EXPECT_EQ(tabs(Qt::Key_Backtab, 4), (std::vector<std::string>{"Command6", "List2", "Combo1", "Text2"}));
+
+    // A multi-line box passes Tab on instead of typing it.
+    auto* notes = widget<QPlainTextEdit>(f, "Text2");
+    ASSERT_EQ(win->focusWidget(), notes);
+    typeKey(notes, Qt::Key_A, "a");
+    pressKey(notes, Qt::Key_Tab, Qt::NoModifier, "\t");
+    EXPECT_EQ(f.c("Text2").text(), "a");
+    EXPECT_EQ(win->focusWidget(), widget<QComboBox>(f, "Combo1"));
+}
+
+TEST_F(QtViewTest, KeyboardGoesOnWhereTheScreenGoesOn) {
+    // A button that closes its own step and opens the next: Return there leaves the keyboard on the next
+    // step, not back at the top of the screen.
+    forms::Form& f = shown();
+    QWidget* win = view_->window(f);
+    auto* step = widget<QPushButton>(f, "Command6");
+    step->setFocus();
+    pressKey(step, Qt::Key_Return);
+    EXPECT_FALSE(step->isEnabled());
+    EXPECT_EQ(win->focusWidget(), widget<QPushButton>(f, "Command5"));
+}
+
+TEST_F(QtViewTest, FocusedControlWearsAStrongRing) {
+    forms::Form& f = shown();
+    QWidget* win = view_->window(f);
+    win->activateWindow();
+    QApplication::processEvents();
+    auto* go = widget<QPushButton>(f, "Command1");
+    auto* edit = widget<QLineEdit>(f, "Text1");
+    for (QWidget* target : {static_cast<QWidget*>(go), static_cast<QWidget*>(edit)}) {
+        target->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(target->hasFocus());
+        QImage shot = win->grab().toImage();
+        QRect g = target->geometry();
+        // Just outside the control, on the picture, the ring's amber; just inside the amber, a dark line.
+        EXPECT_EQ(shot.pixelColor(g.left() - 3, g.center().y()), QColor(255, 176, 0));
+        EXPECT_EQ(shot.pixelColor(g.center().x(), g.bottom() + 2), QColor(255, 176, 0));
+        EXPECT_LT(shot.pixelColor(g.left() - 1, g.center().y()).lightness(), 40);
+    }
+    // The ring leaves the control the focus left.
+    QImage shot = win->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(go->geometry().left() - 3, go->geometry().center().y()).rgb(), Backdrop.rgb());
+}
+
+TEST_F(QtViewTest, EveryLetteringReadsEnabledOrNot) {
+    forms::Form& f = shown();
+    view_->perform([&] {
+        f.c("Text1").setText("1000");
+        f.c("List1").setListIndex(1);
+        f.c("Label2").setCaption("Night Rating");
+    });
+    QWidget* win = view_->window(f);
+    auto inside = [&](const char* key) {
+        return view_->widget(f.c(key))->geometry().adjusted(3, 3, -3, -3);
+    };
+    auto check = [&](const char* what) {
+        QImage shot = win->grab().toImage();
+        for (const char* key : {"Text1", "Command1", "Label1", "Label2", "List1", "Combo1"})
+            EXPECT_GE(legibility(shot, inside(key)), 4.5) << key << " " << what;
+        // The selected row: its text on its highlight.
+        auto* list = widget<QListWidget>(f, "List1");
+        QRect row = list->visualItemRect(list->item(1)).adjusted(1, 1, -1, -1);
+        row.moveTopLeft(list->viewport()->mapTo(win, row.topLeft()));
+        EXPECT_GE(legibility(shot, row), 4.5) << "selected row " << what;
+    };
+    check("enabled");
+    view_->perform([&] {
+        for (const char* key : {"Text1", "Command1", "Label1", "Label2", "List1", "Combo1"}) f.c(key).setEnabled(false);
+    });
+    check("disabled");
+
+    // Disabled still looks disabled: its box figure is greyer than an enabled one.
+    QImage shot = win->grab().toImage();
+    auto darkest = [&](QRect area) {
+        int least = 255;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) least = std::min(least, QColor(shot.pixel(x, y)).lightness());
+        return least;
+    };
+    int disabledInk = darkest(inside("Text1"));
+    view_->perform([&] { f.c("Text1").setEnabled(true); });
+    shot = win->grab().toImage();
+    EXPECT_GT(disabledInk, darkest(inside("Text1")) + 30);
+}
+
+TEST_F(QtViewTest, CloseBoxDoesWhatTheScreensWayOutDoes) {
+    shown();
+    forms::Form& second = shown("Test2");
+    QPointer<QWidget> win = view_->window(second);
+    // While its way out is off, the close box leaves the screen as it is.
+    view_->perform([&] { second.c("Command2").setEnabled(false); });
+    win->close();
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_TRUE(program_->isShown("Test2"));
+
+    view_->perform([&] { second.c("Command2").setEnabled(true); });
+    win->close();
+    EXPECT_FALSE(program_->isLoaded("Test2"));
+    EXPECT_EQ(log_.readAfterUnload, "Welcome to the arena");
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_TRUE(program_->isShown("Test1"));
+    EXPECT_TRUE(dialogs_.shown().empty());
+}
+
+TEST_F(QtViewTest, CloseBoxOfTheLastWindowAsksBeforeTheProgramEnds) {
+    forms::Form& f = shown();
+    QPointer<QWidget> win = view_->window(f);
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    win->close();
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Exit?");
+    EXPECT_EQ(dialogs_.shown()[0].text, "Are you sure you want to Exit?");
+    EXPECT_EQ(dialogs_.shown()[0].buttons, forms::MsgButtons::YesNo);
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_TRUE(program_->isShown("Test1"));
+    EXPECT_FALSE(program_->ended());
+
+    dialogs_.queueAnswer(forms::MsgResult::Yes);
+    win->close();
+    EXPECT_TRUE(program_->ended());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(win.isNull());
+}
+
+TEST_F(QtViewTest, ScreenTheCloseBoxHidComesBackWhenNothingElseIsLeft) {
+    forms::Form& f = shown();
+    forms::Form& second = shown("Test2");
+    QWidget* win = view_->window(f);
+    win->close();
+    ASSERT_FALSE(program_->isShown("Test1"));
+    ASSERT_TRUE(dialogs_.shown().empty());
+
+    // The other screen's own button takes it away: nothing would be left to play on, so the player is asked.
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    widget<QPushButton>(second, "Command2")->click();
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Exit?");
+    EXPECT_TRUE(program_->isShown("Test1"));
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_FALSE(program_->ended());
+}
+
+TEST_F(QtViewTest, WindowsOpenCentredAndAtTheSamePlaceEveryTime) {
+    QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    forms::Form& f = shown();
+    QWidget* win = view_->window(f);
+    EXPECT_EQ(win->geometry().center(), area.center());
+    QPoint first = win->pos();
+
+    // Moved away, hidden and shown again, it opens where it opened the first time.
+    win->move(first + QPoint(37, 21));
+    view_->perform([&] { program_->hide("Test1"); });
+    view_->perform([&] { program_->show("Test1"); });
+    EXPECT_EQ(win->pos(), first);
+    // Shown again while it is up, it stays where the player put it.
+    win->move(first + QPoint(5, 5));
+    view_->perform([&] { program_->show("Test1"); });
+    EXPECT_EQ(win->pos(), first + QPoint(5, 5));
+
+    // A larger screen that takes over keeps the same centre.
+    view_->perform([&] {
+        program_->show("Test3");
+        program_->hide("Test1");
+    });
+    QWidget* larger = view_->window(program_->form("Test3"));
+    EXPECT_GT(larger->width(), win->width());
+    EXPECT_EQ(larger->geometry().center(), area.center());
 }
 
 }  // namespace

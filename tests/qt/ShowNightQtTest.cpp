@@ -16,6 +16,7 @@
 #include "forms/Files.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
+#include "ProgramFolder.h"
 
 namespace {
 
@@ -24,11 +25,7 @@ namespace fs = std::filesystem;
 class ShowNightWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / "varnholt-qt-shownight";
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "data");
-        for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})
-            forms::copyFile(fs::current_path() / f, folder_ / f);
+        folder_ = freshProgramFolder("varnholt-qt-shownight");
         game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
     }

@@ -333,6 +333,37 @@ TEST_F(Screens, ListClicksRunAlsoForTheSelectedItem) {
     EXPECT_TRUE(takeLog().empty());
 }
 
+TEST_F(Screens, LockedControlsTakeNoChangeFromThePlayerButFromTheGame) {
+    Control& list = main().c("List1");
+    Control& text = main().c("Text1");
+    list.setListIndex(0);
+    list.setLocked(true);
+    text.setLocked(true);
+    takeLog();
+    list.playerSelect(2);
+    text.playerType("typed");
+    EXPECT_EQ(list.text(), "Alpha");
+    EXPECT_EQ(text.text(), "design text");
+    EXPECT_TRUE(takeLog().empty());
+
+    list.setText("Beta");
+    text.setText("written");
+    EXPECT_EQ(takeLog(), (Log{"click List1 Beta", "change Text1 written"}));
+}
+
+TEST(ScreenWayOut, MustNameAControlOfTheScreen) {
+    QueuedDialogs dialogs;
+    Program program(std::filesystem::temp_directory_path(), dialogs);
+    static const FormDef good{"Form8", "Good", "Good", 3000, 2000, "",
+                              {control(ControlKind::Button, "Command1", -1, "Back")}, "Command1"};
+    static const FormDef bad{"Form9", "Bad", "Bad", 3000, 2000, "",
+                             {control(ControlKind::Button, "Command1", -1, "Back")}, "Command2"};
+    Form screen(program, good);
+    ASSERT_NE(screen.wayOut(), nullptr);
+    EXPECT_EQ(screen.wayOut()->caption(), "Back");
+    EXPECT_THROW(Form(program, bad), std::logic_error);
+}
+
 TEST_F(Screens, RemovingItemsAdjustsTheSelection) {
     Control& list = main().c("List1");
     list.setText("Gamma");

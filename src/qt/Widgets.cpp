@@ -1,0 +1,229 @@
+#include "qt/Widgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace varnholt {
+
+namespace {
+
+bool isPress(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+}
+
+}  // namespace
+
+void FormWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (closeBox) closeBox();
+}
+
+void PlayerButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        if (!e->isAutoRepeat()) click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void ClickLabel::setClickable(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) e->accept();
+    else QLabel::mousePressEvent(e);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        e->accept();
+        if (clicked) clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(e);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        e->accept();
+        if (doubleClicked) doubleClicked();
+        return;
+    }
+    QLabel::mouseDoubleClickEvent(e);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* e) {
+    if (focusPolicy() != Qt::NoFocus && isPress(e)) {
+        e->accept();
+        if (!e->isAutoRepeat() && clicked) clicked();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+int PlayerList::selectedRow() const {
+    const auto rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PlayerList::report(int row) {
+    if (chose) chose(row);
+}
+
+// The mouse picks on release: the row under the pointer then, wherever the press was. Qt moves the highlight
+// while the button is down; the game's answer replaces it afterwards.
+void PlayerList::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || locked_) {
+        e->accept();
+        if (locked_) setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    pressed_ = true;
+    QListWidget::mousePressEvent(e);
+}
+
+void PlayerList::mouseMoveEvent(QMouseEvent* e) {
+    if (!pressed_) {
+        e->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(e);
+}
+
+void PlayerList::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !pressed_) {
+        e->accept();
+        return;
+    }
+    pressed_ = false;
+    QListWidget::mouseReleaseEvent(e);
+    if (afterDoubleClick_) {
+        // The second click of a double click picks nothing more.
+        afterDoubleClick_ = false;
+        report(-1);
+        return;
+    }
+    QListWidgetItem* under = itemAt(e->position().toPoint());
+    report(under ? row(under) : -1);
+}
+
+void PlayerList::mouseDoubleClickEvent(QMouseEvent* e) {
+    QListWidgetItem* under = e->button() == Qt::LeftButton && !locked_ ? itemAt(e->position().toPoint()) : nullptr;
+    if (!under || row(under) != selectedRow()) {
+        // Not on the row the first click picked: an ordinary press.
+        mousePressEvent(e);
+        return;
+    }
+    e->accept();
+    pressed_ = true;
+    afterDoubleClick_ = true;
+    if (doubleClicked) doubleClicked();
+}
+
+void PlayerList::keyPressEvent(QKeyEvent* e) {
+    if (locked_) {
+        e->ignore();
+        return;
+    }
+    if (isPress(e)) {
+        // Space, Return or Enter pick the current row, as a click on it does.
+        e->accept();
+        if (!e->isAutoRepeat()) report(currentRow());
+        return;
+    }
+    const int before = selectedRow();
+    QListWidget::keyPressEvent(e);
+    const int after = selectedRow();
+    if (after != before) report(after);
+}
+
+void PlayerCombo::showPopup() {
+    if (!locked_) QComboBox::showPopup();
+}
+
+void PlayerCombo::mousePressEvent(QMouseEvent* e) {
+    if (locked_) {
+        e->accept();
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    QComboBox::mousePressEvent(e);
+}
+
+void PlayerCombo::keyPressEvent(QKeyEvent* e) {
+    if (locked_) {
+        e->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(e);
+}
+
+void PlayerCombo::wheelEvent(QWheelEvent* e) {
+    if (locked_) {
+        e->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(e);
+}
+
+FocusRing::FocusRing(QWidget* window) : QWidget(window) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void FocusRing::follow(QWidget* target) {
+    if (target_ == target) {
+        place();
+        return;
+    }
+    if (target_) target_->removeEventFilter(this);
+    target_ = target;
+    if (target_) target_->installEventFilter(this);
+    place();
+}
+
+bool FocusRing::eventFilter(QObject*, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            place();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+void FocusRing::place() {
+    if (!target_ || !target_->isVisible() || !parentWidget()) {
+        hide();
+        return;
+    }
+    QRect around(target_->mapTo(parentWidget(), QPoint(0, 0)), target_->size());
+    setGeometry(around.adjusted(-Width, -Width, Width, Width));
+    raise();
+    show();
+}
+
+void FocusRing::paintEvent(QPaintEvent*) {
+    // An amber band outside, a dark line inside: one of the two stands out on any background.
+    static const QColor Amber(255, 176, 0);
+    static const QColor Dark(20, 20, 20);
+    QPainter p(this);
+    auto band = [&p](QRect r, int width, const QColor& c) {
+        p.fillRect(r.left(), r.top(), r.width(), width, c);
+        p.fillRect(r.left(), r.bottom() - width + 1, r.width(), width, c);
+        p.fillRect(r.left(), r.top(), width, r.height(), c);
+        p.fillRect(r.right() - width + 1, r.top(), width, r.height(), c);
+    };
+    band(rect(), Width - 1, Amber);
+    band(rect().adjusted(Width - 1, Width - 1, 1 - Width, 1 - Width), 1, Dark);
+}
+
+}  // namespace varnholt

@@ -1,0 +1,215 @@
+// The game's own screens in the real window, driven by keys and the mouse as a player drives them: the
+// roster card and the show mode follow every change of a list's selection, the show night's figures read,
+// and a week with a show night is played by the keyboard alone.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "forms/Dialogs.h"
+#include "forms/Files.h"
+#include "game/Game.h"
+#include "qt/QtView.h"
+#include "Gestures.h"
+#include "ProgramFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace gestures;
+
+class GameGestures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Each test runs as a program of its own, side by side with the others: a folder each.
+        folder_ = freshProgramFolder(std::string("varnholt-qt-gestures-") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
+        view_ = std::make_unique<varnholt::QtView>(*game_);
+        // Into a preset federation's first day, clicked as the player would.
+        view_->perform([&] {
+            game_->start();
+            for (auto [screen, control] : {std::pair{"Form1", "Image1"}, {"Form7", "Command1"}, {"Form2", "Command1"},
+                                           {"Form3", "Command2"}})
+                game_->form(screen).c(control).playerClick();
+        });
+    }
+    void TearDown() override {
+        view_.reset();
+        game_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+
+    template <class W>
+    W* widget(const char* screen, const char* control) {
+        auto* w = qobject_cast<W*>(view_->widget(game_->form(screen).c(control)));
+        EXPECT_NE(w, nullptr) << screen << "." << control;
+        return w;
+    }
+    QWidget* window(const char* screen) { return view_->window(game_->form(screen)); }
+    void press(const char* screen, const char* button) {
+        auto* b = widget<QPushButton>(screen, button);
+        ASSERT_TRUE(b && b->isEnabled() && b->isVisible()) << screen << "." << button;
+        b->click();
+    }
+    std::string shownName(const char* screen) { return widget<QLineEdit>(screen, "txtName")->text().toStdString(); }
+
+    fs::path folder_;
+    forms::QueuedDialogs dialogs_;
+    std::unique_ptr<varnholt::Game> game_;
+    std::unique_ptr<varnholt::QtView> view_;
+};
+
+TEST_F(GameGestures, RosterCardFollowsKeysAndADragAndFireTakesTheHighlightedWrestler) {
+    press("FederationHub", "Command5");
+    auto* list = widget<QListWidget>("RosterScreen", "lstData");
+    ASSERT_NE(list, nullptr);
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(shownName("RosterScreen"), "Dougie Rackham");
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(shownName("RosterScreen"), "Connor Vale");
+    dragRows(list, 2, 4);
+    EXPECT_EQ(list->item(highlighted(list))->text(), "Gideon Scarrow");
+    EXPECT_EQ(shownName("RosterScreen"), "Gideon Scarrow");
+
+    press("RosterScreen", "Command1");
+    ASSERT_FALSE(dialogs_.shown().empty());
+    EXPECT_EQ(dialogs_.shown().back().title, "Wrestler fired!");
+    EXPECT_TRUE(list->findItems("Gideon Scarrow", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(list->findItems("Connor Vale", Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(game_->form("RosterScreen").c("lstData").listCount(), list->count());
+    EXPECT_EQ(highlighted(list), -1);
+}
+
+TEST_F(GameGestures, ShowModeChosenByKeysOrADragOpensTheShowDay) {
+    auto* mode = widget<QListWidget>("FederationHub", "List1");
+    ASSERT_NE(mode, nullptr);
+    pressKey(mode, Qt::Key_Down);
+    EXPECT_EQ(game_->form("FederationHub").c("List1").text(), "Normal mode");
+    dragRows(mode, 1, 2);
+    EXPECT_EQ(game_->form("FederationHub").c("List1").text(), "Touring mode");
+    pressKey(mode, Qt::Key_Up);
+    EXPECT_EQ(game_->form("FederationHub").c("List1").text(), "Normal mode");
+    EXPECT_EQ(mode->item(highlighted(mode))->text(), "Normal mode");
+
+    // Return on NEXT DAY: Wednesday is a show day in "Normal mode".
+    pressKey(widget<QPushButton>("FederationHub", "Command1"), Qt::Key_Return);
+    EXPECT_TRUE(game_->isShown("VenueScreen"));
+    EXPECT_TRUE(window("VenueScreen")->isVisible());
+    EXPECT_FALSE(window("FederationHub")->isVisible());
+}
+
+TEST_F(GameGestures, ShowNightFiguresReadWhileTheirBoxesAreOff) {
+    view_->perform([&] { game_->form("FederationHub").c("List1").setText("Normal mode"); });
+    press("FederationHub", "Command1");
+    auto* venue = qobject_cast<QPushButton*>(view_->widget(game_->form("VenueScreen").c("Command1", 7)));
+    ASSERT_NE(venue, nullptr);
+    venue->click();
+    clickRow(widget<QListWidget>("PolaroidScreen", "lstData"), 5);
+    press("PolaroidScreen", "Command3");
+    ASSERT_TRUE(game_->isShown("SinglesMatchScreen"));
+
+    QWidget* win = window("SinglesMatchScreen");
+    QImage shot = win->grab().toImage();
+    for (const char* box : {"Text17", "Text19", "Text16", "Text18", "Text4"}) {
+        QWidget* w = view_->widget(game_->form("SinglesMatchScreen").c(box));
+        ASSERT_FALSE(w->isEnabled()) << box;
+        EXPECT_GE(legibility(shot, w->geometry().adjusted(3, 3, -3, -3)), 4.5) << box;
+    }
+    EXPECT_EQ(widget<QLineEdit>("SinglesMatchScreen", "Text17")->text(), "500");
+}
+
+// Keys go where a real keyboard sends them: to the control that has the focus.
+class KeyboardAlone : public GameGestures {
+protected:
+    QWidget* focus() {
+        QApplication::processEvents();
+        return QApplication::focusWidget();
+    }
+    void key(int k, const QString& text = {}) {
+        QWidget* w = focus();
+        ASSERT_NE(w, nullptr) << "no control has the keyboard";
+        pressKey(w, k, Qt::NoModifier, text);
+    }
+    // Tabs round the shown screen until the control has the keyboard: every control must be reachable so.
+    void tabTo(const char* screen, const char* control, int index = -1) {
+        forms::Form& f = game_->form(screen);
+        QWidget* target = view_->widget(index < 0 ? f.c(control) : f.c(control, index));
+        for (int i = 0; i < 80 && focus() != target; ++i) key(Qt::Key_Tab);
+        ASSERT_EQ(focus(), target) << "Tab never reaches " << screen << "." << control;
+    }
+    void pressButton(const char* screen, const char* control, int index = -1) {
+        tabTo(screen, control, index);
+        key(Qt::Key_Return);
+    }
+    // Picks a list's row by the keys: Home and the arrows move the selection; Space picks the row the list is
+    // on when the moves picked nothing (the row was selected already, as the match screens' lists keep the last
+    // match's choice, or the list had only its cursor on it).
+    void pickRow(const char* screen, const char* list, int row) {
+        tabTo(screen, list);
+        forms::Control& c = game_->form(screen).c(list);
+        const int before = c.listIndex();
+        key(Qt::Key_Home);
+        for (int i = 0; i < row; ++i) key(Qt::Key_Down);
+        if (before == row || (c.form().alive() && c.listIndex() != row)) key(Qt::Key_Space);
+    }
+    bool on(const char* screen, const char* control) { return game_->form(screen).c(control).enabled(); }
+};
+
+TEST_F(KeyboardAlone, AWeekWithAShowNight) {
+    pickRow("FederationHub", "List1", 1);
+    ASSERT_EQ(game_->form("FederationHub").c("List1").text(), "Normal mode");
+    pressButton("FederationHub", "Command1");
+    ASSERT_TRUE(game_->isShown("VenueScreen"));
+    pressButton("VenueScreen", "Command1", 7);
+    ASSERT_TRUE(game_->isShown("PolaroidScreen"));
+    pickRow("PolaroidScreen", "lstData", 5);
+    pressButton("PolaroidScreen", "Command3");
+    ASSERT_TRUE(game_->isShown("SinglesMatchScreen"));
+
+    const char* m = "SinglesMatchScreen";
+    for (int match = 1; match <= 5; ++match) {
+        SCOPED_TRACE("match " + std::to_string(match));
+        pickRow(m, "List1", 0);
+        ASSERT_TRUE(on(m, "List2"));
+        pickRow(m, "List2", 0);
+        ASSERT_TRUE(on(m, "List3"));
+        pickRow(m, "List3", 3);  // no title on the line
+        ASSERT_TRUE(on(m, "lstData"));
+        // The next two wrestlers down the roster: each arrow press picks one, as a click would.
+        tabTo(m, "lstData");
+        if (game_->form(m).c("lstData").listIndex() < 0) pickRow(m, "lstData", 0);
+        else key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        EXPECT_EQ(game_->form(m).c("Text6").text(), game_->form(m).c("lstData").item(2 * match - 1));
+        ASSERT_TRUE(on(m, "Command1"));
+        std::size_t messages = dialogs_.shown().size();
+        pressButton(m, "Command1");
+        if (dialogs_.shown().size() > messages) pressButton(m, "Command2");  // he refused to lose
+        ASSERT_TRUE(on(m, "Command3"));
+        pressButton(m, "Command3");
+        pressButton(m, "Command5");
+    }
+    ASSERT_EQ(game_->form(m).c("Command3").caption(), "End night");
+    pressButton(m, "Command3");
+    ASSERT_TRUE(game_->isShown("FederationHub"));
+    EXPECT_FALSE(game_->isLoaded("SinglesMatchScreen"));
+    EXPECT_NE(game_->form("FederationInfoScreen").c("Text3").text(), "0");  // the night's rating is kept
+
+    // On through the week end to the next show day.
+    for (int day = 0; day < 6; ++day) pressButton("FederationHub", "Command1");
+    EXPECT_EQ(game_->form("FederationHub").c("Text4").text(), "Wednesday");
+    EXPECT_EQ(game_->form("FederationHub").c("Text5").text(), "Week 2");
+    pressButton("FederationHub", "Command1");
+    EXPECT_TRUE(game_->isShown("VenueScreen"));
+}
+
+}  // namespace

@@ -1,0 +1,283 @@
+// Random play through the real widgets: clicks, drags, Ctrl+clicks, keys, typing, Tab and close boxes on
+// whatever the game shows, and after every gesture each shown window must show exactly what the game holds.
+// The seeds are fixed, so a failure replays.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "forms/Dialogs.h"
+#include "forms/Files.h"
+#include "game/Game.h"
+#include "qt/QtView.h"
+#include "Gestures.h"
+#include "ProgramFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace gestures;
+using forms::ControlKind;
+
+// Answers every box at random, mostly going on playing; keeps the faults it was told about.
+class RandomDialogs : public forms::Dialogs {
+public:
+    explicit RandomDialogs(std::mt19937& rng) : rng_(rng) {}
+    forms::MsgResult messageBox(const std::string& text, const std::string&, forms::MsgButtons buttons,
+                                forms::MsgIcon) override {
+        // A run-time error of the game carries its number; one without is a fault of the program itself.
+        if (text.rfind("Run-time error: ", 0) == 0) faults.push_back(text);
+        if (buttons == forms::MsgButtons::OK) return forms::MsgResult::OK;
+        return std::uniform_int_distribution<int>(0, 4)(rng_) == 0 ? forms::MsgResult::Yes : forms::MsgResult::No;
+    }
+    std::optional<std::string> inputBox(const std::string&, const std::string&, const std::string&) override {
+        if (std::uniform_int_distribution<int>(0, 2)(rng_) == 0) return std::nullopt;
+        return std::string("random");
+    }
+    std::vector<std::string> faults;
+
+private:
+    std::mt19937& rng_;
+};
+
+QString toEditor(const std::string& s) { return QString::fromStdString(s).replace("\r\n", "\n"); }
+
+class RandomPlay {
+public:
+    RandomPlay(unsigned seed, fs::path folder) : rng_(seed), dialogs_(rng_), folder_(std::move(folder)) {}
+
+    // Plays until `steps` gestures have been made; the first disagreement between a window and the game is
+    // returned with the gestures that led to it.
+    std::string play(int steps) {
+        for (int made = 0; made < steps;) {
+            Game game(folder_, dialogs_);
+            varnholt::QtView view(game);
+            view.perform([&] { game.start(); });
+            log_.clear();
+            for (; made < steps && !game.ended(); ++made) {
+                gesture(game, view);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                if (std::string wrong = disagreement(game, view); !wrong.empty()) return wrong + "\n" + log_;
+                if (!dialogs_.faults.empty()) return dialogs_.faults.front() + "\n" + log_;
+            }
+            ++games_;
+        }
+        return {};
+    }
+    int games() const { return games_; }
+
+private:
+    using Game = varnholt::Game;
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    void note(const std::string& what) {
+        log_ += what + "\n";
+        if (log_.size() > 6000) log_.erase(0, log_.size() - 6000);
+    }
+
+    void gesture(Game& game, varnholt::QtView& view) {
+        std::vector<forms::Form*> shown;
+        for (forms::Form* f : game.loadedForms())
+            if (f->visible() && view.window(*f)) shown.push_back(f);
+        if (shown.empty()) return;
+        forms::Form& form = *shown[static_cast<std::size_t>(pick(static_cast<int>(shown.size())))];
+        QWidget* win = view.window(form);
+        if (pick(40) == 0) {
+            note("close " + form.role());
+            win->close();
+            return;
+        }
+        std::vector<forms::Control*> reachable;
+        for (const auto& c : form.controls()) {
+            QWidget* w = view.widget(*c);
+            if (w && w->isVisibleTo(win) && w->isEnabled() && c->kind() != ControlKind::Frame &&
+                c->kind() != ControlKind::Shape)
+                reachable.push_back(c.get());
+        }
+        if (reachable.empty()) return;
+        forms::Control& c = *reachable[static_cast<std::size_t>(pick(static_cast<int>(reachable.size())))];
+        QWidget* w = view.widget(c);
+        std::string where = form.role() + "." + c.key();
+        if (auto* list = qobject_cast<QListWidget*>(w)) return onList(list, where);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            static const int keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_H, Qt::Key_F};
+            int key = keys[pick(6)];
+            note("key " + std::to_string(key) + " on " + where);
+            pressKey(combo, key, Qt::NoModifier, key == Qt::Key_H ? "h" : key == Qt::Key_F ? "f" : "");
+            return;
+        }
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            int how = pick(3);
+            note(std::string(how == 0 ? "click " : how == 1 ? "Return on " : "Space on ") + where);
+            if (how == 0) button->click();
+            else pressKey(button, how == 1 ? Qt::Key_Return : Qt::Key_Space, Qt::NoModifier, how == 1 ? "" : " ");
+            return;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->isReadOnly()) return;
+            return typeInto(edit, where);
+        }
+        if (auto* notes = qobject_cast<QPlainTextEdit*>(w)) {
+            if (notes->isReadOnly()) return;
+            if (pick(3) == 0) {
+                note("Tab in " + where);
+                pressKey(notes, Qt::Key_Tab, Qt::NoModifier, "\t");
+                return;
+            }
+            return typeInto(notes, where);
+        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->focusPolicy() != Qt::NoFocus) {
+            note("click " + where);
+            QPointF at(2, 2);
+            QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(label, &press);
+            QApplication::sendEvent(label, &release);
+        }
+    }
+
+    void onList(QListWidget* list, const std::string& where) {
+        const int n = list->count();
+        switch (n == 0 ? 6 : pick(7)) {
+            case 0:
+            case 1: {
+                int r = pick(n);
+                note("click row " + std::to_string(r) + " of " + where);
+                clickRow(list, r);
+                break;
+            }
+            case 2: {
+                int a = pick(n), b = pick(n);
+                note("drag rows " + std::to_string(a) + " to " + std::to_string(b) + " of " + where);
+                dragRows(list, a, b);
+                break;
+            }
+            case 3: {
+                int r = pick(n);
+                note("Ctrl+click row " + std::to_string(r) + " of " + where);
+                clickRow(list, r, Qt::ControlModifier);
+                break;
+            }
+            case 4: {
+                QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 2);
+                note("click low in " + where);
+                mouseAt(list, QEvent::MouseButtonPress, below, Qt::LeftButton);
+                mouseAt(list, QEvent::MouseButtonRelease, below, Qt::NoButton);
+                break;
+            }
+            default: {
+                static const int keys[] = {Qt::Key_Up,  Qt::Key_Down,  Qt::Key_Home,  Qt::Key_End,
+                                           Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Return, Qt::Key_A, Qt::Key_T};
+                int key = keys[pick(10)];
+                QString text = key == Qt::Key_A ? "a" : key == Qt::Key_T ? "t" : key == Qt::Key_Space ? " " : "";
+                note("key " + std::to_string(key) + " on " + where);
+                pressKey(list, key, Qt::NoModifier, text);
+            }
+        }
+    }
+
+    template <class Edit>
+    void typeInto(Edit* edit, const std::string& where) {
+        static const char letters[] = "0123456789 -.abcXYZ";
+        std::string typed;
+        if (pick(4) == 0) {
+            pressKey(edit, Qt::Key_A, Qt::ControlModifier);
+            pressKey(edit, Qt::Key_Backspace);
+            typed = "<cleared>";
+        }
+        for (int i = pick(4); i >= 0; --i) {
+            char ch = letters[pick(static_cast<int>(sizeof letters) - 1)];
+            typed += ch;
+            pressKey(edit, 0, Qt::NoModifier, QString(QChar(ch)));
+        }
+        note("type \"" + typed + "\" into " + where);
+    }
+
+    // What a shown window draws that differs from what the game holds, or nothing.
+    static std::string disagreement(Game& game, varnholt::QtView& view) {
+        if (game.ended()) return {};
+        std::ostringstream out;
+        for (forms::Form* f : game.loadedForms()) {
+            QWidget* win = view.window(*f);
+            bool drawn = win && win->isVisible();
+            if (drawn != f->visible()) {
+                out << f->role() << ": the game has it " << (f->visible() ? "shown" : "hidden") << ", its window is "
+                    << (drawn ? "up" : "not up");
+                return out.str();
+            }
+            if (!drawn) continue;
+            for (const auto& c : f->controls()) {
+                QWidget* w = view.widget(*c);
+                std::string what = f->role() + "." + c->key();
+                if (w->isVisibleTo(win) != c->visible()) return what + ": visible differs";
+                if (w->isEnabled() != c->enabled()) return what + ": enabled differs";
+                if (auto* list = qobject_cast<QListWidget*>(w)) {
+                    if (list->count() != c->listCount()) return what + ": the rows differ from the items";
+                    for (int i = 0; i < list->count(); ++i)
+                        if (list->item(i)->text().toStdString() != c->item(i)) return what + ": row " + std::to_string(i) + " differs";
+                    if (highlighted(list) != c->listIndex())
+                        return what + ": highlight " + std::to_string(highlighted(list)) + ", selected " + std::to_string(c->listIndex());
+                } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                    if (combo->currentIndex() != c->listIndex()) return what + ": shown item differs from the selected one";
+                } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+                    if (edit->text().toStdString() != c->text()) return what + ": box \"" + edit->text().toStdString() + "\", game \"" + c->text() + "\"";
+                } else if (auto* notes = qobject_cast<QPlainTextEdit*>(w)) {
+                    if (notes->toPlainText() != toEditor(c->text())) return what + ": multi-line box differs";
+                } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                    if (button->text().toStdString() != c->text()) return what + ": caption differs";
+                } else if (auto* label = qobject_cast<QLabel*>(w); label && c->kind() == ControlKind::Label) {
+                    if (label->text().toStdString() != c->text()) return what + ": caption differs";
+                } else if (auto* bar = qobject_cast<QScrollBar*>(w)) {
+                    if (bar->value() != c->value()) return what + ": value differs";
+                }
+            }
+        }
+        return {};
+    }
+
+    std::mt19937 rng_;
+    RandomDialogs dialogs_;
+    fs::path folder_;
+    std::string log_;
+    int games_ = 0;
+};
+
+class RandomPlayTest : public ::testing::TestWithParam<unsigned> {
+protected:
+    void SetUp() override {
+        folder_ = freshProgramFolder("varnholt-qt-random-" + std::to_string(GetParam()));
+        here_ = fs::current_path();
+        fs::current_path(folder_);  // the game writes its saved games in the current folder
+    }
+    void TearDown() override {
+        fs::current_path(here_);
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+    fs::path folder_, here_;
+};
+
+TEST_P(RandomPlayTest, EveryWindowShowsWhatTheGameHolds) {
+    RandomPlay play(GetParam(), folder_);
+    std::string wrong = play.play(3000);
+    EXPECT_EQ(wrong, "") << "seed " << GetParam();
+    EXPECT_GT(play.games(), 1);  // the games end and start again: close boxes and QUIT are played too
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomPlayTest, ::testing::Values(1u, 2u, 3u));
+
+}  // namespace
