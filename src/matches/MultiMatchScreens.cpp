@@ -76,6 +76,7 @@ const FormDef& tripleThreatDef() {
         c.push_back(CompetitorName("Text24", LeftName, 2));
         c.push_back(Versus(MiddleCentre, 2, 1));
         c.push_back(CompetitorName("Text25", RightName, 2));
+        ReadingOrder(d.controls);
         return d;
     }();
     return def;
@@ -100,6 +101,7 @@ const FormDef& fourWayDef() {
         c.push_back(CompetitorName("Text25", LeftName, 2));
         c.push_back(Versus(MiddleCentre, 2, 1));
         c.push_back(CompetitorName("Text27", RightName, 2));
+        ReadingOrder(d.controls);
         return d;
     }();
     return def;

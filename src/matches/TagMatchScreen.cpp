@@ -55,6 +55,7 @@ const FormDef& tagDef() {
                 x += 330;
             }
         add(textBox("Text20", x, 9240, 300, 285, "0", forms::Hidden));
+        ReadingOrder(d.controls);
         return d;
     }();
     return def;

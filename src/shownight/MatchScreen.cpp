@@ -1,5 +1,8 @@
 #include "shownight/MatchScreen.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "management/Championships.h"
 #include "shell/FederationScreens.h"
 #include "wrestlers/RecordFiles.h"
@@ -105,6 +108,12 @@ std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape) {
     for (int i = 0; i < 5; ++i)
         c.push_back(textBox("Text" + std::to_string(9 + i), 2400 + i * 780, row[1], 720, BoxHeight, "-", ReadOnlyOff));
     return c;
+}
+
+void ReadingOrder(std::vector<ControlDef>& controls) {
+    auto place = [](const ControlDef& d) { return std::tuple(d.left >= ResultLeft, d.top, d.left); };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](const ControlDef& a, const ControlDef& b) { return place(a) < place(b); });
 }
 
 ControlDef CompetitorName(const char* box, int left, int row) {

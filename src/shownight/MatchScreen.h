@@ -56,6 +56,10 @@ inline constexpr int VersusWidth = 600, CompetitorWidth = (ResultWidth - VersusW
 inline constexpr int LeftName = ResultLeft, RightName = ResultLeft + CompetitorWidth + VersusWidth,
                      CentreName = ResultLeft + (ResultWidth - CompetitorWidth) / 2;
 ControlDef CompetitorName(const char* box, int left, int row);
+
+// Puts a match screen's controls in the order a player reads them, which is the order Tab takes: the
+// left half (N, the booking steps, the roster, Match, the night summary) from the top, then the right.
+void ReadingOrder(std::vector<ControlDef>& controls);
 // A "VS" label centred at `centre` in a row of names; index is its place in the Label12 array (-1: none).
 ControlDef Versus(int centre, int row, int index = -1);
 

@@ -127,6 +127,7 @@ const FormDef& singlesDef() {
             x += 330;
         }
         add(textBox("Text20", x, 9240, 300, 285, "0", Unseen));
+        ReadingOrder(d.controls);
         return d;
     }();
     return def;
