@@ -237,7 +237,7 @@ void WrestlerEditor::Form24_cmdExit_Click() {
     const auto working = game_.path("\\wrestlers.dat");
     const auto master = game_.path("\\data\\wrestlers.dat");
     const auto fresh = game_.path("\\data\\wrestlers.new");
-    if (!forms::copyFile(working, fresh) || !forms::renameFile(fresh, master)) {
+    if (!CopyRecordFile(working, fresh) || !forms::renameFile(fresh, master)) {
         if (forms::fileExists(fresh)) forms::deleteFile(fresh);
         game_.msgBox("The wrestler database could not be updated and has been left as it was. Your changes are "
                      "kept in the editor; press Exit to try again.",

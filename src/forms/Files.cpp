@@ -48,6 +48,27 @@ bool copyFile(const fs::path& from, const fs::path& to) {
     return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
+bool copyWholeRecords(const fs::path& from, const fs::path& to, std::size_t recordLength) {
+    std::error_code ec;
+    if (!fs::is_regular_file(from, ec)) return false;
+    const std::uintmax_t length = fs::file_size(from, ec);
+    if (ec) return false;
+    const std::uintmax_t whole = length - length % recordLength;
+    if (whole == length || (fs::exists(to, ec) && fs::equivalent(from, to, ec))) return copyFile(from, to);
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    std::vector<char> buffer(1 << 16);
+    for (std::uintmax_t left = whole; left > 0 && in && out;) {
+        const auto n = static_cast<std::streamsize>(std::min<std::uintmax_t>(left, buffer.size()));
+        in.read(buffer.data(), n);
+        out.write(buffer.data(), in.gcount());
+        left -= static_cast<std::uintmax_t>(in.gcount());
+        if (in.gcount() == 0) break;
+    }
+    out.close();
+    return in.good() && out.good();
+}
+
 bool deleteFile(const fs::path& p) {
     std::error_code ec;
     return fs::remove(p, ec) && !ec;

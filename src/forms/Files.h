@@ -24,6 +24,9 @@ std::uintmax_t fileLength(const fs::path& p);
 bool fileExists(const fs::path& p);
 // Each returns false (and changes nothing it can avoid changing) when the file system refuses.
 bool copyFile(const fs::path& from, const fs::path& to);
+// Copies a file of fixed-length records, only as many bytes as make whole records: a torn last record
+// stays behind, so the copy is always whole.
+bool copyWholeRecords(const fs::path& from, const fs::path& to, std::size_t recordLength);
 bool deleteFile(const fs::path& p);
 bool renameFile(const fs::path& from, const fs::path& to);
 

@@ -5,6 +5,7 @@
 
 #include "forms/Files.h"
 #include "savedgames/SavedGame.h"
+#include "wrestlers/RecordFiles.h"
 
 namespace varnholt {
 
@@ -101,7 +102,7 @@ bool SaveToSlot(Game& game, int slot) {
         const fs::path final = folder / file;
         const fs::path temp = tempBeside(final);
         staged.emplace_back(temp, final);
-        if (!forms::copyFile(game.path(std::string("\\") + file), temp)) {
+        if (!CopyRecordFile(game.path(std::string("\\") + file), temp)) {
             ok = false;
             break;
         }

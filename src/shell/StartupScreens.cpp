@@ -4,6 +4,7 @@
 #include "savedgames/SavedGameScreens.h"
 #include "shell/Credits.h"
 #include "shell/Presets.h"
+#include "wrestlers/RecordFiles.h"
 
 namespace varnholt {
 
@@ -152,8 +153,8 @@ void MainMenu::Form2_Command1_Click() {
             return;
         }
     }
-    if (!forms::copyFile(masterWrestlers, game_.path("\\wrestlers.dat")) ||
-        !forms::copyFile(masterRoster, game_.path("\\promotion.dat"))) {
+    if (!CopyRecordFile(masterWrestlers, game_.path("\\wrestlers.dat")) ||
+        !CopyRecordFile(masterRoster, game_.path("\\promotion.dat"))) {
         game_.msgBox("The wrestler database could not be copied for a new game.", "File error!");
         return;
     }
@@ -176,7 +177,7 @@ void MainMenu::Form2_Command6_Click() {
                      "Missing file!");
         return;
     }
-    if (!forms::copyFile(master, game_.path("\\wrestlers.dat"))) {
+    if (!CopyRecordFile(master, game_.path("\\wrestlers.dat"))) {
         game_.msgBox("The wrestler database could not be copied for the editor.", "File error!");
         return;
     }

@@ -86,4 +86,8 @@ void FindRosterRecord(Game& game, std::string_view name) { findRecord(game, game
 
 void FindWrestlerRecord(Game& game, std::string_view name) { findRecord(game, game.WrestlerFilePath, name); }
 
+bool CopyRecordFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return forms::copyWholeRecords(from, to, RecordLength);
+}
+
 }  // namespace varnholt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,10 @@ void FindWrestlerRecord(Game& game, std::string_view name);
 bool ReadRecordInto(Game& game, const std::string& filePath, long n);
 // Writes CurrentWrestler as record n of a file; false when the file system refused.
 bool WriteRecordFrom(Game& game, const std::string& filePath, long n);
+
+// Copies a record file (a master into the game, the game into a slot or back into the master) as whole
+// records only: a torn last record is left behind, so the game never makes a torn file of a whole one's
+// place and a saved game can always be loaded again.
+bool CopyRecordFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace varnholt

@@ -77,6 +77,23 @@ TEST_F(FilesOnDisk, CopyReplacesAnExistingFile) {
     EXPECT_FALSE(fileExists(at("c.dat")));
 }
 
+TEST_F(FilesOnDisk, ACopyOfRecordsLeavesATornLastRecordBehind) {
+    put(at("whole.dat"), "abcdefgh");
+    put(at("torn.dat"), "abcdefghij");
+    put(at("copy.dat"), "an older and longer copy");
+    EXPECT_TRUE(copyWholeRecords(at("torn.dat"), at("copy.dat"), 4));
+    EXPECT_EQ(get(at("copy.dat")), "abcdefgh");
+    EXPECT_TRUE(copyWholeRecords(at("whole.dat"), at("copy2.dat"), 4));
+    EXPECT_EQ(get(at("copy2.dat")), "abcdefgh");
+    put(at("short.dat"), "ab");
+    EXPECT_TRUE(copyWholeRecords(at("short.dat"), at("copy.dat"), 4));
+    EXPECT_EQ(get(at("copy.dat")), "");
+    EXPECT_TRUE(copyWholeRecords(at("torn.dat"), at("torn.dat"), 4));  // onto itself: nothing lost
+    EXPECT_EQ(get(at("torn.dat")), "abcdefghij");
+    EXPECT_FALSE(copyWholeRecords(at("missing.dat"), at("c.dat"), 4));
+    EXPECT_FALSE(fileExists(at("c.dat")));
+}
+
 TEST_F(FilesOnDisk, RenameAndDelete) {
     put(at("old.dat"), "x");
     EXPECT_TRUE(renameFile(at("old.dat"), at("new.dat")));

@@ -276,6 +276,24 @@ TEST_F(SavedGameSlots, DamagedSlotsAreRefusedAndChangeNothing) {
     EXPECT_EQ(dialogs_.shown().size(), 2u);
 }
 
+// Torn wrestler files never travel: a torn master starts a game of whole records, and a game whose
+// roster was torn on disk is saved whole, so its slot loads again.
+TEST_F(SavedGameSlots, TornWrestlerFilesAreCopiedAsWholeRecords) {
+    std::ofstream(folder_ / "data/wrestlers.dat", std::ios::binary | std::ios::app) << std::string(50, 'q');
+    const auto master = fs::file_size(folder_ / "data/wrestlers.dat");
+    startPreset();
+    EXPECT_EQ(fs::file_size(folder_ / "wrestlers.dat"), master - 50);
+    std::ofstream(folder_ / "promotion.dat", std::ios::binary | std::ios::app) << std::string(100, 'q');
+    const auto roster = fs::file_size(folder_ / "promotion.dat") - 100;
+    saveTo(1);
+    EXPECT_EQ(fs::file_size(folder_ / "saves/s1/promotion.dat"), roster);
+    quit();
+    loadFrom(1);
+    EXPECT_TRUE(dialogs_.shown().empty());
+    EXPECT_TRUE(game().isShown("FederationHub"));
+    EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), roster);
+}
+
 // A whole slot whose wrestlers cannot be copied back (the disk refuses): the working file stays whole
 // and the player is told.
 TEST_F(SavedGameSlots, SlotWrestlersThatCannotBeCopiedKeepTheWorkingFiles) {
