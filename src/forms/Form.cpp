@@ -55,6 +55,14 @@ std::string Form::handlerKey(std::string_view control, Event e) {
     return std::string(control) + "#" + std::to_string(static_cast<int>(e));
 }
 
+void Form::mustHave(std::string_view control) const {
+    if (control == "Form") return;
+    for (const auto& c : controls_)
+        if (c->name() == control) return;
+    throw std::logic_error("screen " + def_.name + " binds a handler to " + std::string(control) +
+                           ", which its control table does not have");
+}
+
 void Form::fire(Control& control, Event e) {
     if (!alive_) return;
     auto it = handlers_.find(handlerKey(control.name(), e));

@@ -78,11 +78,13 @@ protected:
         std::variant<void (T::*)(), void (T::*)(int)> method;
     };
 
-    // Binds the screen's handlers, one table entry per control event.
+    // Binds the screen's handlers, one table entry per control event. A control that the screen's table
+    // does not have is a fault here, when the screen is built, not when the player first clicks.
     template <class T>
     void bind(std::initializer_list<Binding<T>> table) {
         T* self = static_cast<T*>(this);
         for (const auto& b : table) {
+            mustHave(b.control);
             Handler h;
             if (std::holds_alternative<void (T::*)()>(b.method)) {
                 auto m = std::get<void (T::*)()>(b.method);
@@ -99,6 +101,8 @@ private:
     friend class Program;
     using Handler = std::function<void(int)>;
     static std::string handlerKey(std::string_view control, Event e);
+    // Throws unless the name is "Form" (the screen's own Load) or a control (or control array) of the table.
+    void mustHave(std::string_view control) const;
 
     Program& program_;
     const FormDef& def_;

@@ -351,7 +351,30 @@ TEST_F(Screens, LockedControlsTakeNoChangeFromThePlayerButFromTheGame) {
     EXPECT_EQ(takeLog(), (Log{"click List1 Beta", "change Text1 written"}));
 }
 
-TEST(ScreenWayOut, MustNameAControlOfTheScreen) {
+// A screen that binds its click to a control its table lacks: a misspelt name in a binding table.
+class MisboundScreen : public Form {
+public:
+    static const FormDef Def;
+    explicit MisboundScreen(Program& p) : Form(p, Def) {
+        bind<MisboundScreen>({{"Form", Event::Load, &MisboundScreen::onClick},
+                              {"Command1", Event::Click, &MisboundScreen::onClick},
+                              {"Comand1", Event::Click, &MisboundScreen::onClick}});
+    }
+    void onClick() {}
+};
+const FormDef MisboundScreen::Def{"Form7", "Misbound", "Misbound", 3000, 2000, "",
+                                  {control(ControlKind::Button, "Command1", 0, "One")}};
+
+TEST(ScreenTable, HandlersAndTheWayOutMustNameAControlOfTheScreen) {
+    try {
+        QueuedDialogs dialogs;
+        Program program(std::filesystem::temp_directory_path(), dialogs);
+        MisboundScreen screen(program);
+        ADD_FAILURE() << "a handler bound to a missing control was accepted";
+    } catch (const std::logic_error& e) {
+        EXPECT_NE(std::string(e.what()).find("Comand1"), std::string::npos) << e.what();
+    }
+
     QueuedDialogs dialogs;
     Program program(std::filesystem::temp_directory_path(), dialogs);
     static const FormDef good{"Form8", "Good", "Good", 3000, 2000, "",
