@@ -60,7 +60,7 @@ void addCard(std::vector<ControlDef>& c, int left, int top) {
 // The list on the left, the note and the card to its right, the four buttons below the card.
 const FormDef& editorDef() {
     static const FormDef def = [] {
-        FormDef d{"Form24", "WrestlerEditor", "Varnholt", 11760, 6480, "", {}};
+        FormDef d{WrestlerEditor::Name, WrestlerEditor::Role, "Varnholt", 11760, 6480, "", {}};
         auto& c = d.controls;
         c.push_back(listBox("lstData", 240, 240, 3360, 5160));
         c.push_back(label("Label1", 3840, 240, CardWidth, 285, StatsNote, forms::Transparent));
@@ -81,7 +81,7 @@ const FormDef& editorDef() {
 // Save and Cancel on top, the note under them, then the card.
 const FormDef& addDialogDef() {
     static const FormDef def = [] {
-        FormDef d{"frmaddedit", "AddWrestlerDialog", "Varnholt", 8160, 6300, "", {}};
+        FormDef d{AddWrestlerDialog::Name, AddWrestlerDialog::Role, "Varnholt", 8160, 6300, "", {}};
         auto& c = d.controls;
         c.push_back(button("cmdSave", 240, 240, 1500, 495, "Save"));
         c.push_back(button("cmdCancel", 1920, 240, 1500, 495, "Cancel"));
@@ -244,7 +244,7 @@ void WrestlerEditor::Form24_cmdExit_Click() {
                      FileErrorTitle);
         return;
     }
-    game_.show("MainMenu");
+    game_.show<screens::MainMenu>();
     game_.unload<WrestlerEditor>();
 }
 

@@ -10,10 +10,8 @@
 
 namespace varnholt {
 
-class WrestlerEditor : public Screen {
+class WrestlerEditor : public Screen, public screens::WrestlerEditor {
 public:
-    static constexpr const char* Name = "Form24";
-    static constexpr const char* Role = "WrestlerEditor";
     explicit WrestlerEditor(Game& game);
 
     void Form24_Form_Load();
@@ -35,10 +33,8 @@ private:
     bool quietSelection_ = false;  // restoring the list's selection after it was reordered
 };
 
-class AddWrestlerDialog : public Screen {
+class AddWrestlerDialog : public Screen, public screens::AddWrestlerDialog {
 public:
-    static constexpr const char* Name = "frmaddedit";
-    static constexpr const char* Role = "AddWrestlerDialog";
     explicit AddWrestlerDialog(Game& game);
 
     void frmaddedit_Form_Load();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "forms/Dialogs.h"
@@ -57,19 +58,25 @@ public:
     std::vector<std::string> formNames() const;
 
     // A screen by its name or role name; loading it (and running its load handler) when it is not loaded.
+    // By its type: a screen's class gives the screen as that class; a type that only names a screen (with
+    // its Name) gives the plain screen.
     Form& form(std::string_view nameOrRole);
     template <class T>
-    T& form() {
-        return static_cast<T&>(form(T::Name));
+    auto& form() {
+        if constexpr (std::is_base_of_v<Form, T>) return static_cast<T&>(form(T::Name));
+        else return form(T::Name);
     }
     // A screen if it is loaded; nothing is loaded by asking.
     Form* loaded(std::string_view nameOrRole) const;
     template <class T>
-    T* loaded() const {
-        return static_cast<T*>(loaded(T::Name));
+    auto* loaded() const {
+        if constexpr (std::is_base_of_v<Form, T>) return static_cast<T*>(loaded(T::Name));
+        else return loaded(T::Name);
     }
     bool isLoaded(std::string_view nameOrRole) const { return loaded(nameOrRole) != nullptr; }
     bool isShown(std::string_view nameOrRole) const;
+    template <class T>
+    bool isShown() const { return isShown(T::Name); }
 
     void show(std::string_view nameOrRole);
     void hide(std::string_view nameOrRole);

@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
+#include "game/ScreenNames.h"
 
 namespace varnholt {
 
@@ -58,7 +59,13 @@ inline ControlDef member(ControlDef def, int index) {
     return def;
 }
 
-// The small "N" button that opens the notes pad over a screen.
+// A text box the player cannot type into: only the game writes it.
+inline constexpr unsigned ReadOnly = forms::Locked;
+
+// The small "N" button that opens the notes pad over a screen, in the top left corner unless placed.
 inline constexpr int NotesButtonSize = 375;
+inline ControlDef notesButton(std::string name, int left = 60, int top = 60) {
+    return button(std::move(name), left, top, NotesButtonSize, NotesButtonSize, "N");
+}
 
 }  // namespace varnholt

@@ -54,18 +54,18 @@ void singlesFrame(std::vector<ControlDef>& c, int title, int fx, int fy, const c
 const FormDef& championsDef() {
     static const FormDef def = [] {
         constexpr int right = 120 + FrameWidth + 120, width = right + FrameWidth + 120;
-        FormDef d{"Form11", "ChampionsScreen", "Varnholt", width, 7800, "", {}};
+        FormDef d{ChampionsScreen::Name, ChampionsScreen::Role, "Varnholt", width, 7800, "", {}};
         auto& c = d.controls;
         int numberLabel = 39;  // Label39 onwards: the place numbers, clear of the named labels
-        singlesFrame(c, 1, 120, 120, "Frame1", "Primary championship", "Label1", "Command2", "Command7", "Label2",
-                     numberLabel);
-        singlesFrame(c, 2, right, 120, "Frame2", "Secondary championship", "Label25", "Command3", "Command10",
-                     "Label24", numberLabel);
-        singlesFrame(c, 3, 120, 3600, "Frame3", "Tertiary championship", "Label37", "Command4", "Command8",
-                     "Label36", numberLabel);
+        singlesFrame(c, 1, 120, 120, "Frame1", "Primary championship", ChampionsScreen::PrimaryTitle, "Command2",
+                     "Command7", "Label2", numberLabel);
+        singlesFrame(c, 2, right, 120, "Frame2", "Secondary championship", ChampionsScreen::SecondaryTitle,
+                     "Command3", "Command10", "Label24", numberLabel);
+        singlesFrame(c, 3, 120, 3600, "Frame3", "Tertiary championship", ChampionsScreen::TertiaryTitle, "Command4",
+                     "Command8", "Label36", numberLabel);
         const int fx = right, fy = 3600;
         c.push_back(frame("Frame4", fx, fy, FrameWidth, FrameHeight, "Tag team championships"));
-        c.push_back(titleName("Label4", fx, fy));
+        c.push_back(titleName(ChampionsScreen::TagTeamTitle, fx, fy));
         const int partner = (HolderWidth - 120) / 2;
         c.push_back(textBox(textName(TagFirstHolder), fx + 120, fy + 720, partner, 315, VacantText, forms::Locked));
         c.push_back(textBox(textName(TagSecondHolder), fx + 240 + partner, fy + 720, partner, 315, VacantText,
@@ -83,7 +83,7 @@ const FormDef& championsDef() {
                                 forms::Locked));
         }
         c.push_back(button("Command1", 120, 7080, 2400, 495, "Return to menu"));
-        c.push_back(button("Command6", width - 120 - NotesButtonSize, 7080 + 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command6", width - 120 - NotesButtonSize, 7080 + 60));
         d.wayOut = "Command1";
         return d;
     }();
@@ -91,7 +91,7 @@ const FormDef& championsDef() {
 }
 
 const FormDef& renameDef() {
-    static const FormDef def{"Form9", "RenameDialog", "QAVLE", 4800, 2040, "", {
+    static const FormDef def{RenameDialog::Name, RenameDialog::Role, "QAVLE", 4800, 2040, "", {
         label("Label1", 240, 240, 4320, 300, "Rename championship:"),
         textBox("Text1", 240, 600, 4320, 315, "Text1"),
         button("Command1", 840, 1200, 1440, 420, "Save"),
@@ -111,10 +111,10 @@ int renameTitle(const Game& game) {
 
 std::string TitleNameLabel(int title) {
     switch (title) {
-        case 1: return "Label1";
-        case 2: return "Label25";
-        case 3: return "Label37";
-        case 4: return "Label4";
+        case 1: return ChampionsScreen::PrimaryTitle;
+        case 2: return ChampionsScreen::SecondaryTitle;
+        case 3: return ChampionsScreen::TertiaryTitle;
+        case 4: return ChampionsScreen::TagTeamTitle;
         default: return "";
     }
 }
@@ -185,11 +185,11 @@ void ChampionsScreen::Form11_Command8_Click() { rename("3"); }
 void ChampionsScreen::Form11_Command11_Click() { rename("4"); }
 
 void ChampionsScreen::Form11_Command1_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.hide<ChampionsScreen>();
 }
 
-void ChampionsScreen::Form11_Command6_Click() { game_.show("NotesPad"); }
+void ChampionsScreen::Form11_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 // --- RenameDialog --------------------------------------------------------------------------------------
 
@@ -207,7 +207,7 @@ void RenameDialog::showChosenTitleName() {
     // Without a chosen title (the dialog loaded other than by a Rename) Text1 keeps its text.
     int title = renameTitle(game_);
     if (title == 0) return;
-    c("Text1").setText(game_.form(ChampionsScreen::Name).c(TitleNameLabel(title)).caption());
+    c("Text1").setText(game_.form<ChampionsScreen>().c(TitleNameLabel(title)).caption());
 }
 
 void RenameDialog::Form9_Command1_Click() {
@@ -215,7 +215,7 @@ void RenameDialog::Form9_Command1_Click() {
     if (name.empty()) {
         game_.msgBox("The championship must be named.", "Varnholt");
     } else if (int title = renameTitle(game_); title != 0) {
-        game_.form(ChampionsScreen::Name).c(TitleNameLabel(title)).setCaption(name);
+        game_.form<ChampionsScreen>().c(TitleNameLabel(title)).setCaption(name);
     }
     game_.unload<RenameDialog>();
 }

@@ -8,10 +8,8 @@
 
 namespace varnholt {
 
-class ChampionsScreen : public Screen {
+class ChampionsScreen : public Screen, public screens::ChampionsScreen {
 public:
-    static constexpr const char* Name = "Form11";
-    static constexpr const char* Role = "ChampionsScreen";
     explicit ChampionsScreen(Game& game);
 
     void Form11_Form_Load();
@@ -31,10 +29,8 @@ private:
     void rename(const char* titleNo);
 };
 
-class RenameDialog : public Screen {
+class RenameDialog : public Screen, public screens::RenameDialog {
 public:
-    static constexpr const char* Name = "Form9";
-    static constexpr const char* Role = "RenameDialog";
     explicit RenameDialog(Game& game);
 
     void Form9_Form_Load();

@@ -6,17 +6,10 @@
 
 namespace varnholt {
 
-const std::array<const char*, 5> FeudHeatWords = {"Very low", "Low", "Average", "High", "Very high"};
-
 std::optional<int16_t> FeudHeatNumber(std::string_view word) {
     for (std::size_t i = 0; i < FeudHeatWords.size(); ++i)
         if (word == FeudHeatWords[i]) return static_cast<int16_t>(i + 1);
     return std::nullopt;
-}
-
-std::optional<std::string> FeudHeatWord(int heat) {
-    if (heat < 1 || heat > 5) return std::nullopt;
-    return std::string(FeudHeatWords[static_cast<std::size_t>(heat - 1)]);
 }
 
 double FeudStartHeat(double draw, int16_t overA, int16_t overB) {
@@ -46,9 +39,9 @@ constexpr int NewLeft = 3600, EndLeft = 4560, TitleLeft = 5580, HeatLeft = 9300,
 
 const FormDef& feudDef() {
     static const FormDef def = [] {
-        FormDef d{"Form22", "FeudScreen", "Varnholt", 12720, RowTop + 4 * RowHeight + 360 + 495 + 360, "", {}};
+        FormDef d{FeudScreen::Name, FeudScreen::Role, "Varnholt", 12720, RowTop + 4 * RowHeight + 360 + 495 + 360, "", {}};
         auto& c = d.controls;
-        c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command6"));
         c.push_back(listBox("lstData", 240, 600, 3000, RowTop + 4 * RowHeight + 360 + 495 - 600, {}, forms::Disabled));
         // The two picks stand either side of the "VS"; a feud's title takes one line, however long the names.
         c.push_back(label("Label1", NewLeft, 660, 2400, 285, "", forms::Bold | forms::RightAligned | forms::OneLine));
@@ -181,9 +174,9 @@ void FeudScreen::Form22_Command10_Click() { EndFeud(4); }
 void FeudScreen::Form22_Command3_Click() {
     if (auto heat = FeudHeatNumber(c("txtfeud1").caption())) game_.FeudHeat[0] = *heat;
     game_.hide<FeudScreen>();
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
 }
 
-void FeudScreen::Form22_Command6_Click() { game_.show("NotesPad"); }
+void FeudScreen::Form22_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 }  // namespace varnholt

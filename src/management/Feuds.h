@@ -13,11 +13,8 @@
 
 namespace varnholt {
 
-// "Very low" 1 .. "Very high" 5.
-extern const std::array<const char*, 5> FeudHeatWords;
+// The number of a heat's word ("Very low" 1 .. "Very high" 5); its words are kept with FeudHeat.
 std::optional<int16_t> FeudHeatNumber(std::string_view word);
-// The word of a heat 1..5; nothing for another number.
-std::optional<std::string> FeudHeatWord(int heat);
 
 // The starting heat of a new feud: Int(draw x 10) + (OverA + OverB) x 2.5 - 15.
 double FeudStartHeat(double draw, int16_t overA, int16_t overB);
@@ -37,10 +34,8 @@ struct FeudRow {
 };
 extern const std::array<FeudRow, 4> FeudRows;
 
-class FeudScreen : public Screen {
+class FeudScreen : public Screen, public screens::FeudScreen {
 public:
-    static constexpr const char* Name = "Form22";
-    static constexpr const char* Role = "FeudScreen";
     explicit FeudScreen(Game& game);
     void Form22_Form_Load();
     void Form22_Command1_Click();   // New, feud 1

@@ -50,7 +50,7 @@ std::string strictlyFirst(const std::array<int16_t, 12>& rivalPopularity, Beats 
 
 const FormDef& newsDef() {
     static const FormDef def = [] {
-        FormDef d{"Form25", "NewsScreen", "Varnholt", 12960, 9720, "", {}};
+        FormDef d{NewsScreen::Name, NewsScreen::Role, "Varnholt", 12960, 9720, "", {}};
         auto& c = d.controls;
         ControlDef banner = image("Picture1", 240, 120, 9000, 1350);
         banner.kind = ControlKind::PictureBox;
@@ -87,7 +87,7 @@ const FormDef& newsDef() {
             top += 465;
         }
         c.push_back(button("Command1", left, 8760, 2400, 495, "Disconnect"));
-        c.push_back(button("Command6", 12960 - 240 - NotesButtonSize, 8820, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command6", 12960 - 240 - NotesButtonSize, 8820));
         d.wayOut = "Command1";
         return d;
     }();
@@ -208,10 +208,10 @@ void NewsScreen::ShowRivalFacts() {
 void NewsScreen::Form25_lstFeds_Click() { ShowRivalFacts(); }
 
 void NewsScreen::Form25_Command1_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.unload<NewsScreen>();
 }
 
-void NewsScreen::Form25_Command6_Click() { game_.show("NotesPad"); }
+void NewsScreen::Form25_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 }  // namespace varnholt

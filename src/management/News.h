@@ -45,10 +45,8 @@ std::string CrowdWord(int16_t over);
 // "Today's featured wrestler is ..." about a free agent.
 std::string FeaturedWrestlerText(const WrestlerRecord& wrestler);
 
-class NewsScreen : public Screen {
+class NewsScreen : public Screen, public screens::NewsScreen {
 public:
-    static constexpr const char* Name = "Form25";
-    static constexpr const char* Role = "NewsScreen";
     explicit NewsScreen(Game& game);
 
     void Form25_Form_Load();

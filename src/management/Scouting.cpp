@@ -53,18 +53,18 @@ FormDef listScreenDef(const char* name, const char* role, const char* actionCapt
 
     c.push_back(button("Command1", 240, 7080, 2400, 495, actionCaption));
     c.push_back(button("Command2", 2880, 7080, 2400, 495, "Return to menu"));
-    c.push_back(button("Command6", 10800 - 240 - NotesButtonSize, 7140, NotesButtonSize, NotesButtonSize, "N"));
+    c.push_back(notesButton("Command6", 10800 - 240 - NotesButtonSize, 7140));
     d.wayOut = "Command2";
     return d;
 }
 
 const FormDef& scoutDef() {
-    static const FormDef def = listScreenDef("Form6", "ScoutScreen", "Hire?");
+    static const FormDef def = listScreenDef(ScoutScreen::Name, ScoutScreen::Role, "Hire?");
     return def;
 }
 
 const FormDef& rosterDef() {
-    static const FormDef def = listScreenDef("Form8", "RosterScreen", "Fire?");
+    static const FormDef def = listScreenDef(RosterScreen::Name, RosterScreen::Role, "Fire?");
     return def;
 }
 
@@ -126,11 +126,11 @@ void ScoutScreen::Form6_Command1_Click() {
 }
 
 void ScoutScreen::Form6_Command2_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.unload<ScoutScreen>();
 }
 
-void ScoutScreen::Form6_Command6_Click() { game_.show("NotesPad"); }
+void ScoutScreen::Form6_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 // ---------------------------------------------------------------------------------------------------
 // The RosterScreen
@@ -168,10 +168,10 @@ void RosterScreen::Form8_Command1_Click() {
 }
 
 void RosterScreen::Form8_Command2_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.unload<RosterScreen>();
 }
 
-void RosterScreen::Form8_Command6_Click() { game_.show("NotesPad"); }
+void RosterScreen::Form8_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 }  // namespace varnholt

@@ -14,10 +14,8 @@ namespace varnholt {
 // five times the share may not exceed the popularity plus 40. A share that is not a number refuses.
 bool AgreesToSign(std::string_view polaroidPercentText, int16_t popularity);
 
-class ScoutScreen : public Screen {
+class ScoutScreen : public Screen, public screens::ScoutScreen {
 public:
-    static constexpr const char* Name = "Form6";
-    static constexpr const char* Role = "ScoutScreen";
     explicit ScoutScreen(Game& game);
 
     void Form6_Form_Load();
@@ -27,10 +25,8 @@ public:
     void Form6_Command6_Click();  // N
 };
 
-class RosterScreen : public Screen {
+class RosterScreen : public Screen, public screens::RosterScreen {
 public:
-    static constexpr const char* Name = "Form8";
-    static constexpr const char* Role = "RosterScreen";
     explicit RosterScreen(Game& game);
 
     void Form8_Form_Load();

@@ -40,9 +40,9 @@ constexpr int ButtonLeft = 240, ButtonWidth = 3000, AmountLeft = 3360, AmountWid
 
 const FormDef& sponsorDef() {
     static const FormDef def = [] {
-        FormDef d{"Form15", "SponsorScreen", "Varnholt", 12780, 8280, "", {}};
+        FormDef d{SponsorScreen::Name, SponsorScreen::Role, "Varnholt", 12780, 8280, "", {}};
         auto& c = d.controls;
-        c.push_back(button("Command14", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command14"));
         c.push_back(label("Label1", 600, 180, 11880, 420,
                           "Select a sponsor, but note that some may refuse if you are not popular enough.",
                           forms::Bold | forms::Centred));
@@ -59,10 +59,10 @@ const FormDef& sponsorDef() {
         }
         const int current = RowTop + 12 * RowHeight + 180;
         c.push_back(label("Label3", ButtonLeft, current, ButtonWidth, 285, "Current sponsor", forms::Bold));
-        c.push_back(textBox("Text1", ButtonLeft, current + 330, ButtonWidth, 315, "No sponsor", forms::Locked));
-        c.push_back(textBox("Text26", AmountLeft, current + 330, AmountWidth, 315, "0", forms::Locked,
+        c.push_back(textBox(SponsorScreen::SponsorText, ButtonLeft, current + 330, ButtonWidth, 315, "No sponsor", forms::Locked));
+        c.push_back(textBox(SponsorScreen::SponsorAmountText, AmountLeft, current + 330, AmountWidth, 315, "0", forms::Locked,
                             "Amount paid per show"));
-        c.push_back(textBox("Text27", SloganLeft, current + 330, SloganWidth, 315, "No sponsor", forms::Locked));
+        c.push_back(textBox(SponsorScreen::SloganText, SloganLeft, current + 330, SloganWidth, 315, "No sponsor", forms::Locked));
         c.push_back(button("Command1", 5490, current + 900, 1800, 495, "Return to menu"));
         d.wayOut = "Command1";
         return d;
@@ -95,11 +95,11 @@ SponsorScreen::SponsorScreen(Game& game) : Screen(game, sponsorDef()) {
 void SponsorScreen::Form15_Form_Load() { setPicture("\\QAVLE.bmp"); }
 
 void SponsorScreen::Form15_Command1_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.hide<SponsorScreen>();
 }
 
-void SponsorScreen::Form15_Command14_Click() { game_.show("NotesPad"); }
+void SponsorScreen::Form15_Command14_Click() { game_.show<screens::NotesPad>(); }
 
 void SponsorScreen::SignSponsor(std::size_t row) {
     const Sponsor& s = Sponsors[row];
@@ -107,10 +107,10 @@ void SponsorScreen::SignSponsor(std::size_t row) {
         game_.msgBox("This sponsor is not interested in a deal due to your low popularity.", "No sponsor deal!");
         return;
     }
-    c("Text1").setText(c(s.button).caption());
-    c("Text26").setText(c(s.amountBox).text());
-    c("Text27").setText(c(s.sloganBox).text());
-    game_.SponsorAmount = forms::CInt(c("Text26").text());
+    c(SponsorText).setText(c(s.button).caption());
+    c(SponsorAmountText).setText(c(s.amountBox).text());
+    c(SloganText).setText(c(s.sloganBox).text());
+    game_.SponsorAmount = forms::CInt(c(SponsorAmountText).text());
 }
 
 void SponsorScreen::Form15_Command2_Click() { SignSponsor(0); }

@@ -25,10 +25,8 @@ extern const std::array<Sponsor, 12> Sponsors;
 // Whether a sponsor signs with a federation of this popularity.
 bool SponsorSigns(const Sponsor& sponsor, int16_t popularity);
 
-class SponsorScreen : public Screen {
+class SponsorScreen : public Screen, public screens::SponsorScreen {
 public:
-    static constexpr const char* Name = "Form15";
-    static constexpr const char* Role = "SponsorScreen";
     explicit SponsorScreen(Game& game);
     void Form15_Form_Load();
     void Form15_Command1_Click();   // Return to menu

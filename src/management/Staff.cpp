@@ -21,7 +21,7 @@ namespace {
 
 const FormDef& staffDef() {
     static const FormDef def = [] {
-        FormDef d{"Form12", "StaffScreen", "Varnholt", 9720, 7680, "", {}};
+        FormDef d{StaffScreen::Name, StaffScreen::Role, "Varnholt", 9720, 7680, "", {}};
         auto& c = d.controls;
         c.push_back(label("Label9", 240, 120, 9240, 600,
                           "Hire either a referee or an MC. Staff can be changed at any point during the game. Skill "
@@ -44,16 +44,16 @@ const FormDef& staffDef() {
             c.push_back(textBox(r.mcWageBox, 8520, y + 30, 720, 315, r.wage, forms::Locked));
         }
         // The current-staff row: InHouseReferee / InHouseAnnouncer captions above the hired people.
-        c.push_back(label("Label3", 240, 6000, 4080, 300, "", forms::Bold | forms::Transparent));
-        c.push_back(textBox("Text1", 240, 6360, 2400, 315, "You", forms::Locked));
-        c.push_back(textBox("Text28", 2760, 6360, 720, 315, "0", forms::Locked));
-        c.push_back(textBox("Text29", 3600, 6360, 720, 315, "0", forms::Locked));
-        c.push_back(label("Label4", 5160, 6000, 4080, 300, "", forms::Bold | forms::Transparent));
-        c.push_back(textBox("Text2", 5160, 6360, 2400, 315, "You", forms::Locked));
-        c.push_back(textBox("Text3", 7680, 6360, 720, 315, "0", forms::Locked));
-        c.push_back(textBox("Text54", 8520, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(label(StaffScreen::RefereeTitle, 240, 6000, 4080, 300, "", forms::Bold | forms::Transparent));
+        c.push_back(textBox(StaffScreen::RefereeNameText, 240, 6360, 2400, 315, "You", forms::Locked));
+        c.push_back(textBox(StaffScreen::RefereeSkillText, 2760, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(textBox(StaffScreen::RefereeWageText, 3600, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(label(StaffScreen::AnnouncerTitle, 5160, 6000, 4080, 300, "", forms::Bold | forms::Transparent));
+        c.push_back(textBox(StaffScreen::MCNameText, 5160, 6360, 2400, 315, "You", forms::Locked));
+        c.push_back(textBox(StaffScreen::MCSkillText, 7680, 6360, 720, 315, "0", forms::Locked));
+        c.push_back(textBox(StaffScreen::MCWageText, 8520, 6360, 720, 315, "0", forms::Locked));
         c.push_back(button("Command1", 240, 6960, 2400, 495, "Return to menu"));
-        c.push_back(button("Command11", 9720 - 240 - NotesButtonSize, 7020, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command11", 9720 - 240 - NotesButtonSize, 7020));
         d.wayOut = "Command1";
         return d;
     }();
@@ -101,28 +101,28 @@ void StaffScreen::Form12_Form_Load() {
 }
 
 void StaffScreen::takeRefereeFigures() {
-    game_.RefereeWage = forms::CInt(c("Text29").text());
-    game_.RefereeSkill = forms::CInt(c("Text28").text());  // a half to the even neighbour: "4.5" gives 4
+    game_.RefereeWage = forms::CInt(c(RefereeWageText).text());
+    game_.RefereeSkill = forms::CInt(c(RefereeSkillText).text());  // a half to the even neighbour: "4.5" gives 4
 }
 
 void StaffScreen::takeMCFigures() {
-    game_.MCWage = forms::CInt(c("Text54").text());
-    game_.MCSkill = forms::CInt(c("Text3").text());
+    game_.MCWage = forms::CInt(c(MCWageText).text());
+    game_.MCSkill = forms::CInt(c(MCSkillText).text());
 }
 
 void StaffScreen::hireReferee(int row) {
     const StaffRow& r = StaffTable[static_cast<std::size_t>(row - 1)];
-    c("Text1").setText(c(r.refereeButton).caption());
-    c("Text28").setText(c(r.refereeSkillBox).text());
-    c("Text29").setText(c(r.refereeWageBox).text());
+    c(RefereeNameText).setText(c(r.refereeButton).caption());
+    c(RefereeSkillText).setText(c(r.refereeSkillBox).text());
+    c(RefereeWageText).setText(c(r.refereeWageBox).text());
     takeRefereeFigures();
 }
 
 void StaffScreen::hireMC(int row) {
     const StaffRow& r = StaffTable[static_cast<std::size_t>(row - 1)];
-    c("Text2").setText(c(r.mcButton).caption());
-    c("Text3").setText(c(r.mcSkillBox).text());
-    c("Text54").setText(c(r.mcWageBox).text());
+    c(MCNameText).setText(c(r.mcButton).caption());
+    c(MCSkillText).setText(c(r.mcSkillBox).text());
+    c(MCWageText).setText(c(r.mcWageBox).text());
     takeMCFigures();
 }
 
@@ -151,10 +151,10 @@ void StaffScreen::Form12_Command16_Click() { hireMC(10); }
 void StaffScreen::Form12_Command15_Click() { hireMC(11); }
 
 void StaffScreen::Form12_Command1_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.hide<StaffScreen>();
 }
 
-void StaffScreen::Form12_Command11_Click() { game_.show("NotesPad"); }
+void StaffScreen::Form12_Command11_Click() { game_.show<screens::NotesPad>(); }
 
 }  // namespace varnholt

@@ -26,10 +26,8 @@ struct StaffRow {
 inline constexpr int StaffRows = 11;
 extern const std::array<StaffRow, StaffRows> StaffTable;
 
-class StaffScreen : public Screen {
+class StaffScreen : public Screen, public screens::StaffScreen {
 public:
-    static constexpr const char* Name = "Form12";
-    static constexpr const char* Role = "StaffScreen";
     explicit StaffScreen(Game& game);
 
     void Form12_Form_Load();

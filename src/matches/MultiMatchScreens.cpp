@@ -60,7 +60,7 @@ constexpr int MiddleCentre = ResultLeft + ResultWidth / 2;
 
 const FormDef& tripleThreatDef() {
     static const FormDef def = [] {
-        FormDef d{"Form19", "TripleThreatMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
+        FormDef d{TripleThreatMatchScreen::Name, TripleThreatMatchScreen::Role, "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls(TripleThreatShape)};
         auto& c = d.controls;
         BookingColumn booking(c);
@@ -84,7 +84,7 @@ const FormDef& tripleThreatDef() {
 
 const FormDef& fourWayDef() {
     static const FormDef def = [] {
-        FormDef d{"Form20", "FourWayMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
+        FormDef d{FourWayMatchScreen::Name, FourWayMatchScreen::Role, "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls(FourWayShape)};
         auto& c = d.controls;
         BookingColumn booking(c);

@@ -53,10 +53,8 @@ private:
     int32_t MatchCost = 0;
 };
 
-class TripleThreatMatchScreen : public MultiMatchScreen {
+class TripleThreatMatchScreen : public MultiMatchScreen, public screens::TripleThreatMatchScreen {
 public:
-    static constexpr const char* Name = "Form19";
-    static constexpr const char* Role = "TripleThreatMatchScreen";
     explicit TripleThreatMatchScreen(Game& game);
 
     void Form19_Form_Load() { LoadScreen(); }
@@ -70,13 +68,11 @@ public:
     void Form19_Command4_Click() { RandomWinner(); }   // R
     void Form19_Command3_Click() { PressMatch(); }     // Match / End night
     void Form19_Command7_Click() { PressNextMatch(); } // Next match
-    void Form19_Command6_Click() { game_.show("NotesPad"); }
+    void Form19_Command6_Click() { game_.show<screens::NotesPad>(); }
 };
 
-class FourWayMatchScreen : public MultiMatchScreen {
+class FourWayMatchScreen : public MultiMatchScreen, public screens::FourWayMatchScreen {
 public:
-    static constexpr const char* Name = "Form20";
-    static constexpr const char* Role = "FourWayMatchScreen";
     explicit FourWayMatchScreen(Game& game);
 
     void Form20_Form_Load() { LoadScreen(); }
@@ -91,7 +87,7 @@ public:
     void Form20_Command4_Click() { RandomWinner(); }   // R
     void Form20_Command3_Click() { PressMatch(); }     // Match / End night
     void Form20_Command8_Click() { PressNextMatch(); } // Next match
-    void Form20_Command6_Click() { game_.show("NotesPad"); }
+    void Form20_Command6_Click() { game_.show<screens::NotesPad>(); }
 };
 
 }  // namespace varnholt

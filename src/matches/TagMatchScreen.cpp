@@ -16,7 +16,7 @@ namespace {
 
 const FormDef& tagDef() {
     static const FormDef def = [] {
-        FormDef d{"Form17", "TagMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
+        FormDef d{TagMatchScreen::Name, TagMatchScreen::Role, "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls(TagShape)};
         auto& c = d.controls;
         auto add = [&c](ControlDef def) { c.push_back(std::move(def)); };
@@ -220,6 +220,6 @@ void TagMatchScreen::Form17_Command4_Click() {
                true});
 }
 
-void TagMatchScreen::Form17_Command6_Click() { game_.show("NotesPad"); }
+void TagMatchScreen::Form17_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 }  // namespace varnholt

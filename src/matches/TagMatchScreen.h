@@ -9,10 +9,8 @@
 
 namespace varnholt {
 
-class TagMatchScreen : public MatchScreen {
+class TagMatchScreen : public MatchScreen, public screens::TagMatchScreen {
 public:
-    static constexpr const char* Name = "Form17";
-    static constexpr const char* Role = "TagMatchScreen";
     explicit TagMatchScreen(Game& game);
 
     void Form17_Form_Load();

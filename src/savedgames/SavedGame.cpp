@@ -8,7 +8,7 @@
 #include "forms/Files.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
-#include "shell/Hub.h"
+#include "game/ScreenNames.h"
 #include "wrestlers/WrestlerRecord.h"
 
 namespace varnholt {
@@ -19,7 +19,12 @@ namespace {
 
 constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
     std::array<SavedField, SavedGameTextLines> f{};
-    constexpr const char* hubText[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"};
+    using Hub = screens::FederationHub;
+    using Champions = screens::ChampionsScreen;
+    using Staff = screens::StaffScreen;
+    using Sponsor = screens::SponsorScreen;
+    constexpr const char* hubText[] = {Hub::PlayerName, Hub::FederationName, Hub::FederationInitials, Hub::DayName,
+                                       Hub::WeekLabel,  Hub::Year,           Hub::PopularityText,     Hub::MoneyText};
     // The control names Text1..Text45 and the finance labels, spelled out once.
     constexpr const char* text[] = {
         "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",
@@ -35,17 +40,21 @@ constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
         "Label54", "Label55", "Label56", "Label57", "Label58", "Label59", "Label60", "Label61", "Label62",
         "Label63", "Label64", "Label65", "Label67", "Label68", "Label69", "Label70"};
     std::size_t k = 0;
-    for (const char* c : hubText) f[k++] = {"FederationHub", c};                  // 1..8
-    f[k++] = {"NotesPad", "Text1"};                                              // 9
-    for (int i = 0; i < 45; ++i) f[k++] = {"ChampionsScreen", text[i]};          // 10..54
-    for (const char* c : {"Label3", "Label4", "Text1", "Text2", "Text3", "Text28", "Text29", "Text54"})
-        f[k++] = {"StaffScreen", c};                                             // 55..62
-    for (int i = 0; i < 18; ++i) f[k++] = {"FederationInfoScreen", text[i]};     // 63..80
-    for (const char* c : {"Text1", "Text26", "Text27"}) f[k++] = {"SponsorScreen", c};  // 81..83
-    for (const char* c : finance) f[k++] = {"FinanceScreen", c, SavedReading::Number32};  // 84..135
-    f[k++] = {"FederationHub", "Text9", SavedReading::IntegerLine};               // 136
-    for (const char* c : {"Label1", "Label4", "Label25", "Label37"}) f[k++] = {"ChampionsScreen", c};  // 137..140
-    f[k++] = {"FederationHub", "List1"};                                         // 141
+    for (const char* c : hubText) f[k++] = {Hub::Role, c};                                       // 1..8
+    f[k++] = {screens::NotesPad::Role, screens::NotesPad::Notes};                                // 9
+    for (int i = 0; i < 45; ++i) f[k++] = {Champions::Role, text[i]};                            // 10..54
+    for (const char* c : {Staff::RefereeTitle, Staff::AnnouncerTitle, Staff::RefereeNameText, Staff::MCNameText,
+                          Staff::MCSkillText, Staff::RefereeSkillText, Staff::RefereeWageText, Staff::MCWageText})
+        f[k++] = {Staff::Role, c};                                                               // 55..62
+    for (int i = 0; i < 18; ++i) f[k++] = {screens::FederationInfoScreen::Role, text[i]};        // 63..80
+    for (const char* c : {Sponsor::SponsorText, Sponsor::SponsorAmountText, Sponsor::SloganText})
+        f[k++] = {Sponsor::Role, c};                                                             // 81..83
+    for (const char* c : finance) f[k++] = {screens::FinanceScreen::Role, c, SavedReading::Number32};  // 84..135
+    f[k++] = {Hub::Role, Hub::TvDealStreakStore, SavedReading::IntegerLine};                     // 136
+    for (const char* c : {Champions::PrimaryTitle, Champions::TagTeamTitle, Champions::SecondaryTitle,
+                          Champions::TertiaryTitle})
+        f[k++] = {Champions::Role, c};                                                           // 137..140
+    f[k++] = {Hub::Role, Hub::ShowMode};                                                         // 141
 
     // The texts the game reads back as numbers: the year turns over at week 52, the popularity and the
     // money are settled after every show, and a show night pays the staff and the sponsor from their boxes.
@@ -53,11 +62,12 @@ constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
         for (auto& field : f)
             if (screen == field.screen && control == field.control) field.reading = reading;
     };
-    readAs("FederationHub", "Text6", SavedReading::Number32);
-    readAs("FederationHub", "Text7", SavedReading::Number16);
-    readAs("FederationHub", "Text8", SavedReading::Number32);
-    for (const char* c : {"Text3", "Text28", "Text29", "Text54"}) readAs("StaffScreen", c, SavedReading::Number16);
-    readAs("SponsorScreen", "Text26", SavedReading::Number16);
+    readAs(Hub::Role, Hub::Year, SavedReading::Number32);
+    readAs(Hub::Role, Hub::PopularityText, SavedReading::Number16);
+    readAs(Hub::Role, Hub::MoneyText, SavedReading::Number32);
+    for (const char* c : {Staff::MCSkillText, Staff::RefereeSkillText, Staff::RefereeWageText, Staff::MCWageText})
+        readAs(Staff::Role, c, SavedReading::Number16);
+    readAs(Sponsor::Role, Sponsor::SponsorAmountText, SavedReading::Number16);
     return f;
 }
 
@@ -210,7 +220,7 @@ std::vector<std::string> CollectSavedGame(Game& game) {
     std::vector<std::string> values;
     values.reserve(SavedGameLineCount);
     for (const auto& f : SavedGameFields)
-        values.push_back(game.knows(f.screen) ? game.form(f.screen).c(f.control).text() : std::string());
+        values.push_back(game.form(f.screen).c(f.control).text());
     values.push_back(SavedIntegerLine(game.Popularity));
     values.push_back(SavedIntegerLine(game.Money));
     for (int slot : SavedRivalSlots)
@@ -223,15 +233,16 @@ namespace {
 // The figures a show night pays, taken from the boxes they show in; a box that holds no number leaves
 // its figure as it was.
 void RefreshStaffAndSponsorFigures(Game& game) {
+    using Staff = screens::StaffScreen;
+    using Sponsor = screens::SponsorScreen;
     auto take = [&game](const char* screen, const char* control, int16_t& figure) {
-        if (!game.knows(screen)) return;
         if (auto v = SavedInteger16(game.form(screen).c(control).text())) figure = *v;
     };
-    take("StaffScreen", "Text28", game.RefereeSkill);
-    take("StaffScreen", "Text29", game.RefereeWage);
-    take("StaffScreen", "Text3", game.MCSkill);
-    take("StaffScreen", "Text54", game.MCWage);
-    take("SponsorScreen", "Text26", game.SponsorAmount);
+    take(Staff::Role, Staff::RefereeSkillText, game.RefereeSkill);
+    take(Staff::Role, Staff::RefereeWageText, game.RefereeWage);
+    take(Staff::Role, Staff::MCSkillText, game.MCSkill);
+    take(Staff::Role, Staff::MCWageText, game.MCWage);
+    take(Sponsor::Role, Sponsor::SponsorAmountText, game.SponsorAmount);
 }
 
 }  // namespace
@@ -240,7 +251,6 @@ bool ApplySavedGame(Game& game, const std::vector<std::string>& values) {
     if (values.size() < static_cast<std::size_t>(SavedGameLineCount)) return false;
     for (std::size_t k = 0; k < SavedGameFields.size(); ++k) {
         const auto& f = SavedGameFields[k];
-        if (!game.knows(f.screen)) continue;
         forms::Control& field = game.form(f.screen).c(f.control);
         if (k + 1 == static_cast<std::size_t>(ShowModeLine)) {
             // A mode the list does not offer would leave the federation in no mode at all: keep the one
@@ -266,7 +276,7 @@ bool ApplySavedGame(Game& game, const std::vector<std::string>& values) {
     }
     auto streak = SavedInteger16(at(TvDealStreakLine));
     if (!streak) return false;
-    if (game.knows(FederationHub::Name)) game.form<FederationHub>().TvDealStreak = *streak;
+    game.TvDealStreak = *streak;
     return true;
 }
 

@@ -25,12 +25,12 @@ FormDef slotScreenDef(const char* name, const char* role, const char* prompt) {
 }
 
 const FormDef& saveSlotDef() {
-    static const FormDef def = slotScreenDef("Form28", "SaveSlotScreen", "Select a file to save to:");
+    static const FormDef def = slotScreenDef(SaveSlotScreen::Name, SaveSlotScreen::Role, "Select a file to save to:");
     return def;
 }
 
 const FormDef& loadSlotDef() {
-    static const FormDef def = slotScreenDef("Form29", "LoadSlotScreen", "Select a file to load from:");
+    static const FormDef def = slotScreenDef(LoadSlotScreen::Name, LoadSlotScreen::Role, "Select a file to load from:");
     return def;
 }
 
@@ -73,7 +73,7 @@ bool readNamedSave(Game& game, const std::string& name, std::vector<std::string>
 }
 
 std::string menuFileName(Game& game) {
-    return game.knows("MainMenu") ? game.form("MainMenu").c("Text1").text() : std::string();
+    return game.form<screens::MainMenu>().c(screens::MainMenu::SavedGameNameText).text();
 }
 
 }  // namespace
@@ -84,9 +84,9 @@ fs::path SlotFolder(const Game& game, int slot) { return game.path("\\saves\\s" 
 
 bool SaveToSlot(Game& game, int slot) {
     // A slot screen left open when the game ended would save a game of empty screens over the slot.
-    if (!game.loaded("FederationHub")) {
+    if (!game.loaded<screens::FederationHub>()) {
         game.msgBox("There is no game in progress to save.", "Nothing to save!");
-        if (game.knows(SaveSlotScreen::Name)) game.unload(SaveSlotScreen::Name);
+        game.unload<SaveSlotScreen>();
         return false;
     }
     const std::vector<std::string> values = CollectSavedGame(game);
@@ -118,7 +118,7 @@ bool SaveToSlot(Game& game, int slot) {
                     "Save failed!");
         return false;
     }
-    if (game.knows(SaveSlotScreen::Name)) game.unload(SaveSlotScreen::Name);
+    game.unload<SaveSlotScreen>();
     return true;
 }
 
@@ -146,9 +146,9 @@ bool LoadFromSlot(Game& game, int slot) {
                         " could not be restored. The game goes on with the wrestlers it had before.",
                     "Load problem!");
 
-    game.show("FederationHub");
-    if (game.knows(LoadSlotScreen::Name)) game.unload(LoadSlotScreen::Name);
-    if (game.loaded("MainMenu")) game.unload("MainMenu");
+    game.show<screens::FederationHub>();
+    game.unload<LoadSlotScreen>();
+    if (game.loaded<screens::MainMenu>()) game.unload<screens::MainMenu>();
     return true;
 }
 
@@ -166,9 +166,10 @@ void FillSavedGameList(forms::Control& list) {
 }
 
 void SelectSavedGame(Game& game) {
-    auto& menu = game.form("MainMenu");
-    const std::string name = menu.c("File1").text();
-    menu.c("Text1").setText(name);
+    using Menu = screens::MainMenu;
+    auto& menu = game.form<Menu>();
+    const std::string name = menu.c(Menu::SavedGameList).text();
+    menu.c(Menu::SavedGameNameText).setText(name);
     std::vector<std::string> values;
     if (readNamedSave(game, name, values)) ApplySavedGame(game, values);
 }
@@ -182,17 +183,18 @@ void LoadSelectedGame(Game& game) {
     std::vector<std::string> values;
     if (!readNamedSave(game, name, values)) return;
     if (!ApplySavedGame(game, values)) return;
-    game.show("FederationHub");
-    if (game.loaded("MainMenu")) game.unload("MainMenu");
+    game.show<screens::FederationHub>();
+    if (game.loaded<screens::MainMenu>()) game.unload<screens::MainMenu>();
 }
 
 void DeleteSavedGame(Game& game) {
-    auto& menu = game.form("MainMenu");
-    const std::string name = menu.c("Text1").text();
+    using Menu = screens::MainMenu;
+    auto& menu = game.form<Menu>();
+    const std::string name = menu.c(Menu::SavedGameNameText).text();
     if (name.empty()) return;
     // Only a saved game of the current folder, as the list names it, is ever deleted.
     if (isBareFileName(name) && forms::fileExists(fs::path(name))) forms::deleteFile(fs::path(name));
-    FillSavedGameList(menu.c("File1"));
+    FillSavedGameList(menu.c(Menu::SavedGameList));
 }
 
 SaveSlotScreen::SaveSlotScreen(Game& game) : Screen(game, saveSlotDef()) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/Screen.h"
+#include "game/Services.h"
 
 namespace varnholt {
 
@@ -26,17 +27,10 @@ bool SaveToSlot(Game& game, int slot);
 // applied, the slot's wrestler files replace the working ones and the hub is shown. True when loaded.
 bool LoadFromSlot(Game& game, int slot);
 
-// The named saves: the hub's hidden second SAVE, and the main menu's hidden saved-game list.
-void SaveUnderName(Game& game);
-void FillSavedGameList(forms::Control& list);  // every "*.qavle" of the current folder
-void SelectSavedGame(Game& game);              // the menu's File1 pick
-void LoadSelectedGame(Game& game);             // the menu's second LOAD GAME
-void DeleteSavedGame(Game& game);              // the menu's DEL
+// The named saves (SaveUnderName and the main menu's saved-game list) are declared with the game's services.
 
-class SaveSlotScreen : public Screen {
+class SaveSlotScreen : public Screen, public screens::SaveSlotScreen {
 public:
-    static constexpr const char* Name = "Form28";
-    static constexpr const char* Role = "SaveSlotScreen";
     explicit SaveSlotScreen(Game& game);
     void Form28_Command1_Click();
     void Form28_Command2_Click();
@@ -44,10 +38,8 @@ public:
     void Form28_Command4_Click();
 };
 
-class LoadSlotScreen : public Screen {
+class LoadSlotScreen : public Screen, public screens::LoadSlotScreen {
 public:
-    static constexpr const char* Name = "Form29";
-    static constexpr const char* Role = "LoadSlotScreen";
     explicit LoadSlotScreen(Game& game);
     void Form29_Command1_Click();
     void Form29_Command2_Click();

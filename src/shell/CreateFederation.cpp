@@ -35,7 +35,7 @@ constexpr const char* MoneyTip = "Money can be any integer, positive or negative
 
 const FormDef& createFederationDef() {
     static const FormDef def = [] {
-        FormDef d{"Form5", "CreateFederationScreen", "Varnholt", 10440, 8280, "", {}};
+        FormDef d{CreateFederationScreen::Name, CreateFederationScreen::Role, "Varnholt", 10440, 8280, "", {}};
         auto& c = d.controls;
         constexpr int captionLeft = 600, captionWidth = 3600, boxLeft = 4440, boxWidth = 5400, rowStep = 540;
         int top = 480;
@@ -110,7 +110,7 @@ void CreateFederationScreen::Form5_Command2_Click() {
 }
 
 void CreateFederationScreen::Form5_Command1_Click() {
-    game_.show("MainMenu");
+    game_.show<screens::MainMenu>();
     game_.unload<CreateFederationScreen>();
 }
 

@@ -22,10 +22,8 @@ struct CreatedFederationFigures {
 // to 20000, both taken before rounding. Nothing when the federation must be refused.
 std::optional<CreatedFederationFigures> CheckCreatedFederation(const std::array<std::string, 10>& texts);
 
-class CreateFederationScreen : public Screen {
+class CreateFederationScreen : public Screen, public screens::CreateFederationScreen {
 public:
-    static constexpr const char* Name = "Form5";
-    static constexpr const char* Role = "CreateFederationScreen";
     explicit CreateFederationScreen(Game& game);
 
     void Form5_Form_Load();

@@ -42,6 +42,17 @@ std::optional<RedWeekOutcome> RedWeekStep(int16_t redWeeks) {
     }
 }
 
+std::optional<NoShowOutcome> NoShowStep(int16_t noShowDays) {
+    switch (noShowDays) {
+        case 14: return NoShowOutcome{false, "We haven't put on an event for two weeks? What's up?", 2};
+        case 21:
+            return NoShowOutcome{false, "We haven't put on an event for three weeks? The fans are getting impatient!", 5};
+        case 28: return NoShowOutcome{false, "We haven't put on an event for a month?! Are you nuts?!", 15};
+        case 33: return NoShowOutcome{true, "", 0};
+        default: return std::nullopt;
+    }
+}
+
 int16_t NextTvDealStreak(int16_t streak, int16_t popularity) {
     if (popularity >= 90) return forms::Saturate16(streak + 1);
     if (popularity >= 85) return forms::Saturate16(streak - 1);

@@ -28,6 +28,15 @@ struct RedWeekOutcome {
 };
 std::optional<RedWeekOutcome> RedWeekStep(int16_t redWeeks);
 
+// A day that passes in "No shows mode": the warning and the popularity it costs on the 14th, 21st and 28th
+// day without a show, the dismissal on the 33rd; nothing on the other days.
+struct NoShowOutcome {
+    bool dismissed;
+    const char* message;
+    int16_t popularityLoss;
+};
+std::optional<NoShowOutcome> NoShowStep(int16_t noShowDays);
+
 // The TV-deal streak after a week end at this popularity.
 int16_t NextTvDealStreak(int16_t streak, int16_t popularity);
 

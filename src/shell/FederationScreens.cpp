@@ -19,18 +19,17 @@ const std::array<FinanceRowDef, FinanceRowCount> FinanceRows = {{
 }};
 
 forms::Control& FinanceCell(Game& game, FinanceRow row, FinanceColumn column) {
-    return game.form(FinanceScreen::Name).c(FinanceRows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]);
+    return game.form<FinanceScreen>().c(FinanceRows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]);
 }
 
 namespace {
 
-constexpr unsigned ReadOnly = forms::Locked;
 
 const FormDef& infoDef() {
     static const FormDef def = [] {
-        FormDef d{"Form13", "FederationInfoScreen", "Varnholt", 10200, 7200, "", {}};
+        FormDef d{FederationInfoScreen::Name, FederationInfoScreen::Role, "Varnholt", 10200, 7200, "", {}};
         auto& c = d.controls;
-        c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command6"));
         struct Row {
             const char* label;
             const char* caption;
@@ -39,16 +38,17 @@ const FormDef& infoDef() {
             const char* tip;
         };
         const std::vector<Row> rows = {
-            {"Label1", "Federation", {"Text1"}, "", ""},
-            {"Label2", "Also Known As", {"Text2"}, "", ""},
-            {"Label7", "Owner", {"Text15"}, "", ""},
-            {"Label8", "Based", {"Text16"}, "", ""},
-            {"Label3", "Last 5 Show Ratings", {"Text3", "Text7", "Text8", "Text9", "Text10"}, "0", "Most recent on left"},
-            {"Label4", "Cost of Last 5 Shows", {"Text4", "Text11", "Text12", "Text13", "Text14"}, "0", "Most recent on left"},
-            {"Label5", "Current Popularity", {"Text5"}, "0", ""},
-            {"Label6", "Current Balance", {"Text6"}, "0", ""},
-            {"Label10", "Starting Popularity", {"Text18"}, "", ""},
-            {"Label9", "Starting Balance", {"Text17"}, "", ""},
+            {"Label1", "Federation", {FederationInfoScreen::FederationName}, "", ""},
+            {"Label2", "Also Known As", {FederationInfoScreen::FederationInitials}, "", ""},
+            {"Label7", "Owner", {FederationInfoScreen::Owner}, "", ""},
+            {"Label8", "Based", {FederationInfoScreen::Home}, "", ""},
+            {"Label3", "Last 5 Show Ratings", {ShowRatingFields.begin(), ShowRatingFields.end()}, "0",
+             "Most recent on left"},
+            {"Label4", "Cost of Last 5 Shows", {ShowCostFields.begin(), ShowCostFields.end()}, "0", "Most recent on left"},
+            {"Label5", "Current Popularity", {FederationInfoScreen::CurrentPopularity}, "0", ""},
+            {"Label6", "Current Balance", {FederationInfoScreen::CurrentBalance}, "0", ""},
+            {"Label10", "Starting Popularity", {FederationInfoScreen::StartingPopularity}, "", ""},
+            {"Label9", "Starting Balance", {FederationInfoScreen::StartingBalance}, "", ""},
         };
         int top = 600;
         for (const auto& r : rows) {
@@ -71,9 +71,9 @@ const FormDef& infoDef() {
 
 const FormDef& financeDef() {
     static const FormDef def = [] {
-        FormDef d{"Form16", "FinanceScreen", "Varnholt", 13200, 9600, "", {}};
+        FormDef d{FinanceScreen::Name, FinanceScreen::Role, "Varnholt", 13200, 9600, "", {}};
         auto& c = d.controls;
-        c.push_back(button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command6"));
         // Each week's column: "£" and the figure, the figures against one right edge under their header.
         const int captionLeft = 360, firstColumn = 3600, columnWidth = 2280, figureRight = 2040;
         const std::array<std::pair<const char*, const char*>, 4> headers = {
@@ -116,8 +116,8 @@ const FormDef& financeDef() {
 }
 
 const FormDef& notesDef() {
-    static const FormDef def{"Form18", "NotesPad", "QAVLE", 6000, 5400, "", {
-        textBox("Text1", 120, 120, 5760, 4440, "", forms::MultiLine),
+    static const FormDef def{NotesPad::Name, NotesPad::Role, "QAVLE", 6000, 5400, "", {
+        textBox(NotesPad::Notes, 120, 120, 5760, 4440, "", forms::MultiLine),
         button("Command1", 2100, 4740, 1800, 495, "Back"),
     }, "Command1"};
     return def;
@@ -135,13 +135,14 @@ FederationInfoScreen::FederationInfoScreen(Game& game) : Screen(game, infoDef())
 
 void FederationInfoScreen::Form13_Form_Load() {
     setPicture("\\QAVLE.bmp");
-    auto& hub = game_.form("FederationHub");
-    c("Text5").setText(hub.c("Text7").text());
-    c("Text6").setText(hub.c("Text8").text());
+    using Hub = screens::FederationHub;
+    auto& hub = game_.form<Hub>();
+    c(CurrentPopularity).setText(hub.c(Hub::PopularityText).text());
+    c(CurrentBalance).setText(hub.c(Hub::MoneyText).text());
 }
 
 void FederationInfoScreen::Form13_Command2_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.hide<FederationInfoScreen>();
 }
 
@@ -156,12 +157,13 @@ FinanceScreen::FinanceScreen(Game& game) : Screen(game, financeDef()) {
 }
 
 void FinanceScreen::Form16_Form_Load() {
-    c("Label28").setText(game_.form("FederationHub").c("Text8").text());
+    FinanceCell(game_, FinanceRow::ClosingBalance)
+        .setText(game_.form<screens::FederationHub>().c(screens::FederationHub::MoneyText).text());
     setPicture("\\QAVLE.bmp");
 }
 
 void FinanceScreen::Form16_Command1_Click() {
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.hide<FinanceScreen>();
 }
 

@@ -9,30 +9,24 @@
 
 namespace varnholt {
 
-class FederationInfoScreen : public Screen {
+class FederationInfoScreen : public Screen, public screens::FederationInfoScreen {
 public:
-    static constexpr const char* Name = "Form13";
-    static constexpr const char* Role = "FederationInfoScreen";
     explicit FederationInfoScreen(Game& game);
     void Form13_Form_Load();
     void Form13_Command2_Click();
     void Form13_Command6_Click();
 };
 
-class FinanceScreen : public Screen {
+class FinanceScreen : public Screen, public screens::FinanceScreen {
 public:
-    static constexpr const char* Name = "Form16";
-    static constexpr const char* Role = "FinanceScreen";
     explicit FinanceScreen(Game& game);
     void Form16_Form_Load();
     void Form16_Command1_Click();
     void Form16_Command6_Click();
 };
 
-class NotesPad : public Screen {
+class NotesPad : public Screen, public screens::NotesPad {
 public:
-    static constexpr const char* Name = "Form18";
-    static constexpr const char* Role = "NotesPad";
     explicit NotesPad(Game& game);
     void Form18_Command1_Click();
 };

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "forms/Files.h"
-#include "savedgames/SavedGameScreens.h"
+#include "game/Services.h"
 #include "shell/DayClock.h"
 #include "shell/FederationScreens.h"
 #include "shell/Presets.h"
@@ -14,31 +14,30 @@ namespace varnholt {
 
 namespace {
 
-constexpr unsigned ReadOnly = forms::Locked;
 
 const FormDef& hubDef() {
     static const FormDef def = [] {
-        FormDef d{"Form4", "FederationHub", "Varnholt", 10800, 8400, "", {}};
+        FormDef d{FederationHub::Name, FederationHub::Role, "Varnholt", 10800, 8400, "", {}};
         auto& c = d.controls;
-        c.push_back(button("Command4", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
-        c.push_back(textBox("Text1", 600, 240, 3000, 375, "", ReadOnly, "Your name"));
-        c.push_back(textBox("Text2", 3720, 240, 5400, 375, "", ReadOnly, "Your federation"));
-        c.push_back(textBox("Text3", 9240, 240, 1320, 375, "", ReadOnly, "Your federation"));
-        c.push_back(textBox("Text4", 600, 780, 1800, 375, "", ReadOnly, "Current date"));
-        c.push_back(textBox("Text5", 2520, 780, 1500, 375, "", ReadOnly, "Current date"));
-        c.push_back(textBox("Text6", 4140, 780, 1200, 375, "", ReadOnly, "Current date"));
+        c.push_back(notesButton("Command4"));
+        c.push_back(textBox(FederationHub::PlayerName, 600, 240, 3000, 375, "", ReadOnly, "Your name"));
+        c.push_back(textBox(FederationHub::FederationName, 3720, 240, 5400, 375, "", ReadOnly, "Your federation"));
+        c.push_back(textBox(FederationHub::FederationInitials, 9240, 240, 1320, 375, "", ReadOnly, "Your federation"));
+        c.push_back(textBox(FederationHub::DayName, 600, 780, 1800, 375, "", ReadOnly, "Current date"));
+        c.push_back(textBox(FederationHub::WeekLabel, 2520, 780, 1500, 375, "", ReadOnly, "Current date"));
+        c.push_back(textBox(FederationHub::Year, 4140, 780, 1200, 375, "", ReadOnly, "Current date"));
         c.push_back(label("Label1", 600, 1380, 1500, 315, "Popularity", forms::Bold));
-        c.push_back(textBox("Text7", 2160, 1320, 1200, 375, "", ReadOnly));
+        c.push_back(textBox(FederationHub::PopularityText, 2160, 1320, 1200, 375, "", ReadOnly));
         c.push_back(label("Label2", 3720, 1380, 1200, 315, "Money", forms::Bold));
-        c.push_back(textBox("Text8", 4920, 1320, 1800, 375, "", ReadOnly));
-        c.push_back(listBox("List1", 7200, 780, 3360, 900, {"No shows mode", "Normal mode", "Touring mode"}, 0,
+        c.push_back(textBox(FederationHub::MoneyText, 4920, 1320, 1800, 375, "", ReadOnly));
+        c.push_back(listBox(FederationHub::ShowMode, 7200, 780, 3360, 900, {"No shows mode", "Normal mode", "Touring mode"}, 0,
                             "Select your show mode"));
         c.push_back(button("Save", 120, 7920, 900, 375, "SAVE", forms::Hidden));
-        c.push_back(textBox("Text9", 0, 0, 600, 285, "0", forms::Hidden));
-        c.push_back(textBox("Text10", 0, 0, 600, 285, "0", forms::Hidden));
+        c.push_back(textBox(FederationHub::TvDealStreakStore, 0, 0, 600, 285, "0", forms::Hidden));
+        c.push_back(textBox(FederationHub::RedWeeksStore, 0, 0, 600, 285, "0", forms::Hidden));
         c.push_back(textBox("Text11", 0, 0, 600, 285, "", forms::Hidden));
-        c.push_back(label("Label3", 0, 0, 600, 285, "", forms::Hidden));
-        c.push_back(label("Label4", 0, 0, 600, 285, "", forms::Hidden));
+        c.push_back(label(FederationHub::LastNightRating, 0, 0, 600, 285, "", forms::Hidden));
+        c.push_back(label(FederationHub::LastNightCost, 0, 0, 600, 285, "", forms::Hidden));
         c.push_back(button("Command1", 3600, 2160, 3600, 735, "NEXT DAY", forms::Bold | forms::Large));
         // Two columns of management buttons under NEXT DAY.
         const std::array<std::pair<const char*, const char*>, 12> buttons = {{
@@ -60,9 +59,9 @@ const FormDef& hubDef() {
 }
 
 // The screens a game leaves behind when it ends, in the order they are unloaded.
-void unloadEach(Game& game, std::initializer_list<const char*> screens) {
-    for (const char* s : screens)
-        if (game.knows(s)) game.unload(s);
+template <class... Screens>
+void unloadEach(Game& game) {
+    (game.unload<Screens>(), ...);
 }
 
 }  // namespace
@@ -88,59 +87,57 @@ FederationHub::FederationHub(Game& game) : Screen(game, hubDef()) {
 }
 
 void FederationHub::Form4_Form_Load() {
-    if (game_.knows("SinglesMatchScreen")) game_.unload("SinglesMatchScreen");
+    game_.unload<screens::SinglesMatchScreen>();
     setPicture("\\QAVLE.bmp");
     game_.MatchCounter = std::string("1");
-    FinanceCell(game_, FinanceRow::OpeningBalance).setText(c("Text8").text());
-    TvDealStreak = forms::CInt(c("Text9").text());
-    RedWeeks = forms::CInt(c("Text10").text());
+    FinanceCell(game_, FinanceRow::OpeningBalance).setText(c(MoneyText).text());
+    game_.TvDealStreak = forms::CInt(c(TvDealStreakStore).text());
+    game_.RedWeeks = forms::CInt(c(RedWeeksStore).text());
 }
 
-void FederationHub::openAndHide(const char* screen) {
-    if (!game_.knows(screen)) return;  // a screen of a later part of the game
-    game_.show(screen);
+template <class Other>
+void FederationHub::openAndHide() {
+    game_.show<Other>();
     game_.hide<FederationHub>();
 }
 
-void FederationHub::Form4_Command2_Click() { openAndHide("StaffScreen"); }
-void FederationHub::Form4_Command3_Click() { openAndHide("ChampionsScreen"); }
-void FederationHub::Form4_Command5_Click() { openAndHide("RosterScreen"); }
-void FederationHub::Form4_Command6_Click() { openAndHide("FinanceScreen"); }
-void FederationHub::Form4_Command7_Click() { openAndHide("ScoutScreen"); }
-void FederationHub::Form4_Command8_Click() { openAndHide("SponsorScreen"); }
-void FederationHub::Form4_Command9_Click() { openAndHide("FederationInfoScreen"); }
-void FederationHub::Form4_Command4_Click() { game_.show("NotesPad"); }
+void FederationHub::Form4_Command2_Click() { openAndHide<screens::StaffScreen>(); }
+void FederationHub::Form4_Command3_Click() { openAndHide<screens::ChampionsScreen>(); }
+void FederationHub::Form4_Command5_Click() { openAndHide<screens::RosterScreen>(); }
+void FederationHub::Form4_Command6_Click() { openAndHide<screens::FinanceScreen>(); }
+void FederationHub::Form4_Command7_Click() { openAndHide<screens::ScoutScreen>(); }
+void FederationHub::Form4_Command8_Click() { openAndHide<screens::SponsorScreen>(); }
+void FederationHub::Form4_Command9_Click() { openAndHide<screens::FederationInfoScreen>(); }
+void FederationHub::Form4_Command4_Click() { game_.show<screens::NotesPad>(); }
 
 void FederationHub::Form4_Command14_Click() {
-    if (game_.knows("SaveSlotScreen")) game_.show("SaveSlotScreen");
+    game_.show<screens::SaveSlotScreen>();
 }
 
 void FederationHub::Form4_Save_Click() { SaveUnderName(game_); }
 
 void FederationHub::Form4_Command10_Click() {
-    const std::string initials = c("Text3").text();
+    const std::string initials = c(FederationInitials).text();
     for (const auto& p : presets::Federations)
         if (initials == p.initials) game_.RivalPopularity[static_cast<std::size_t>(p.rivalSlot - 1)] = game_.Popularity;
-    openAndHide("NewsScreen");
+    openAndHide<screens::NewsScreen>();
 }
 
 void FederationHub::Form4_Command11_Click() {
-    if (!game_.knows("FeudScreen")) return;
-    static constexpr std::array<const char*, 5> words = {"Very low", "Low", "Average", "High", "Very high"};
-    int heat = game_.FeudHeat[0];
-    if (heat >= 1 && heat <= 5)
-        game_.form("FeudScreen").c("txtfeud1").setText(words[static_cast<std::size_t>(heat - 1)]);
-    openAndHide("FeudScreen");
+    if (auto word = FeudHeatWord(game_.FeudHeat[0]))
+        game_.form<screens::FeudScreen>().c(screens::FeudScreen::FirstFeudHeat).setText(*word);
+    openAndHide<screens::FeudScreen>();
 }
 
 void FederationHub::Form4_Command12_Click() {
     Game& game = game_;  // this screen is unloaded below
     game.NoShowDays = 0;
-    game.show("MainMenu");
-    unloadEach(game, {"NewGameScreen", "FederationHub", "CreateFederationScreen", "ScoutScreen", "RosterScreen",
-                      "SinglesMatchScreen", "ChampionsScreen", "StaffScreen", "FederationInfoScreen", "VenueScreen",
-                      "SponsorScreen", "FinanceScreen", "TagMatchScreen", "NotesPad", "TripleThreatMatchScreen",
-                      "FourWayMatchScreen", "CreditsScreen"});
+    game.show<screens::MainMenu>();
+    unloadEach<screens::NewGameScreen, screens::FederationHub, screens::CreateFederationScreen, screens::ScoutScreen,
+               screens::RosterScreen, screens::SinglesMatchScreen, screens::ChampionsScreen, screens::StaffScreen,
+               screens::FederationInfoScreen, screens::VenueScreen, screens::SponsorScreen, screens::FinanceScreen,
+               screens::TagMatchScreen, screens::NotesPad, screens::TripleThreatMatchScreen,
+               screens::FourWayMatchScreen, screens::CreditsScreen>(game);
 }
 
 void GameOver(Game& game, bool bankruptcy) {
@@ -149,17 +146,17 @@ void GameOver(Game& game, bool bankruptcy) {
     else
         game.msgBox("We haven't put on an event for over a month?! I could do that myself! Your fired!", "No events?");
     game.NoShowDays = 0;
-    game.show("MainMenu");
-    for (const char* s : {"SplashScreen", "NewGameScreen", "FederationHub", "CreateFederationScreen", "ScoutScreen",
-                          "DisclaimerScreen", "RosterScreen", "RenameDialog", "SinglesMatchScreen", "ChampionsScreen",
-                          "StaffScreen", "FederationInfoScreen", "VenueScreen", "SponsorScreen", "FinanceScreen",
-                          "TagMatchScreen", "NotesPad", "TripleThreatMatchScreen", "FourWayMatchScreen",
-                          "CreditsScreen", "FeudScreen", "PolaroidScreen", "WrestlerEditor", "NewsScreen",
-                          "AddWrestlerDialog"}) {
-        std::string screen = s;
-        if (!bankruptcy && (screen == "RenameDialog" || screen == "FeudScreen")) continue;
-        if (game.knows(s)) game.unload(s);
-    }
+    game.show<screens::MainMenu>();
+    // A dismissal leaves the rename dialog and the feuds as they are; a bankruptcy takes them too.
+    unloadEach<screens::SplashScreen, screens::NewGameScreen, screens::FederationHub, screens::CreateFederationScreen,
+               screens::ScoutScreen, screens::DisclaimerScreen, screens::RosterScreen>(game);
+    if (bankruptcy) unloadEach<screens::RenameDialog>(game);
+    unloadEach<screens::SinglesMatchScreen, screens::ChampionsScreen, screens::StaffScreen,
+               screens::FederationInfoScreen, screens::VenueScreen, screens::SponsorScreen, screens::FinanceScreen,
+               screens::TagMatchScreen, screens::NotesPad, screens::TripleThreatMatchScreen,
+               screens::FourWayMatchScreen, screens::CreditsScreen>(game);
+    if (bankruptcy) unloadEach<screens::FeudScreen>(game);
+    unloadEach<screens::PolaroidScreen, screens::WrestlerEditor, screens::NewsScreen, screens::AddWrestlerDialog>(game);
 }
 
 void FederationHub::Form4_Command1_Click() {
@@ -177,13 +174,13 @@ void FederationHub::Form4_Command1_Click() {
         return;
     }
 
-    if (IsShowDay(c("List1").text(), c("Text4").text()) && game.knows("VenueScreen")) {
-        game.show("VenueScreen");
+    if (IsShowDay(c(ShowMode).text(), c(DayName).text())) {
+        game.show<screens::VenueScreen>();
         game.hide<FederationHub>();
     }
 
     // The day chain: each test sees what the one before it left, so each press moves one day.
-    auto& day = c("Text4");
+    auto& day = c(DayName);
     if (day.text() == "Sunday") day.setText("Funday");
     if (day.text() == "Saturday") {
         day.setText("Sunday");
@@ -196,25 +193,17 @@ void FederationHub::Form4_Command1_Click() {
     if (day.text() == "Monday") day.setText("Tuesday");
     if (day.text() == "Funday") day.setText("Monday");
 
-    if (c("List1").text() == "No shows mode") {
+    if (c(ShowMode).text() == "No shows mode") {
         game.NoShowDays = forms::I16(game.NoShowDays + 1);
-        if (game.NoShowDays == 14) {
-            game.msgBox("We haven't put on an event for two weeks? What's up?", "No events?");
-            game.Popularity = forms::Saturate16(game.Popularity - 2);
+        if (auto step = NoShowStep(game.NoShowDays)) {
+            if (step->dismissed) {
+                GameOver(game, false);
+                return;
+            }
+            game.msgBox(step->message, "No events?");
+            game.Popularity = forms::Saturate16(game.Popularity - step->popularityLoss);
         }
-        if (game.NoShowDays == 21) {
-            game.msgBox("We haven't put on an event for three weeks? The fans are getting impatient!", "No events?");
-            game.Popularity = forms::Saturate16(game.Popularity - 5);
-        }
-        if (game.NoShowDays == 28) {
-            game.msgBox("We haven't put on an event for a month?! Are you nuts?!", "No events?");
-            game.Popularity = forms::Saturate16(game.Popularity - 15);
-        }
-        if (game.NoShowDays == 33) {
-            GameOver(game, false);
-            return;
-        }
-        c("Text7").setText(forms::CStr(game.Popularity));
+        c(PopularityText).setText(forms::CStr(game.Popularity));
     }
 }
 
@@ -233,30 +222,30 @@ bool FederationHub::CloseWeek() {
             FinanceCell(game, row.row).setText("0");
     FinanceCell(game, FinanceRow::OpeningBalance).setText(FinanceCell(game, FinanceRow::ClosingBalance).text());
 
-    std::string year = c("Text6").text();
-    std::string week = NextWeekLabel(c("Text5").text(), year);
-    c("Text5").setText(week);
-    c("Text6").setText(year);
+    std::string year = c(Year).text();
+    std::string week = NextWeekLabel(c(WeekLabel).text(), year);
+    c(WeekLabel).setText(week);
+    c(Year).setText(year);
 
-    int32_t balance = forms::CLng(c("Text8").text());
+    int32_t balance = forms::CLng(c(MoneyText).text());
     if (balance < 0) {
-        if (auto step = RedWeekStep(RedWeeks)) {
+        if (auto step = RedWeekStep(game.RedWeeks)) {
             if (step->bankrupt) {
                 GameOver(game, true);
                 return false;
             }
             game.msgBox(step->message);
-            RedWeeks = step->redWeeks;
+            game.RedWeeks = step->redWeeks;
         }
     }
-    if (balance > 0) RedWeeks = 0;
+    if (balance > 0) game.RedWeeks = 0;
 
-    TvDealStreak = NextTvDealStreak(TvDealStreak, game.Popularity);
-    if (auto offer = TvDealOfferFor(TvDealStreak)) {
+    game.TvDealStreak = NextTvDealStreak(game.TvDealStreak, game.Popularity);
+    if (auto offer = TvDealOfferFor(game.TvDealStreak)) {
         game.TvDealLevel = offer->level;
         game.msgBox(offer->message, "TV deal!");
     }
-    c("Text9").setText(forms::CStr(TvDealStreak));
+    c(TvDealStreakStore).setText(forms::CStr(game.TvDealStreak));
     return true;
 }
 

@@ -7,10 +7,8 @@
 
 namespace varnholt {
 
-class FederationHub : public Screen {
+class FederationHub : public Screen, public screens::FederationHub {
 public:
-    static constexpr const char* Name = "Form4";
-    static constexpr const char* Role = "FederationHub";
     explicit FederationHub(Game& game);
 
     void Form4_Form_Load();
@@ -29,13 +27,11 @@ public:
     void Form4_Command14_Click(); // SAVE
     void Form4_Save_Click();      // the second SAVE, built hidden: a save under a name of the player's
 
-    int16_t TvDealStreak = 0;
-    int16_t RedWeeks = 0;
-
 private:
     // Closes the game week; false when it ended the game.
     bool CloseWeek();
-    void openAndHide(const char* screen);
+    template <class Other>
+    void openAndHide();
 };
 
 // The end of a game by bankruptcy or dismissal: the message, then back to the main menu.

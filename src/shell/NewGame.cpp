@@ -10,14 +10,14 @@ namespace {
 
 const FormDef& newGameDef() {
     static const FormDef def = [] {
-        FormDef d{"Form3", "NewGameScreen", "Varnholt", 13200, 8400, "", {}};
+        FormDef d{NewGameScreen::Name, NewGameScreen::Role, "Varnholt", 13200, 8400, "", {}};
         auto& c = d.controls;
         // An older heading that stands above the window's visible area: never seen, and never drawn.
         c.push_back(label("Label17", 240, -600, 9000, 315, "Please write your name and chose a federation to control:",
                           forms::Hidden));
         c.push_back(label("Label30", 240, 240, 12720, 375, "Enter your name and chose a federation to control",
                           forms::Bold | forms::Large | forms::Centred));
-        c.push_back(textBox("Text1", 4800, 780, 3600, 375, "Mr. Tavish", 0, "Your name"));
+        c.push_back(textBox(NewGameScreen::PlayerNameText, 4800, 780, 3600, 375, "Mr. Tavish", 0, "Your name"));
         const int top = 1620, rowHeight = 900;
         const int leftFig = 240, leftButton = 960, rightFig = 6720, rightButton = 7440;
         const int buttonWidth = 4440, moneyGap = 120, figWidth = 600, moneyWidth = 840;
@@ -78,46 +78,53 @@ void NewGameScreen::Form3_Form_Load() { setPicture("\\QAVLE.bmp"); }
 
 void ResetCarriedOverFigures(Game& game) {
     game.TvDealLevel = 0;
-    auto& staff = game.form("StaffScreen");
-    game.RefereeSkill = forms::CInt(staff.c("Text28").text());
-    game.RefereeWage = forms::CInt(staff.c("Text29").text());
-    game.MCSkill = forms::CInt(staff.c("Text3").text());
-    game.MCWage = forms::CInt(staff.c("Text54").text());
+    using Staff = screens::StaffScreen;
+    auto& staff = game.form<Staff>();
+    game.RefereeSkill = forms::CInt(staff.c(Staff::RefereeSkillText).text());
+    game.RefereeWage = forms::CInt(staff.c(Staff::RefereeWageText).text());
+    game.MCSkill = forms::CInt(staff.c(Staff::MCSkillText).text());
+    game.MCWage = forms::CInt(staff.c(Staff::MCWageText).text());
 }
 
 void StartFederation(Game& game, const FederationStart& f, const char* leaving, bool selectNoShowsMode) {
-    game.show("FederationHub");
-    auto& hub = game.form("FederationHub");
-    if (selectNoShowsMode) hub.c("List1").setText("No shows mode");
-    hub.c("Text4").setText("Wednesday");
-    hub.c("Text5").setText("Week 1");
-    hub.c("Text6").setText("2003");
-    hub.c("Text7").setText(forms::CStr(f.popularity));
-    hub.c("Text8").setText(forms::CStr(f.money));
+    using Hub = screens::FederationHub;
+    using Champions = screens::ChampionsScreen;
+    using Staff = screens::StaffScreen;
+    using Info = screens::FederationInfoScreen;
+    game.show<Hub>();
+    auto& hub = game.form<Hub>();
+    if (selectNoShowsMode) hub.c(Hub::ShowMode).setText("No shows mode");
+    hub.c(Hub::DayName).setText("Wednesday");
+    hub.c(Hub::WeekLabel).setText("Week 1");
+    hub.c(Hub::Year).setText("2003");
+    hub.c(Hub::PopularityText).setText(forms::CStr(f.popularity));
+    hub.c(Hub::MoneyText).setText(forms::CStr(f.money));
     game.hide(leaving);
-    hub.c("Text2").setText(f.name);
-    hub.c("Text1").setText(game.form(NewGameScreen::Name).c("Text1").text());
-    hub.c("Text3").setText(f.initials);
+    hub.c(Hub::FederationName).setText(f.name);
+    hub.c(Hub::PlayerName).setText(game.form<NewGameScreen>().c(NewGameScreen::PlayerNameText).text());
+    hub.c(Hub::FederationInitials).setText(f.initials);
 
-    auto& champions = game.form("ChampionsScreen");
-    const char* titleLabels[4] = {"Label1", "Label25", "Label37", "Label4"};
+    auto& champions = game.form<Champions>();
+    const char* titleLabels[4] = {Champions::PrimaryTitle, Champions::SecondaryTitle, Champions::TertiaryTitle,
+                                  Champions::TagTeamTitle};
     for (std::size_t i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(f.titles[i]);
     if (f.holders) {
-        const char* holderBoxes[5] = {"Text1", "Text12", "Text23", "Text34", "Text35"};
+        const char* holderBoxes[5] = {Champions::PrimaryHolder, Champions::SecondaryHolder, Champions::TertiaryHolder,
+                                      Champions::TagTeamHolder, Champions::TagTeamPartner};
         for (std::size_t i = 0; i < 5; ++i) champions.c(holderBoxes[i]).setText((*f.holders)[i]);
     }
 
-    auto& staff = game.form("StaffScreen");
-    staff.c("Label3").setText(f.staffWord + " Referee");
-    staff.c("Label4").setText(f.staffWord + " Announcer");
+    auto& staff = game.form<Staff>();
+    staff.c(Staff::RefereeTitle).setText(f.staffWord + " Referee");
+    staff.c(Staff::AnnouncerTitle).setText(f.staffWord + " Announcer");
 
-    auto& info = game.form("FederationInfoScreen");
-    info.c("Text1").setText(f.infoName);
-    info.c("Text2").setText(f.initials);
-    info.c("Text15").setText(f.owner);
-    info.c("Text16").setText(f.based);
-    info.c("Text18").setText(forms::CStr(f.popularity));
-    info.c("Text17").setText(forms::CStr(f.money));
+    auto& info = game.form<Info>();
+    info.c(Info::FederationName).setText(f.infoName);
+    info.c(Info::FederationInitials).setText(f.initials);
+    info.c(Info::Owner).setText(f.owner);
+    info.c(Info::Home).setText(f.based);
+    info.c(Info::StartingPopularity).setText(forms::CStr(f.popularity));
+    info.c(Info::StartingBalance).setText(forms::CStr(f.money));
 
     game.Popularity = f.popularity;
     game.Money = f.money;
@@ -135,15 +142,15 @@ void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
 }
 
 void NewGameScreen::Form3_Command8_Click() {
-    game_.form("FederationHub").c("List1").setText("No shows mode");
-    if (game_.knows("CreateFederationScreen")) game_.show("CreateFederationScreen");
+    game_.form<screens::FederationHub>().c(screens::FederationHub::ShowMode).setText("No shows mode");
+    game_.show<screens::CreateFederationScreen>();
     game_.hide<NewGameScreen>();
 }
 
 void NewGameScreen::Form3_Command9_Click() {}
 
 void NewGameScreen::Form3_Command10_Click() {
-    game_.show("MainMenu");
+    game_.show<screens::MainMenu>();
     game_.unload<NewGameScreen>();
 }
 

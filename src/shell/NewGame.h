@@ -11,10 +11,8 @@
 
 namespace varnholt {
 
-class NewGameScreen : public Screen {
+class NewGameScreen : public Screen, public screens::NewGameScreen {
 public:
-    static constexpr const char* Name = "Form3";
-    static constexpr const char* Role = "NewGameScreen";
     explicit NewGameScreen(Game& game);
 
     void Form3_Form_Load();

@@ -13,6 +13,8 @@ void ShellGlobals::describe(GlobalTable& t) {
     });
     t.add("TvDealLevel", [this](int) { return std::to_string(TvDealLevel); });
     t.add("NoShowDays", [this](int) { return std::to_string(NoShowDays); });
+    t.add("TvDealStreak", [this](int) { return std::to_string(TvDealStreak); });
+    t.add("RedWeeks", [this](int) { return std::to_string(RedWeeks); });
 }
 
 }  // namespace varnholt

@@ -1,7 +1,7 @@
 #include "shell/StartupScreens.h"
 
 #include "forms/Files.h"
-#include "savedgames/SavedGameScreens.h"
+#include "game/Services.h"
 #include "shell/Credits.h"
 #include "shell/Presets.h"
 #include "wrestlers/RecordFiles.h"
@@ -11,14 +11,14 @@ namespace varnholt {
 namespace {
 
 const FormDef& splashDef() {
-    static const FormDef def{"Form1", "SplashScreen", "Varnholt", 9600, 7200, "", {
+    static const FormDef def{SplashScreen::Name, SplashScreen::Role, "Varnholt", 9600, 7200, "", {
         image("Image1", 0, 0, 9600, 7200),
     }};
     return def;
 }
 
 const FormDef& disclaimerDef() {
-    static const FormDef def{"Form7", "DisclaimerScreen", "Disclaimer", 7200, 4920, "", {
+    static const FormDef def{DisclaimerScreen::Name, DisclaimerScreen::Role, "Disclaimer", 7200, 4920, "", {
         label("Label1", 240, 240, 6720, 600, "Varnholt", forms::Bold | forms::Large | forms::Centred),
         label("Label2", 240, 900, 6720, 360, std::string("By ") + credits::Author, forms::Centred),
         label("Label6", 240, 1320, 6720, 360, "Version 2.0 - 4th April 2004", forms::Centred),
@@ -40,7 +40,7 @@ ControlDef withTooltip(ControlDef def, std::string tooltip) {
 }
 
 const FormDef& mainMenuDef() {
-    static const FormDef def{"Form2", "MainMenu", "Varnholt", 7200, 7200, "", {
+    static const FormDef def{MainMenu::Name, MainMenu::Role, "Varnholt", 7200, 7200, "", {
         label("Label1", 240, 240, 6720, 360, std::string("Visit the only official website - ") + credits::WebAddress,
               forms::Centred),
         button("Command1", 2100, 1080, 3000, 615, "NEW GAME", forms::Bold),
@@ -51,13 +51,13 @@ const FormDef& mainMenuDef() {
         label("Label2", 240, 5700, 6720, 360, std::string("CREATED BY ") + credits::AuthorCapitals, forms::Centred),
         label("Label4", 240, 6120, 6720, 360, "v2 - 4TH APRIL 2004", forms::Centred),
         // The saved-game list of an older menu: built hidden and disabled, never shown.
-        withTooltip(fileList("File1", 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
+        withTooltip(fileList(MainMenu::SavedGameList, 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
                     "To load a saved game, select the file from the list, click on it, and then press load game."),
         withTooltip(button("Command2", 5460, 1080, 1500, 495, "LOAD GAME", forms::Hidden | forms::Disabled),
                     "To load a game, select the file from the list, click on it, and then press load game."),
         withTooltip(button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
                     "To delete a saved game, firstly select it and then press the Delete button."),
-        textBox("Text1", 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
+        textBox(MainMenu::SavedGameNameText, 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
     }, "Command4"};
     return def;
 }
@@ -66,7 +66,7 @@ std::vector<std::string> names(const auto& list) { return {list.begin(), list.en
 
 const FormDef& creditsDef() {
     static const FormDef def = [] {
-        FormDef d{"Form21", "CreditsScreen", "Varnholt", 9000, 6840, "", {}};
+        FormDef d{CreditsScreen::Name, CreditsScreen::Role, "Varnholt", 9000, 6840, "", {}};
         auto& c = d.controls;
         c.push_back(label("Label1", 240, 180, 4200, 360, "Creator/Programmer", forms::Bold));
         c.push_back(label("Label2", 240, 540, 4200, 300, credits::Author));
@@ -130,7 +130,7 @@ MainMenu::MainMenu(Game& game) : Screen(game, mainMenuDef()) {
 
 void MainMenu::Form2_Form_Load() {
     setPicture("\\QAVLE.bmp");
-    FillSavedGameList(c("File1"));
+    FillSavedGameList(c(SavedGameList));
 }
 
 void MainMenu::Form2_File1_Click() { SelectSavedGame(game_); }
@@ -159,16 +159,15 @@ void MainMenu::Form2_Command1_Click() {
         return;
     }
     SeedRivalPopularity(game_);
-    game_.show("NewGameScreen");
+    game_.show<screens::NewGameScreen>();
     game_.unload<MainMenu>();
 }
 
 void MainMenu::Form2_Command7_Click() {
-    if (game_.knows("LoadSlotScreen")) game_.show("LoadSlotScreen");
+    game_.show<screens::LoadSlotScreen>();
 }
 
 void MainMenu::Form2_Command6_Click() {
-    if (!game_.knows("WrestlerEditor")) return;
     // The editor works on a copy of the master database; without it, a leftover game's free agents would
     // be edited and then written over the master.
     auto master = game_.path("\\data\\wrestlers.dat");
@@ -181,7 +180,7 @@ void MainMenu::Form2_Command6_Click() {
         game_.msgBox("The wrestler database could not be copied for the editor.", "File error!");
         return;
     }
-    game_.show("WrestlerEditor");
+    game_.show<screens::WrestlerEditor>();
     game_.hide<MainMenu>();
 }
 

@@ -5,27 +5,21 @@
 
 namespace varnholt {
 
-class SplashScreen : public Screen {
+class SplashScreen : public Screen, public screens::SplashScreen {
 public:
-    static constexpr const char* Name = "Form1";
-    static constexpr const char* Role = "SplashScreen";
     explicit SplashScreen(Game& game);
     void Form1_Form_Load();
     void Form1_Image1_Click();
 };
 
-class DisclaimerScreen : public Screen {
+class DisclaimerScreen : public Screen, public screens::DisclaimerScreen {
 public:
-    static constexpr const char* Name = "Form7";
-    static constexpr const char* Role = "DisclaimerScreen";
     explicit DisclaimerScreen(Game& game);
     void Form7_Command1_Click();
 };
 
-class MainMenu : public Screen {
+class MainMenu : public Screen, public screens::MainMenu {
 public:
-    static constexpr const char* Name = "Form2";
-    static constexpr const char* Role = "MainMenu";
     // QUIT's question; the program asks it too before the player's close box would end the game.
     static constexpr const char* ExitQuestion = "Are you sure you want to Exit?";
     static constexpr const char* ExitTitle = "Exit?";
@@ -41,10 +35,8 @@ public:
     void Form2_Command5_Click();  // its DEL (built hidden)
 };
 
-class CreditsScreen : public Screen {
+class CreditsScreen : public Screen, public screens::CreditsScreen {
 public:
-    static constexpr const char* Name = "Form21";
-    static constexpr const char* Role = "CreditsScreen";
     explicit CreditsScreen(Game& game);
     void Form21_Form_Load();
     void Form21_Command1_Click();

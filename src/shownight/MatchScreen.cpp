@@ -20,7 +20,6 @@ const std::vector<std::string> MatchTypeItems = {"Singles", "Triple Threat", "Fo
 
 namespace {
 
-constexpr unsigned ReadOnly = forms::Locked;
 
 ControlDef shape_(std::string name, int l, int t, int w, int h) {
     ControlDef d = label(std::move(name), l, t, w, h, "");
@@ -101,7 +100,7 @@ std::vector<ControlDef> SharedMatchControls(const MatchScreenShape& shape) {
         textBox("Text14", 6240, row[2], 1200, BoxHeight, "-", ReadOnlyOff),
         // Match / End night below the roster list, and the notes pad in the top left corner.
         button("Command3", L + BookingWidth - 1800, MatchTop, 1800, 420, "Match", Off),
-        button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"),
+        notesButton("Command6"),
     };
     if (partnerBox)
         c.push_back(textBox("Text23", RV + winnerWidth + 60, winnerTop, winnerWidth, BoxHeight, "", ReadOnlyOff));
@@ -323,7 +322,7 @@ void MatchScreen::RecordNightTotals(int32_t wageBill) {
     const double nightRating = total / 5.0 + game_.MCSkill;
     c("Text14").setText(shape_.signedNightRating ? Str(nightRating) : CStr(nightRating));
     game_.MatchRatingTotal = CLng(c("Text14").text());
-    auto& hub = game_.form("FederationHub");
+    auto& hub = game_.form<screens::FederationHub>();
     hub.c("Label3").setCaption(CStr(game_.MatchRatingTotal));
     c("Text16").setText(Str(static_cast<long long>(I32(static_cast<long long>(wageBill) + game_.ShowCost))));
     game_.ShowCost = CLng(c("Text16").text());
@@ -342,7 +341,7 @@ void MatchScreen::ChangeTitle(const std::string& championship, const std::string
     static constexpr Title titles[] = {{"Primary", 1, "Text1"}, {"Secondary", 2, "Text12"}, {"Tertiary", 3, "Text23"}};
     for (const auto& t : titles) {
         if (championship != t.item) continue;
-        if (game_.form("ChampionsScreen").c(t.holder).text() != winner) TitleHistoryShift(game_, t.number, winner);
+        if (game_.form<screens::ChampionsScreen>().c(t.holder).text() != winner) TitleHistoryShift(game_, t.number, winner);
     }
 }
 
@@ -389,8 +388,8 @@ void PayNight(forms::Control& moneyBox, int32_t money, const NightMoney& night) 
 
 // The last five shows move on by one, and the federation's current figures follow the hub.
 void ShiftShowHistories(Game& game) {
-    auto& hub = game.form("FederationHub");
-    auto& info = game.form("FederationInfoScreen");
+    auto& hub = game.form<screens::FederationHub>();
+    auto& info = game.form<screens::FederationInfoScreen>();
     for (std::size_t i = ShowRatingFields.size() - 1; i > 0; --i)
         info.c(ShowRatingFields[i]).setText(info.c(ShowRatingFields[i - 1]).text());
     info.c(ShowRatingFields[0]).setText(hub.c("Label3").caption());
@@ -417,9 +416,9 @@ NightMoney PaidNightMoney(Game& game) {
 }
 
 void RefreshPaidFigures(Game& game) {
-    game.SponsorAmount = CInt(game.form("SponsorScreen").c("Text26").text());
+    game.SponsorAmount = CInt(game.form<screens::SponsorScreen>().c("Text26").text());
     if (!game.knows("StaffScreen")) return;
-    auto& staff = game.form("StaffScreen");
+    auto& staff = game.form<screens::StaffScreen>();
     game.RefereeWage = CInt(staff.c("Text29").text());
     game.MCSkill = CInt(staff.c("Text3").text());
     game.MCWage = CInt(staff.c("Text54").text());
@@ -427,8 +426,8 @@ void RefreshPaidFigures(Game& game) {
 
 void MatchScreen::EndOfNight(int32_t polaroidIncome) {
     Game& game = game_;  // this screen is closed below; only the game is used after that
-    auto& hub = game.form("FederationHub");
-    game.show("FederationHub");
+    auto& hub = game.form<screens::FederationHub>();
+    game.show<screens::FederationHub>();
     game.PolaroidIncome = polaroidIncome;
     for (const char* name : MatchScreenNames)
         if (game.knows(name)) game.unload(name);
@@ -485,8 +484,8 @@ namespace varnholt {
 
 void MatchScreen::EndOfNightReplacingWeek(bool popularityCopyTakesNight) {
     Game& game = game_;  // this screen is closed below; only the game is used after that
-    auto& hub = game.form("FederationHub");
-    game.show("FederationHub");
+    auto& hub = game.form<screens::FederationHub>();
+    game.show<screens::FederationHub>();
     for (const char* name : {"Form17", "Form10", "Form19", "Form20"})
         if (game.knows(name)) game.unload(name);
 

@@ -43,16 +43,15 @@ const std::array<Venue, 26> Venues = {{
 
 namespace {
 
-constexpr unsigned ReadOnly = forms::Locked;
 constexpr unsigned Unseen = forms::Hidden;
 
 // --- the venue screen: two columns of thirteen venues, the smallest at the top ---------------------
 
 const FormDef& venueDef() {
     static const FormDef def = [] {
-        FormDef d{"Form14", "VenueScreen", "Varnholt", 13500, 8400, "", {}};
+        FormDef d{VenueScreen::Name, VenueScreen::Role, "Varnholt", 13500, 8400, "", {}};
         auto& c = d.controls;
-        c.push_back(button("Command16", 60, 60, NotesButtonSize, NotesButtonSize, "N"));
+        c.push_back(notesButton("Command16"));
         c.push_back(label("Label1", 600, 180, 12300, 450, "Book a venue", forms::Bold | forms::Large | forms::Centred));
         constexpr int top = 900, rowHeight = 480;
         for (int row = 0; row < 13; ++row) {
@@ -78,8 +77,8 @@ const FormDef& venueDef() {
 
 const FormDef& polaroidDef() {
     // One column across the whole window: the heading, the roster, the caption and its two boxes, Continue.
-    static const FormDef def{"Form23", "PolaroidScreen", "Varnholt", 7200, 6240, "", {
-        button("Command6", 60, 60, NotesButtonSize, NotesButtonSize, "N"),
+    static const FormDef def{PolaroidScreen::Name, PolaroidScreen::Role, "Varnholt", 7200, 6240, "", {
+        notesButton("Command6"),
         label("Label1", 600, 180, 6000, 300, "Chose a wrestler to appear in polaroids with the audience",
               forms::Bold | forms::Centred),
         listBox("lstData", 600, 660, 6000, 3360),
@@ -97,7 +96,7 @@ const FormDef& polaroidDef() {
 
 const FormDef& singlesDef() {
     static const FormDef def = [] {
-        FormDef d{"Form10", "SinglesMatchScreen", "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
+        FormDef d{SinglesMatchScreen::Name, SinglesMatchScreen::Role, "Varnholt", MatchScreenWidth, MatchScreenHeight, "",
                   SharedMatchControls()};
         auto& c = d.controls;
         auto add = [&c](ControlDef def) { c.push_back(std::move(def)); };
@@ -137,7 +136,7 @@ constexpr std::array<const char*, 5> StatBoxes1 = {"wbr1", "wte1", "wsp1", "wov1
 constexpr std::array<const char*, 5> StatBoxes2 = {"wbr2", "wte2", "wsp2", "wov2", "wwa2"};
 
 int16_t staffSkill(Game& game, const char* box) {
-    return game.knows("StaffScreen") ? CInt(game.form("StaffScreen").c(box).text()) : int16_t{0};
+    return game.knows("StaffScreen") ? CInt(game.form<screens::StaffScreen>().c(box).text()) : int16_t{0};
 }
 
 }  // namespace
@@ -165,7 +164,7 @@ void VenueScreen::Form14_Command1_Click(int Index) {
     game_.MatchCounter = "1";
     game_.ShowCost = 0;
     game_.StipulationCost = 0;  // a night whose first match is British charges nothing for it
-    if (game_.knows("StaffScreen")) singles.c("Text18").setText(game_.form("StaffScreen").c("Text1").text());
+    if (game_.knows("StaffScreen")) singles.c("Text18").setText(game_.form<screens::StaffScreen>().c("Text1").text());
     game_.Attendance = AttendanceRule(game_.Popularity, game_.VenueCapacity, [this] { return game_.Rnd(); });
     singles.c("Text17").setText(CStr(game_.Attendance));
     game_.GateReceipts = 5 * game_.Attendance;
@@ -178,16 +177,16 @@ void VenueScreen::Form14_Command14_Click() {
         "Furious fans arrived at the arena only to learn the show has been cancelled. Your popularity has taken a "
         "big hit.",
         "Cancelled show!");
-    auto& popularity = game_.form("FederationHub").c("Text7");
+    auto& popularity = game_.form<screens::FederationHub>().c("Text7");
     const int lowered = game_.Popularity - CancelShowPenalty;
     popularity.setText(Str(lowered));
     game_.Popularity = ClampPopularity(lowered);
     if (game_.Popularity != lowered) popularity.setText(CStr(game_.Popularity));
-    game_.show("FederationHub");
+    game_.show<screens::FederationHub>();
     game_.hide<VenueScreen>();
 }
 
-void VenueScreen::Form14_Command16_Click() { game_.show("NotesPad"); }
+void VenueScreen::Form14_Command16_Click() { game_.show<screens::NotesPad>(); }
 
 // --- PolaroidScreen -----------------------------------------------------------------------------------
 
@@ -230,7 +229,7 @@ void PolaroidScreen::Form23_Command3_Click() {
     game_.unload<PolaroidScreen>();
 }
 
-void PolaroidScreen::Form23_Command6_Click() { game_.show("NotesPad"); }
+void PolaroidScreen::Form23_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 // --- SinglesMatchScreen -------------------------------------------------------------------------------
 
@@ -402,7 +401,7 @@ void SinglesMatchScreen::Form10_Command5_Click() {
     c("Command5").setEnabled(false);
 }
 
-void SinglesMatchScreen::Form10_Command6_Click() { game_.show("NotesPad"); }
+void SinglesMatchScreen::Form10_Command6_Click() { game_.show<screens::NotesPad>(); }
 
 void registerShowNightScreens(Game& game) {
     game.registerForm<VenueScreen>(game);

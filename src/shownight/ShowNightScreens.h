@@ -9,10 +9,8 @@
 
 namespace varnholt {
 
-class VenueScreen : public Screen {
+class VenueScreen : public Screen, public screens::VenueScreen {
 public:
-    static constexpr const char* Name = "Form14";
-    static constexpr const char* Role = "VenueScreen";
     explicit VenueScreen(Game& game);
     void Form14_Form_Load();
     void Form14_Command1_Click(int Index);  // a venue
@@ -20,10 +18,8 @@ public:
     void Form14_Command16_Click();          // N
 };
 
-class PolaroidScreen : public Screen {
+class PolaroidScreen : public Screen, public screens::PolaroidScreen {
 public:
-    static constexpr const char* Name = "Form23";
-    static constexpr const char* Role = "PolaroidScreen";
     explicit PolaroidScreen(Game& game);
     void Form23_Form_Load();
     void Form23_lstData_Click();
@@ -35,10 +31,8 @@ private:
     int16_t PolaroidPercentValue = 0;
 };
 
-class SinglesMatchScreen : public MatchScreen {
+class SinglesMatchScreen : public MatchScreen, public screens::SinglesMatchScreen {
 public:
-    static constexpr const char* Name = "Form10";
-    static constexpr const char* Role = "SinglesMatchScreen";
     explicit SinglesMatchScreen(Game& game);
     void Form10_Form_Load();
     void Form10_List1_Click();

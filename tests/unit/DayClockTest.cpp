@@ -58,6 +58,18 @@ TEST(WeekEndRules, RedWeeksRunToBankruptcy) {
     EXPECT_FALSE(RedWeekStep(5));
 }
 
+TEST(DayClockRules, DaysWithoutShowsWarnThriceThenDismiss) {
+    int lost = 0, warnings = 0, dismissedOn = 0;
+    for (int16_t day = 1; day <= 40 && !dismissedOn; ++day)
+        if (auto step = NoShowStep(day)) {
+            if (step->dismissed) dismissedOn = day;
+            else ++warnings, lost += step->popularityLoss;
+        }
+    EXPECT_EQ(warnings, 3);
+    EXPECT_EQ(lost, 22);
+    EXPECT_EQ(dismissedOn, 33);
+}
+
 TEST(WeekEndRules, TvDealStreakAndOffers) {
     // Four week ends at 95 from nothing bring Channel 4.
     int16_t streak = 0;

@@ -96,7 +96,7 @@ TEST_F(SavedGameSlots, AGameComesBackWholeInAFreshRun) {
     EXPECT_EQ(h.RivalPopularity[9], 12);
     EXPECT_EQ(h.RivalPopularity[8], 30);
     EXPECT_EQ(h.RivalPopularity[6], -4);
-    EXPECT_EQ(h.form<FederationHub>().TvDealStreak, 3);
+    EXPECT_EQ(h.TvDealStreak, 3);
     EXPECT_EQ(text("NotesPad", "Text1"), "Week 3:\r\nbook the cage match\r\n\r\nsign a sponsor");
     EXPECT_EQ(text("StaffScreen", "Text28"), "4.5");
     EXPECT_EQ(text("FederationInfoScreen", "Text16"), "Portsmouth");
