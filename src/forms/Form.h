@@ -17,8 +17,8 @@ namespace forms {
 class Program;
 
 struct FormDef {
-    std::string name;     // the screen's name in the code, such as "Form4"
-    std::string role;     // its role name, such as "FederationHub"
+    std::string name;     // the screen's name in the code
+    std::string role;     // its role name, which says what it is for
     std::string caption;  // the window caption
     int width = 9000, height = 7000;  // client area in twips
     std::string picture;              // background picture file in the program folder, loaded by the screen

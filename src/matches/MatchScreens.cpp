@@ -1,11 +1,13 @@
-// The tag-team, triple-threat and four-way match screens join the show night's singles screen.
+// The four match screens of a show night.
 #include "game/Game.h"
 #include "matches/MultiMatchScreens.h"
+#include "matches/SinglesMatchScreen.h"
 #include "matches/TagMatchScreen.h"
 
 namespace varnholt {
 
 void registerMatchScreens(Game& game) {
+    game.registerForm<SinglesMatchScreen>(game);
     game.registerForm<TagMatchScreen>(game);
     game.registerForm<TripleThreatMatchScreen>(game);
     game.registerForm<FourWayMatchScreen>(game);

@@ -6,50 +6,29 @@
 #include <string>
 #include <vector>
 
-#include "shownight/Commentary.h"
-#include "shownight/MatchScreen.h"
+#include "matches/MatchScreen.h"
 
 namespace varnholt {
-
-// What a screen of several wrestlers needs to know of itself.
-struct MultiMatchParts {
-    int slots;                                // 3 or 4
-    std::vector<std::string> prompts;         // the labels over the name boxes
-    std::vector<std::string> shown;           // the competitors' names above the results, slot order
-    const std::array<StipulationCommentary, 5>* commentary;
-    int normalPairSlots;                      // wrestlers the Normal commentary sends in against each other
-};
 
 class MultiMatchScreen : public MatchScreen {
 public:
     const std::string& winnerName() const { return WinnerName; }
     const std::array<std::string, 3>& loserNames() const { return LoserNames; }
-    int slotSelector() const { return SlotSelector; }
 
 protected:
-    MultiMatchScreen(Game& game, const FormDef& def, const MatchTypeRules& rules, const MatchScreenShape& shape,
-                     const MultiMatchParts& parts);
+    using MatchScreen::MatchScreen;
 
-    void LoadScreen();
-    void ChooseStipulation();
-    void ChooseChampionship();
-    void PickWrestler();
     // The winner's slot (0-based) and the losers' slots in the order the commentary names them.
     void ChooseWinner(int winner, std::vector<int> losers);
     void ChooseWinner(int winner);
     void RandomWinner();
-    void PressMatch();
-    void PressNextMatch();
 
 private:
-    void playMatch();
+    void playMatch() override;
+    void recordResult() override;
 
-    const MultiMatchParts& parts_;
-    int SlotSelector = 1;
-    std::array<SlotStats, 4> Slot{};
     std::string WinnerName;
     std::array<std::string, 3> LoserNames;  // FirstLoserName, SecondLoserName, ThirdLoserName
-    int16_t WinnerChosen = 0;
     int32_t MatchCost = 0;
 };
 
@@ -58,7 +37,7 @@ public:
     explicit TripleThreatMatchScreen(Game& game);
 
     void Form19_Form_Load() { LoadScreen(); }
-    void Form19_List1_Click() { ChooseMatchType(true); }
+    void Form19_List1_Click() { ChooseMatchType(); }
     void Form19_List2_Click() { ChooseStipulation(); }
     void Form19_List3_Click() { ChooseChampionship(); }
     void Form19_lstData_Click() { PickWrestler(); }
@@ -67,7 +46,7 @@ public:
     void Form19_Command5_Click() { ChooseWinner(2); }  // W3
     void Form19_Command4_Click() { RandomWinner(); }   // R
     void Form19_Command3_Click() { PressMatch(); }     // Match / End night
-    void Form19_Command7_Click() { PressNextMatch(); } // Next match
+    void Form19_Command7_Click() { NextMatch(); }      // Next match
     void Form19_Command6_Click() { game_.show<screens::NotesPad>(); }
 };
 
@@ -76,7 +55,7 @@ public:
     explicit FourWayMatchScreen(Game& game);
 
     void Form20_Form_Load() { LoadScreen(); }
-    void Form20_List1_Click() { ChooseMatchType(true); }
+    void Form20_List1_Click() { ChooseMatchType(); }
     void Form20_List2_Click() { ChooseStipulation(); }
     void Form20_List3_Click() { ChooseChampionship(); }
     void Form20_lstData_Click() { PickWrestler(); }
@@ -86,7 +65,7 @@ public:
     void Form20_Command7_Click() { ChooseWinner(3); }  // W4
     void Form20_Command4_Click() { RandomWinner(); }   // R
     void Form20_Command3_Click() { PressMatch(); }     // Match / End night
-    void Form20_Command8_Click() { PressNextMatch(); } // Next match
+    void Form20_Command8_Click() { NextMatch(); }      // Next match
     void Form20_Command6_Click() { game_.show<screens::NotesPad>(); }
 };
 

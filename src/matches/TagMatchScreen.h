@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "shownight/MatchScreen.h"
+#include "matches/MatchScreen.h"
 
 namespace varnholt {
 
@@ -14,33 +14,29 @@ public:
     explicit TagMatchScreen(Game& game);
 
     void Form17_Form_Load();
-    void Form17_List1_Click();     // match type
-    void Form17_List2_Click();     // stipulation
-    void Form17_List3_Click();     // championship
-    void Form17_lstData_Click();   // a roster pick
+    void Form17_List1_Click() { ChooseMatchType(); }     // match type
+    void Form17_List2_Click() { ChooseStipulation(); }   // stipulation
+    void Form17_List3_Click() { ChooseChampionship(); }  // championship
+    void Form17_lstData_Click() { PickWrestler(); }      // a roster pick
     void Form17_Command1_Click();  // W1
     void Form17_Command2_Click();  // W2
     void Form17_Command5_Click();  // W3
     void Form17_Command7_Click();  // W4
-    void Form17_Command3_Click();  // Match / End night
-    void Form17_Command4_Click();  // Next match
+    void Form17_Command3_Click() { PressMatch(); }  // Match / End night
+    void Form17_Command4_Click() { NextMatch(); }   // Next match
     void Form17_Command6_Click();  // N
 
     const std::array<std::string, 2>& tagChampions() const { return TagChampions; }
-    int slotSelector() const { return SlotSelector; }
 
 private:
     void chooseWinners(const char* scorer, const char* partner, const char* firstLoser, const char* secondLoser,
                        int winningTeam);
-    void playMatch();
-    void recordResult();
+    void playMatch() override;
+    void recordResult() override;
     void readTagChampions();
 
-    int SlotSelector = 1;
-    std::array<SlotStats, 4> Slot{};
     std::string Scorer, ScorerPartner, FirstLoser, SecondLoser;
-    std::array<int32_t, 2> TeamOverFigure{};
-    int16_t WinnerChosen = 0;
+    std::array<int32_t, 2> TeamOverFigure{};  // each team's Over, in 32 bits for damaged figures
     std::array<std::string, 2> TagChampions;
     int32_t W = 0;  // the match's wage bill with its stipulation
 };

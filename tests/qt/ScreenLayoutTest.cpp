@@ -36,6 +36,7 @@
 #include "scenario/Scenario.h"
 #include "shell/FederationScreens.h"
 #include "shell/Presets.h"
+#include "matches/SinglesMatchScreen.h"
 #include "shownight/ShowNightScreens.h"
 
 namespace {
@@ -295,9 +296,9 @@ TEST(ScreenLayout, MatchScreensDuringAShowNight) {
     for (const auto& [state, steps] : nights) {
         playThen(steps, [&state](Game& game, QtView& view) {
             std::vector<std::string> faults;
-            for (const char* screen : varnholt::MatchScreenNames)
-                if (game.isShown(screen)) {
-                    auto found = layoutFaults(view, game.form(screen));
+            for (const auto& type : varnholt::MatchTypes)
+                if (game.isShown(type.screen)) {
+                    auto found = layoutFaults(view, game.form(type.screen));
                     faults.insert(faults.end(), found.begin(), found.end());
                 }
             EXPECT_TRUE(faults.empty()) << state << ":" << listed(faults);

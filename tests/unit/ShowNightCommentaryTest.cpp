@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shownight/Commentary.h"
+#include "matches/Commentary.h"
 
 using namespace varnholt;
 

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "forms/Numbers.h"
-#include "shownight/NightRules.h"
+#include "matches/MatchRules.h"
+#include "shownight/VenueRules.h"
 
 using namespace varnholt;
 

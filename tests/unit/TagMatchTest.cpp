@@ -7,7 +7,7 @@
 
 #include "GameFixture.h"
 #include "matches/TagMatchScreen.h"
-#include "shownight/Commentary.h"
+#include "matches/Commentary.h"
 
 using namespace varnholt;
 using varnholt::testing::GameFixture;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "GameFixture.h"
+#include "matches/Commentary.h"
 #include "matches/MultiMatchScreens.h"
 #include "wrestlers/RecordFiles.h"
 

@@ -1,4 +1,4 @@
-#include "shownight/NightRules.h"
+#include "matches/MatchRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,57 +7,10 @@
 
 namespace varnholt {
 
-using forms::CInt;
 using forms::I16;
 using forms::I32;
 
-int16_t AttendanceRule(int16_t popularity, int16_t capacity, const Draw& rnd) {
-    auto band = [&](int factor) {
-        return forms::CLng(factor * static_cast<double>(popularity) + forms::Int(rnd() * 9));
-    };
-    int32_t a = band(4);
-    if (popularity > 40) a = band(6);
-    if (popularity > 60) a = band(8);
-    if (popularity > 80) a = band(10);
-    if (a > capacity) a = capacity;
-    if (a < 0) a = 0;
-    return static_cast<int16_t>(a);
-}
-
-double PolaroidIncomeFor(int16_t polaroidPercent, int16_t attendance) {
-    int32_t buyers = I32(static_cast<long long>(polaroidPercent) * 5 * attendance);
-    return buyers / 100.0;
-}
-
-const std::array<MatchTypeRules, 4> MatchTypes = {{
-    {"Singles", 2, 1.0, false, false, 0, true, false},
-    {"Tag Team", 4, 2.0, true, true, 5, false, false},
-    {"Triple Threat", 3, 1.5, true, true, 3, false, false},
-    {"Four Way", 4, 2.0, true, true, 5, false, true},
-}};
-
-const MatchTypeRules& MatchTypeFor(std::string_view type) {
-    for (const auto& m : MatchTypes)
-        if (type == m.type) return m;
-    return MatchTypes[0];
-}
-
-const std::array<StipulationRules, 6> Stipulations = {{
-    {"Normal", 0, 0, 0, int16_t{0}},
-    {"Cage", 5, 3, 1, int16_t{500}},
-    {"Ladder", 3, 5, 3, int16_t{250}},
-    {"Hardcore", 3, 1, 1, int16_t{100}},
-    {"Submission", 1, 1, 4, int16_t{0}},
-    {"British", 0, 0, 0, std::nullopt},
-}};
-
-const StipulationRules* StipulationFor(std::string_view name) {
-    for (const auto& s : Stipulations)
-        if (name == s.name) return &s;
-    return nullptr;
-}
-
-CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<SlotStats>& slots,
+CategoryScores ScoreCategories(const MatchType& type, const std::vector<SlotStats>& slots,
                                const StipulationRules* stipulation) {
     long long br = 0, te = 0, sp = 0, ov = 0;
     for (const auto& s : slots) {
@@ -67,7 +20,7 @@ CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<Sl
         ov += s.over;
     }
     auto score = [&](long long sum) {
-        return rules.scoreDivisor == 1.0 ? I32(sum) : forms::CLng(static_cast<double>(sum) / rules.scoreDivisor);
+        return type.scoreDivisor == 1.0 ? I32(sum) : forms::CLng(static_cast<double>(sum) / type.scoreDivisor);
     };
     CategoryScores c{score(br), score(te), score(sp), score(ov)};
     if (stipulation) {

@@ -1,4 +1,4 @@
-#include "shownight/Commentary.h"
+#include "matches/Commentary.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-// The arithmetic of a show night, shared by every match screen: the crowd, the polaroid money, the
-// scoring of a match and its word, the Over and feud-heat changes after it, and the night's
-// settlement. Plain functions over numbers, so each rule can be checked on its own.
+// The arithmetic of a show night's matches, shared by every match screen: the scoring of a match and its
+// word, the Over and feud-heat changes after it, and the night's settlement. Plain functions over
+// numbers, so each rule can be checked on its own.
 #pragma once
 
 #include <array>
@@ -11,46 +11,14 @@
 #include <string_view>
 #include <vector>
 
+#include "matches/MatchTypes.h"
+
 namespace varnholt {
 
 // A draw of the game's generator in [0, 1).
 using Draw = std::function<double()>;
 
-// --- venue booking ----------------------------------------------------------------------------------
-
-inline constexpr int16_t CancelShowPenalty = 15;
-
-// Tonight's crowd: 4, 6, 8 or 10 times the popularity by band plus a fresh Int(Rnd x 9) per band
-// passed (one to four draws), capped at the capacity. A crowd is never below 0.
-int16_t AttendanceRule(int16_t popularity, int16_t capacity, const Draw& rnd);
-
-// The polaroid money: percent x 5 x crowd / 100, in pounds (it may hold a fraction).
-double PolaroidIncomeFor(int16_t polaroidPercent, int16_t attendance);
-
 // --- match scoring ----------------------------------------------------------------------------------
-
-// How each match screen varies the shared scoring rules.
-struct MatchTypeRules {
-    const char* type;              // the match-type list's item
-    int wrestlers;                 // wrestlers in the ring
-    double scoreDivisor;           // 1: plain sum; otherwise CInt(sum / divisor)
-    bool wageIncludesStipulation;  // the match's wage bill carries the stipulation's cost
-    bool refereeFromGlobal;        // RefereeSkill; otherwise the skill read when the screen loaded
-    int16_t matchTypeBonus;
-    bool britishOffered;
-    bool tiesRateTwice;            // a two-way tie for the lead rates twice and the second rating stands
-};
-extern const std::array<MatchTypeRules, 4> MatchTypes;  // Singles, Tag Team, Triple Threat, Four Way
-const MatchTypeRules& MatchTypeFor(std::string_view type);
-
-struct StipulationRules {
-    const char* name;
-    int16_t brawling, speed, technical;  // bonuses added to the category scores
-    std::optional<int16_t> cost;         // nothing: the last match's cost stays
-};
-// In the order the stipulations are tested: Normal, Cage, Ladder, Hardcore, Submission, British.
-extern const std::array<StipulationRules, 6> Stipulations;
-const StipulationRules* StipulationFor(std::string_view name);
 
 // In 32 bits: a wrestler file damaged or edited by hand may hold stats far outside 0..20, and their sums
 // must still be scored rather than stop the night.
@@ -64,7 +32,7 @@ struct SlotStats {
 };
 
 // The sums of the wrestlers' stats, divided as the match type says, with the stipulation's bonuses.
-CategoryScores ScoreCategories(const MatchTypeRules& rules, const std::vector<SlotStats>& slots,
+CategoryScores ScoreCategories(const MatchType& type, const std::vector<SlotStats>& slots,
                                const StipulationRules* stipulation);
 
 // The score of the strongest category. Ties between the two leaders count as in the game's six

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "shownight/NightRules.h"
+#include "matches/MatchRules.h"
 
 namespace varnholt {
 
