@@ -20,8 +20,6 @@ const std::vector<std::string> MatchTypeItems = {"Singles", "Triple Threat", "Fo
 
 namespace {
 
-constexpr unsigned ReadOnly = forms::Locked;
-
 ControlDef shape_(std::string name, int l, int t, int w, int h) {
     ControlDef d = label(std::move(name), l, t, w, h, "");
     d.kind = forms::ControlKind::Shape;
