@@ -221,7 +221,8 @@ std::string CommentaryLoop(const StipulationCommentary& lines, const std::string
     int winnerFalls = 0, loserFalls = 0, winnerWarnings = 0, loserWarnings = 0;
     for (;;) {
         auto [a, d] = pairs();
-        auto say = [&](std::string_view line) { text += FillLine(line, a, d, w, l); };
+        // The pair is captured by name: Clang 14 cannot capture a structured binding.
+        auto say = [&, &a = a, &d = d](std::string_view line) { text += FillLine(line, a, d, w, l); };
         int m = static_cast<int>(forms::Int(rnd() * 9)) + 1;
         bool finishing = m == 5 || m == 9;
         if (finishing && finisher) finisher(a, d);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -22,45 +23,12 @@ namespace varnholt::scenario {
 
 namespace {
 
-// The shape of a step's arguments, one letter each:
-//   T  FORM.CONTROL      W  a word without blanks      F  a screen name
-//   R  the rest of the line, unquoted (may be missing: empty)
-//   Q  two quoted texts  P  FIELD=VALUE pairs (the rest of the line)
-const std::map<std::string, std::string, std::less<>>& shapes() {
-    static const std::map<std::string, std::string, std::less<>> table = {
-        {"click", "T"},
-        {"type", "TR"},
-        {"select", "TR"},
-        {"scroll", "TW"},
-        {"close", "F"},
-        {"answer", "W"},
-        {"input", "R"},
-        {"input-cancel", ""},
-        {"invoke", "TW"},
-        {"set", "TR"},
-        {"expect", "TR"},
-        {"expect-items", "TR"},
-        {"expect-shown", "F"},
-        {"expect-hidden", "F"},
-        {"expect-unloaded", "F"},
-        {"expect-enabled", "T"},
-        {"expect-disabled", "T"},
-        {"expect-visible", "T"},
-        {"expect-invisible", "T"},
-        {"expect-message", "Q"},
-        {"expect-no-message", ""},
-        {"expect-global", "WR"},
-        {"expect-record", "WWWR"},
-        {"expect-records", "WW"},
-        {"expect-line", "WWR"},
-        {"expect-exists", "W"},
-        {"expect-missing", "W"},
-        {"record", "WWP"},
-        {"truncate", "WW"},
-        {"line", "WWR"},
-    };
-    return table;
-}
+// A failed step: what was expected and what was found.
+struct Failure {
+    std::string message;
+};
+
+[[noreturn]] void fail(std::string message) { throw Failure{std::move(message)}; }
 
 std::string unquote(std::string_view s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
@@ -68,126 +36,6 @@ std::string unquote(std::string_view s) {
 }
 
 std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
-
-// Splits "Name=Value Name=\"two words\"" into pairs; false when it is not of that form.
-bool parsePairs(std::string_view s, std::vector<std::pair<std::string, std::string>>& out, std::string& why) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        if (s[i] == ' ') {
-            ++i;
-            continue;
-        }
-        std::size_t eq = s.find('=', i);
-        std::size_t blank = s.find(' ', i);
-        if (eq == std::string_view::npos || (blank != std::string_view::npos && blank < eq) || eq == i) {
-            why = "expected FIELD=VALUE, found " + inQuotes(s.substr(i, blank == std::string_view::npos ? s.npos : blank - i));
-            return false;
-        }
-        std::string name(s.substr(i, eq - i));
-        i = eq + 1;
-        std::string value;
-        if (i < s.size() && s[i] == '"') {
-            std::size_t close = s.find('"', i + 1);
-            if (close == std::string_view::npos) {
-                why = "the value of " + name + " has no closing quote";
-                return false;
-            }
-            value = std::string(s.substr(i + 1, close - i - 1));
-            i = close + 1;
-            if (i < s.size() && s[i] != ' ') {
-                why = "expected a blank after the quoted value of " + name;
-                return false;
-            }
-        } else {
-            std::size_t end = s.find(' ', i);
-            if (end == std::string_view::npos) end = s.size();
-            value = std::string(s.substr(i, end - i));
-            i = end;
-        }
-        out.emplace_back(std::move(name), std::move(value));
-    }
-    return true;
-}
-
-// Reads one step from a line that is neither blank nor a comment; fills `why` when it is malformed.
-std::optional<Step> parseLine(std::string_view line, int number, std::string& why) {
-    Step step;
-    step.line = number;
-    std::size_t blank = line.find(' ');
-    step.keyword = std::string(line.substr(0, blank));
-    std::string_view rest = blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
-    bool hasRest = blank != std::string_view::npos;
-
-    auto shape = shapes().find(step.keyword);
-    if (shape == shapes().end()) {
-        why = "unknown step " + inQuotes(step.keyword);
-        return std::nullopt;
-    }
-    for (char kind : shape->second) {
-        switch (kind) {
-            case 'T':
-            case 'W':
-            case 'F': {
-                if (!hasRest || rest.empty() || rest.front() == ' ') {
-                    why = step.keyword + ": missing " + (kind == 'T' ? "FORM.CONTROL" : kind == 'F' ? "FORM" : "argument");
-                    return std::nullopt;
-                }
-                std::size_t end = rest.find(' ');
-                std::string word(rest.substr(0, end));
-                hasRest = end != std::string_view::npos;
-                rest = hasRest ? rest.substr(end + 1) : std::string_view{};
-                if (kind == 'T') {
-                    std::size_t dot = word.find('.');
-                    if (dot == std::string::npos || dot == 0 || dot + 1 == word.size()) {
-                        why = step.keyword + ": expected FORM.CONTROL, found " + inQuotes(word);
-                        return std::nullopt;
-                    }
-                }
-                step.args.push_back(std::move(word));
-                break;
-            }
-            case 'R':
-                step.args.push_back(unquote(rest));
-                rest = {};
-                hasRest = false;
-                break;
-            case 'Q': {
-                // "TITLE" "TEXT": the title ends at the first quote-blank-quote.
-                std::size_t split = rest.size() >= 2 && rest.front() == '"' ? rest.find("\" \"", 1) : rest.npos;
-                std::string_view second = split == rest.npos ? std::string_view{} : rest.substr(split + 2);
-                if (split == rest.npos || second.size() < 2 || second.back() != '"') {
-                    why = step.keyword + ": expected \"TITLE\" \"TEXT\", found " + inQuotes(rest);
-                    return std::nullopt;
-                }
-                step.args.push_back(std::string(rest.substr(1, split - 1)));
-                step.args.push_back(unquote(second));
-                rest = {};
-                hasRest = false;
-                break;
-            }
-            case 'P':
-                if (!parsePairs(rest, step.fields, why)) {
-                    why = step.keyword + ": " + why;
-                    return std::nullopt;
-                }
-                rest = {};
-                hasRest = false;
-                break;
-        }
-    }
-    if (hasRest) {
-        why = step.keyword + ": unexpected " + inQuotes(rest) + " at the end of the line";
-        return std::nullopt;
-    }
-    return step;
-}
-
-// A failed step: what was expected and what was found.
-struct Failure {
-    std::string message;
-};
-
-[[noreturn]] void fail(std::string message) { throw Failure{std::move(message)}; }
 
 std::optional<long> number(std::string_view s) {
     long v = 0;
@@ -246,15 +94,7 @@ public:
         if (!mkdtemp(pattern.data())) throw std::runtime_error("could not make a program folder under " + fs::temp_directory_path().string());
         path_ = pattern;
         try {
-            std::error_code ec;
-            fs::create_directories(path_ / "data");
-            for (const char* name : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"}) {
-                fs::path from = shipped / name;
-                if (fs::is_regular_file(from, ec)) fs::copy_file(from, path_ / name, fs::copy_options::overwrite_existing);
-            }
-            // The save slots are copied empty: a game played from the build folder may have left saves there.
-            for (const char* slot : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"})
-                if (fs::is_directory(shipped / slot, ec)) fs::create_directories(path_ / slot);
+            copyShipped(shipped);
         } catch (...) {
             std::error_code ec;
             fs::remove_all(path_, ec);
@@ -270,6 +110,18 @@ public:
     const fs::path& path() const { return path_; }
 
 private:
+    void copyShipped(const fs::path& shipped) {
+        std::error_code ec;
+        fs::create_directories(path_ / "data");
+        for (const char* name : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"}) {
+            fs::path from = shipped / name;
+            if (fs::is_regular_file(from, ec)) fs::copy_file(from, path_ / name, fs::copy_options::overwrite_existing);
+        }
+        // The save slots are copied empty: a game played from the build folder may have left saves there.
+        for (const char* slot : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"})
+            if (fs::is_directory(shipped / slot, ec)) fs::create_directories(path_ / slot);
+    }
+
     fs::path path_;
 };
 
@@ -287,13 +139,43 @@ private:
     fs::path old_;
 };
 
-// Plays the steps of one scenario on one fresh game.
+// Plays the steps of one scenario on one fresh game: one method per step of the language, each
+// reached through the table of keywords below.
 class Player {
 public:
     Player(Game& game, forms::QueuedDialogs& dialogs, fs::path folder)
         : game_(game), dialogs_(dialogs), folder_(std::move(folder)) {}
 
     void run(const Step& s);
+
+    // Player steps.
+    void click(const Step& s) { reachable(target(s.args[0]), "click").playerClick(); }
+    void type(const Step& s);
+    void selectItem(const Step& s);
+    void scroll(const Step& s);
+    void close(const Step& s);
+    void answer(const Step& s);
+    void input(const Step& s) { dialogs_.queueInput(s.args[0]); }
+    void inputCancel(const Step&) { dialogs_.queueInput(std::nullopt); }
+    void invoke(const Step& s);
+    void set(const Step& s);
+    // Checks.
+    void expect(const Step& s);
+    void expectItems(const Step& s);
+    void expectScreen(const Step& s);
+    void expectControlState(const Step& s);
+    void expectMessage(const Step& s);
+    void expectNoMessage(const Step& s);
+    void expectGlobal(const Step& s);
+    void expectRecord(const Step& s);
+    void expectRecords(const Step& s);
+    void expectLine(const Step& s);
+    void expectExists(const Step& s);
+    void expectMissing(const Step& s);
+    // Fixtures.
+    void writeRecord(const Step& s);
+    void truncateFile(const Step& s);
+    void rewriteLine(const Step& s);
 
 private:
     using Kind = forms::ControlKind;
@@ -350,124 +232,84 @@ private:
     }
     fs::path file(const std::string& relative) const { return forms::gamePath(folder_, relative); }
 
-    void selectItem(const Step& s);
-    void expectScreen(const Step& s, const std::string& want);
-    void expectControlState(const Step& s);
-    void expectRecord(const Step& s);
-    void expectRecords(const Step& s);
-    void expectLine(const Step& s);
-    void writeRecord(const Step& s);
-
     Game& game_;
     forms::QueuedDialogs& dialogs_;
     fs::path folder_;
 };
 
-void Player::run(const Step& s) {
-    const std::string& k = s.keyword;
-    const auto& a = s.args;
-    if (k == "click") {
-        reachable(target(a[0]), "click").playerClick();
-    } else if (k == "type") {
-        forms::Control& c = reachable(target(a[0]), "type into");
-        if (c.kind() != Kind::TextBox && c.kind() != Kind::ComboBox) fail("cannot type into " + a[0] + ": it is not a text box");
-        if (c.locked()) fail("cannot type into " + a[0] + ": the text box is locked");
-        c.playerType(a[1]);
-    } else if (k == "select") {
-        selectItem(s);
-    } else if (k == "scroll") {
-        forms::Control& c = reachable(target(a[0]), "scroll");
-        if (c.kind() != Kind::VScrollBar) fail("cannot scroll " + a[0] + ": it is not a scroll bar");
-        c.playerScroll(static_cast<int>(mustNumber(a[1], "the value")));
-    } else if (k == "close") {
-        mustKnow(a[0]);
-        if (screenState(a[0]) != "shown") fail("cannot close " + a[0] + ": it is " + screenState(a[0]));
-        game_.playerClose(a[0]);
-    } else if (k == "answer") {
-        if (a[0] == "yes") dialogs_.queueAnswer(forms::MsgResult::Yes);
-        else if (a[0] == "no") dialogs_.queueAnswer(forms::MsgResult::No);
-        else if (a[0] == "ok") dialogs_.queueAnswer(forms::MsgResult::OK);
-        else fail("expected yes, no or ok, found " + inQuotes(a[0]));
-    } else if (k == "input") {
-        dialogs_.queueInput(a[0]);
-    } else if (k == "input-cancel") {
-        dialogs_.queueInput(std::nullopt);
-    } else if (k == "invoke") {
-        static const std::map<std::string, forms::Event, std::less<>> events = {
-            {"Click", forms::Event::Click}, {"Change", forms::Event::Change}, {"DblClick", forms::Event::DblClick}};
-        auto e = events.find(a[1]);
-        if (e == events.end()) fail("expected Click, Change or DblClick, found " + inQuotes(a[1]));
-        forms::Control& c = loading(target(a[0]));
-        c.form().fire(c, e->second);
-    } else if (k == "set") {
-        forms::Control& c = loading(target(a[0]));
-        if (c.kind() == Kind::VScrollBar) c.setValue(static_cast<int>(mustNumber(a[1], "the value")));
-        else c.setText(a[1]);
-    } else if (k == "expect") {
-        forms::Control& c = checked(target(a[0]), a[0] + " " + inQuotes(a[1]));
-        std::string found = shownText(c);
-        if (found != a[1]) fail("expected " + a[0] + " " + inQuotes(a[1]) + ", found " + inQuotes(found));
-    } else if (k == "expect-items") {
-        std::vector<std::string> want = splitItems(a[1]);
-        forms::Control& c = checked(target(a[0]), a[0] + " items " + joinItems(want));
-        if (!isList(c)) fail("expected " + a[0] + " items " + joinItems(want) + ", found a control that is not a list");
-        if (c.items() != want) fail("expected " + a[0] + " items " + joinItems(want) + ", found " + joinItems(c.items()));
-    } else if (k == "expect-shown") {
-        expectScreen(s, "shown");
-    } else if (k == "expect-hidden") {
-        expectScreen(s, "hidden");
-    } else if (k == "expect-unloaded") {
-        expectScreen(s, "unloaded");
-    } else if (k == "expect-enabled" || k == "expect-disabled" || k == "expect-visible" || k == "expect-invisible") {
-        expectControlState(s);
-    } else if (k == "expect-message") {
-        std::string want = "message box " + inQuotes(a[0]) + " " + inQuotes(a[1]);
-        auto m = dialogs_.nextUnchecked();
-        if (!m) fail("expected " + want + ", found no message box");
-        if (m->title != a[0] || m->text != a[1]) fail("expected " + want + ", found " + inQuotes(m->title) + " " + inQuotes(m->text));
-    } else if (k == "expect-no-message") {
-        if (dialogs_.uncheckedCount() > 0) {
-            std::string found;
-            while (auto m = dialogs_.nextUnchecked()) found += (found.empty() ? "" : ", ") + inQuotes(m->title) + " " + inQuotes(m->text);
-            fail("expected no message box, found " + found);
-        }
-    } else if (k == "expect-global") {
-        auto v = game_.global(a[0]);
-        if (!v) fail("expected " + a[0] + " " + inQuotes(a[1]) + ", found no such value");
-        if (*v != a[1]) fail("expected " + a[0] + " " + inQuotes(a[1]) + ", found " + inQuotes(*v));
-    } else if (k == "expect-record") {
-        expectRecord(s);
-    } else if (k == "expect-records") {
-        expectRecords(s);
-    } else if (k == "expect-line") {
-        expectLine(s);
-    } else if (k == "expect-exists") {
-        std::error_code ec;
-        if (!fs::exists(file(a[0]), ec)) fail("expected " + a[0] + " to exist, found it missing");
-    } else if (k == "expect-missing") {
-        std::error_code ec;
-        if (fs::exists(file(a[0]), ec)) fail("expected " + a[0] + " missing, found it there");
-    } else if (k == "record") {
-        writeRecord(s);
-    } else if (k == "truncate") {
-        long n = mustNumber(a[1], "the record count");
-        if (n < 0) fail("expected a record count of 0 or more, found " + a[1]);
-        fs::path p = file(a[0]);
-        std::error_code ec;
-        if (!fs::exists(p, ec)) writeBytes(p, {});
-        fs::resize_file(p, static_cast<std::uintmax_t>(n) * RecordLength, ec);
-        if (ec) fail("could not resize " + a[0] + ": " + ec.message());
-    } else if (k == "line") {
-        long n = mustNumber(a[1], "the line number");
-        if (n < 1) fail("expected a line number from 1, found " + a[1]);
-        fs::path p = file(a[0]);
-        std::vector<std::string> lines = forms::readLines(p);
-        if (lines.size() < static_cast<std::size_t>(n)) lines.resize(static_cast<std::size_t>(n));
-        lines[static_cast<std::size_t>(n - 1)] = forms::utf8ToCp1252(a[2]);
-        if (!forms::writeLines(p, lines)) fail("could not write " + a[0]);
-    } else {
-        fail("unknown step " + inQuotes(k));
+// One keyword of the scenario language: the shape of its arguments, one letter each, and its step.
+//   T  FORM.CONTROL      W  a word without blanks      F  a screen name
+//   R  the rest of the line, unquoted (may be missing: empty)
+//   Q  two quoted texts  P  FIELD=VALUE pairs (the rest of the line)
+// Adding a step to the language is one row here and one method of Player.
+struct Keyword {
+    std::string_view name;
+    std::string_view shape;
+    void (Player::*step)(const Step&);
+};
+
+constexpr Keyword keywords[] = {
+    {"click", "T", &Player::click},
+    {"type", "TR", &Player::type},
+    {"select", "TR", &Player::selectItem},
+    {"scroll", "TW", &Player::scroll},
+    {"close", "F", &Player::close},
+    {"answer", "W", &Player::answer},
+    {"input", "R", &Player::input},
+    {"input-cancel", "", &Player::inputCancel},
+    {"invoke", "TW", &Player::invoke},
+    {"set", "TR", &Player::set},
+    {"expect", "TR", &Player::expect},
+    {"expect-items", "TR", &Player::expectItems},
+    {"expect-shown", "F", &Player::expectScreen},
+    {"expect-hidden", "F", &Player::expectScreen},
+    {"expect-unloaded", "F", &Player::expectScreen},
+    {"expect-enabled", "T", &Player::expectControlState},
+    {"expect-disabled", "T", &Player::expectControlState},
+    {"expect-visible", "T", &Player::expectControlState},
+    {"expect-invisible", "T", &Player::expectControlState},
+    {"expect-message", "Q", &Player::expectMessage},
+    {"expect-no-message", "", &Player::expectNoMessage},
+    {"expect-global", "WR", &Player::expectGlobal},
+    {"expect-record", "WWWR", &Player::expectRecord},
+    {"expect-records", "WW", &Player::expectRecords},
+    {"expect-line", "WWR", &Player::expectLine},
+    {"expect-exists", "W", &Player::expectExists},
+    {"expect-missing", "W", &Player::expectMissing},
+    {"record", "WWP", &Player::writeRecord},
+    {"truncate", "WW", &Player::truncateFile},
+    {"line", "WWR", &Player::rewriteLine},
+};
+
+// A new row cannot slip in a shape the reader does not know, an argument after one that takes the
+// rest of the line, or a keyword written twice.
+constexpr bool wellFormed(const Keyword& k) {
+    for (std::size_t i = 0; i < k.shape.size(); ++i) {
+        if (std::string_view("TWFRQP").find(k.shape[i]) == std::string_view::npos) return false;
+        if (std::string_view("RQP").find(k.shape[i]) != std::string_view::npos && i + 1 != k.shape.size()) return false;
     }
+    for (const Keyword& other : keywords)
+        if (&other != &k && other.name == k.name) return false;
+    return !k.name.empty();
+}
+static_assert(std::all_of(std::begin(keywords), std::end(keywords), wellFormed));
+
+const Keyword* findKeyword(std::string_view name) {
+    auto k = std::find_if(std::begin(keywords), std::end(keywords), [&](const Keyword& k) { return k.name == name; });
+    return k == std::end(keywords) ? nullptr : k;
+}
+
+void Player::run(const Step& s) {
+    const Keyword* k = findKeyword(s.keyword);
+    if (!k) fail("unknown step " + inQuotes(s.keyword));
+    (this->*k->step)(s);
+}
+
+void Player::type(const Step& s) {
+    forms::Control& c = reachable(target(s.args[0]), "type into");
+    if (c.kind() != Kind::TextBox && c.kind() != Kind::ComboBox) fail("cannot type into " + s.args[0] + ": it is not a text box");
+    if (c.locked()) fail("cannot type into " + s.args[0] + ": the text box is locked");
+    c.playerType(s.args[1]);
 }
 
 void Player::selectItem(const Step& s) {
@@ -480,12 +322,66 @@ void Player::selectItem(const Step& s) {
     c.playerSelect(static_cast<int>(it - items.begin()));
 }
 
-void Player::expectScreen(const Step& s, const std::string& want) {
+void Player::scroll(const Step& s) {
+    forms::Control& c = reachable(target(s.args[0]), "scroll");
+    if (c.kind() != Kind::VScrollBar) fail("cannot scroll " + s.args[0] + ": it is not a scroll bar");
+    c.playerScroll(static_cast<int>(mustNumber(s.args[1], "the value")));
+}
+
+void Player::close(const Step& s) {
+    const std::string& form = s.args[0];
+    mustKnow(form);
+    if (screenState(form) != "shown") fail("cannot close " + form + ": it is " + screenState(form));
+    game_.playerClose(form);
+}
+
+void Player::answer(const Step& s) {
+    static const std::map<std::string, forms::MsgResult, std::less<>> answers = {
+        {"yes", forms::MsgResult::Yes}, {"no", forms::MsgResult::No}, {"ok", forms::MsgResult::OK}};
+    auto a = answers.find(s.args[0]);
+    if (a == answers.end()) fail("expected yes, no or ok, found " + inQuotes(s.args[0]));
+    dialogs_.queueAnswer(a->second);
+}
+
+void Player::invoke(const Step& s) {
+    static const std::map<std::string, forms::Event, std::less<>> events = {
+        {"Click", forms::Event::Click}, {"Change", forms::Event::Change}, {"DblClick", forms::Event::DblClick}};
+    auto e = events.find(s.args[1]);
+    if (e == events.end()) fail("expected Click, Change or DblClick, found " + inQuotes(s.args[1]));
+    forms::Control& c = loading(target(s.args[0]));
+    c.form().fire(c, e->second);
+}
+
+void Player::set(const Step& s) {
+    forms::Control& c = loading(target(s.args[0]));
+    if (c.kind() == Kind::VScrollBar) c.setValue(static_cast<int>(mustNumber(s.args[1], "the value")));
+    else c.setText(s.args[1]);
+}
+
+void Player::expect(const Step& s) {
+    const auto& a = s.args;
+    forms::Control& c = checked(target(a[0]), a[0] + " " + inQuotes(a[1]));
+    std::string found = shownText(c);
+    if (found != a[1]) fail("expected " + a[0] + " " + inQuotes(a[1]) + ", found " + inQuotes(found));
+}
+
+void Player::expectItems(const Step& s) {
+    std::vector<std::string> want = splitItems(s.args[1]);
+    std::string expectation = s.args[0] + " items " + joinItems(want);
+    forms::Control& c = checked(target(s.args[0]), expectation);
+    if (!isList(c)) fail("expected " + expectation + ", found a control that is not a list");
+    if (c.items() != want) fail("expected " + expectation + ", found " + joinItems(c.items()));
+}
+
+// expect-shown, expect-hidden, expect-unloaded: the state is the keyword's second word.
+void Player::expectScreen(const Step& s) {
+    std::string want = s.keyword.substr(std::string("expect-").size());
     mustKnow(s.args[0]);
     std::string found = screenState(s.args[0]);
     if (found != want) fail("expected " + s.args[0] + " " + want + ", found it " + found);
 }
 
+// expect-enabled, expect-disabled, expect-visible, expect-invisible: likewise.
 void Player::expectControlState(const Step& s) {
     std::string want = s.keyword.substr(std::string("expect-").size());
     forms::Control& c = checked(target(s.args[0]), s.args[0] + " " + want);
@@ -493,6 +389,28 @@ void Player::expectControlState(const Step& s) {
     if (want == "enabled" || want == "disabled") found = c.enabled() ? "enabled" : "disabled";
     else found = c.visible() ? "visible" : "invisible";
     if (found != want) fail("expected " + s.args[0] + " " + want + ", found it " + found);
+}
+
+void Player::expectMessage(const Step& s) {
+    const auto& a = s.args;
+    std::string want = "message box " + inQuotes(a[0]) + " " + inQuotes(a[1]);
+    auto m = dialogs_.nextUnchecked();
+    if (!m) fail("expected " + want + ", found no message box");
+    if (m->title != a[0] || m->text != a[1]) fail("expected " + want + ", found " + inQuotes(m->title) + " " + inQuotes(m->text));
+}
+
+void Player::expectNoMessage(const Step&) {
+    if (dialogs_.uncheckedCount() == 0) return;
+    std::string found;
+    while (auto m = dialogs_.nextUnchecked()) found += (found.empty() ? "" : ", ") + inQuotes(m->title) + " " + inQuotes(m->text);
+    fail("expected no message box, found " + found);
+}
+
+void Player::expectGlobal(const Step& s) {
+    const auto& a = s.args;
+    auto v = game_.global(a[0]);
+    if (!v) fail("expected " + a[0] + " " + inQuotes(a[1]) + ", found no such value");
+    if (*v != a[1]) fail("expected " + a[0] + " " + inQuotes(a[1]) + ", found " + inQuotes(*v));
 }
 
 void Player::expectRecord(const Step& s) {
@@ -535,6 +453,16 @@ void Player::expectLine(const Step& s) {
     if (line != a[2] && forms::cp1252ToUtf8(line) != a[2]) fail(want + ", found " + inQuotes(line));
 }
 
+void Player::expectExists(const Step& s) {
+    std::error_code ec;
+    if (!fs::exists(file(s.args[0]), ec)) fail("expected " + s.args[0] + " to exist, found it missing");
+}
+
+void Player::expectMissing(const Step& s) {
+    std::error_code ec;
+    if (fs::exists(file(s.args[0]), ec)) fail("expected " + s.args[0] + " missing, found it there");
+}
+
 void Player::writeRecord(const Step& s) {
     const auto& a = s.args;
     long n = mustNumber(a[1], "the record number");
@@ -559,6 +487,140 @@ void Player::writeRecord(const Step& s) {
     auto encoded = encodeRecord(r);
     std::copy(encoded.begin(), encoded.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
     writeBytes(p, bytes);
+}
+
+void Player::truncateFile(const Step& s) {
+    long n = mustNumber(s.args[1], "the record count");
+    if (n < 0) fail("expected a record count of 0 or more, found " + s.args[1]);
+    fs::path p = file(s.args[0]);
+    std::error_code ec;
+    if (!fs::exists(p, ec)) writeBytes(p, {});
+    fs::resize_file(p, static_cast<std::uintmax_t>(n) * RecordLength, ec);
+    if (ec) fail("could not resize " + s.args[0] + ": " + ec.message());
+}
+
+void Player::rewriteLine(const Step& s) {
+    long n = mustNumber(s.args[1], "the line number");
+    if (n < 1) fail("expected a line number from 1, found " + s.args[1]);
+    fs::path p = file(s.args[0]);
+    std::vector<std::string> lines = forms::readLines(p);
+    if (lines.size() < static_cast<std::size_t>(n)) lines.resize(static_cast<std::size_t>(n));
+    lines[static_cast<std::size_t>(n - 1)] = forms::utf8ToCp1252(s.args[2]);
+    if (!forms::writeLines(p, lines)) fail("could not write " + s.args[0]);
+}
+
+// Reads the arguments after a keyword, one letter of its shape at a time. A reader that returns false
+// has said why in `why`.
+class Arguments {
+public:
+    Arguments(Step& step, std::string_view afterKeyword, bool present, std::string& why)
+        : step_(step), rest_(afterKeyword), hasRest_(present), why_(why) {}
+
+    bool read(char kind) {
+        switch (kind) {
+            case 'R': return restOfLine();
+            case 'Q': return twoQuoted();
+            case 'P': return fieldPairs();
+            default: return word(kind);
+        }
+    }
+    bool finished() {
+        if (hasRest_) why_ = step_.keyword + ": unexpected " + inQuotes(rest_) + " at the end of the line";
+        return !hasRest_;
+    }
+
+private:
+    // T, W, F: the next word.
+    bool word(char kind) {
+        if (!hasRest_ || rest_.empty() || rest_.front() == ' ')
+            return refuse("missing " + std::string(kind == 'T' ? "FORM.CONTROL" : kind == 'F' ? "FORM" : "argument"));
+        std::size_t end = rest_.find(' ');
+        std::string w(rest_.substr(0, end));
+        hasRest_ = end != std::string_view::npos;
+        rest_ = hasRest_ ? rest_.substr(end + 1) : std::string_view{};
+        std::size_t dot = w.find('.');
+        if (kind == 'T' && (dot == std::string::npos || dot == 0 || dot + 1 == w.size()))
+            return refuse("expected FORM.CONTROL, found " + inQuotes(w));
+        step_.args.push_back(std::move(w));
+        return true;
+    }
+    bool restOfLine() {
+        step_.args.push_back(unquote(rest_));
+        return consumed();
+    }
+    // "TITLE" "TEXT": the title ends at the first quote-blank-quote.
+    bool twoQuoted() {
+        std::size_t split = rest_.size() >= 2 && rest_.front() == '"' ? rest_.find("\" \"", 1) : rest_.npos;
+        std::string_view second = split == rest_.npos ? std::string_view{} : rest_.substr(split + 2);
+        if (split == rest_.npos || second.size() < 2 || second.back() != '"')
+            return refuse("expected \"TITLE\" \"TEXT\", found " + inQuotes(rest_));
+        step_.args.push_back(std::string(rest_.substr(1, split - 1)));
+        step_.args.push_back(unquote(second));
+        return consumed();
+    }
+    bool fieldPairs() {
+        std::size_t i = 0;
+        while (i < rest_.size()) {
+            if (rest_[i] == ' ') ++i;
+            else if (!fieldPair(i)) return false;
+        }
+        return consumed();
+    }
+    // Name=Value or Name="two words" from position i, which it moves past the pair.
+    bool fieldPair(std::size_t& i) {
+        std::size_t eq = rest_.find('=', i);
+        std::size_t blank = rest_.find(' ', i);
+        if (eq == std::string_view::npos || (blank != std::string_view::npos && blank < eq) || eq == i)
+            return refuse("expected FIELD=VALUE, found " + inQuotes(rest_.substr(i, blank == std::string_view::npos ? rest_.npos : blank - i)));
+        std::string name(rest_.substr(i, eq - i));
+        i = eq + 1;
+        std::size_t end = rest_.find(' ', i);
+        if (i < rest_.size() && rest_[i] == '"') {
+            end = rest_.find('"', i + 1);
+            if (end == std::string_view::npos) return refuse("the value of " + name + " has no closing quote");
+            if (end + 1 < rest_.size() && rest_[end + 1] != ' ') return refuse("expected a blank after the quoted value of " + name);
+            step_.fields.emplace_back(std::move(name), std::string(rest_.substr(i + 1, end - i - 1)));
+            i = end + 1;
+            return true;
+        }
+        if (end == std::string_view::npos) end = rest_.size();
+        step_.fields.emplace_back(std::move(name), std::string(rest_.substr(i, end - i)));
+        i = end;
+        return true;
+    }
+    bool consumed() {
+        rest_ = {};
+        hasRest_ = false;
+        return true;
+    }
+    bool refuse(const std::string& what) {
+        why_ = step_.keyword + ": " + what;
+        return false;
+    }
+
+    Step& step_;
+    std::string_view rest_;
+    bool hasRest_;
+    std::string& why_;
+};
+
+// Reads one step from a line that is neither blank nor a comment; fills `why` when it is malformed.
+std::optional<Step> parseLine(std::string_view line, int number, std::string& why) {
+    Step step;
+    step.line = number;
+    std::size_t blank = line.find(' ');
+    step.keyword = std::string(line.substr(0, blank));
+    const Keyword* keyword = findKeyword(step.keyword);
+    if (!keyword) {
+        why = "unknown step " + inQuotes(step.keyword);
+        return std::nullopt;
+    }
+    bool hasRest = blank != std::string_view::npos;
+    Arguments args(step, hasRest ? line.substr(blank + 1) : std::string_view{}, hasRest, why);
+    for (char kind : keyword->shape)
+        if (!args.read(kind)) return std::nullopt;
+    if (!args.finished()) return std::nullopt;
+    return step;
 }
 
 // The message of anything that escaped the game during a step.

@@ -294,7 +294,7 @@ TEST(ScreenLayout, MatchScreensDuringAShowNight) {
              "click Form20.Command7\nclick Form20.Command3\n"},
     };
     for (const auto& [state, steps] : nights) {
-        playThen(steps, [&state](Game& game, QtView& view) {
+        playThen(steps, [&state = state](Game& game, QtView& view) {
             std::vector<std::string> faults;
             for (const auto& type : varnholt::MatchTypes)
                 if (game.isShown(type.screen)) {
@@ -341,7 +341,7 @@ TEST(ScreenLayout, TheLongestNamesAreSeenWhole) {
          {varnholt::NewsScreen::Name}},
     };
     for (const auto& [steps, screens] : states)
-        playThen(steps, [&screens](Game& game, QtView& view) {
+        playThen(steps, [&screens = screens](Game& game, QtView& view) {
             auto faults = faultsOfScreens(game, view, screens);
             EXPECT_TRUE(faults.empty()) << screens.front() << ":" << listed(faults);
         });
