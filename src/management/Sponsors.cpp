@@ -59,10 +59,12 @@ const FormDef& sponsorDef() {
         }
         const int current = RowTop + 12 * RowHeight + 180;
         c.push_back(label("Label3", ButtonLeft, current, ButtonWidth, 285, "Current sponsor", forms::Bold));
-        c.push_back(textBox(SponsorScreen::SponsorText, ButtonLeft, current + 330, ButtonWidth, 315, "No sponsor", forms::Locked));
-        c.push_back(textBox(SponsorScreen::SponsorAmountText, AmountLeft, current + 330, AmountWidth, 315, "0", forms::Locked,
-                            "Amount paid per show"));
-        c.push_back(textBox(SponsorScreen::SloganText, SloganLeft, current + 330, SloganWidth, 315, "No sponsor", forms::Locked));
+        c.push_back(textBox(SponsorScreen::SponsorText, ButtonLeft, current + 330, ButtonWidth, 315, "No sponsor",
+                            forms::Locked));
+        c.push_back(textBox(SponsorScreen::SponsorAmountText, AmountLeft, current + 330, AmountWidth, 315, "0",
+                            forms::Locked, "Amount paid per show"));
+        c.push_back(textBox(SponsorScreen::SloganText, SloganLeft, current + 330, SloganWidth, 315, "No sponsor",
+                            forms::Locked));
         c.push_back(button("Command1", 5490, current + 900, 1800, 495, "Return to menu"));
         d.wayOut = "Command1";
         return d;

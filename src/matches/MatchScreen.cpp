@@ -334,8 +334,9 @@ int32_t MatchScreen::RateBookedMatch(const std::vector<SlotStats>& slots) {
 void MatchScreen::rate(const CategoryScores& scores) {
     const int16_t referee = type_.refereeAtLoad ? RefereeSkillAtLoad : game_.RefereeSkill;
     const int ratings = type_.tiesRateTwice && TwoWayTieForLead(scores) ? 2 : 1;
+    const bool titleMatch = TitleMatch();
     for (int i = 0; i < ratings; ++i)
-        MatchRatingValue = RateMatch(scores, TitleMatch(), referee, type_.matchTypeBonus, [this] { return game_.Rnd(); });
+        MatchRatingValue = RateMatch(scores, titleMatch, referee, type_.matchTypeBonus, [this] { return game_.Rnd(); });
     game_.MatchRating = MatchRatingValue;
     const int32_t shown = ShownRating(MatchRatingValue);
     c("Text8").setText(type_.signedRating && shown == MatchRatingValue ? Str(shown) : CStr(shown));

@@ -19,7 +19,8 @@ const std::array<FinanceRowDef, FinanceRowCount> FinanceRows = {{
 }};
 
 forms::Control& FinanceCell(Game& game, FinanceRow row, FinanceColumn column) {
-    return game.form<FinanceScreen>().c(FinanceRows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]);
+    const auto& cells = FinanceRows[static_cast<std::size_t>(row)].cells;
+    return game.form<FinanceScreen>().c(cells[static_cast<std::size_t>(column)]);
 }
 
 namespace {
