@@ -20,7 +20,11 @@ const FormDef& newGameDef() {
         c.push_back(textBox(NewGameScreen::PlayerNameText, 4800, 780, 3600, 375, "Mr. Tavish", 0, "Your name"));
         const int top = 1620, rowHeight = 900;
         const int leftFig = 240, leftButton = 960, rightFig = 6720, rightButton = 7440;
-        const int buttonWidth = 4440, moneyGap = 120, figWidth = 600, moneyWidth = 840;
+        const int buttonWidth = 4440, buttonHeight = 615, moneyGap = 120, figWidth = 600, moneyWidth = 840;
+        // A figure is one line of lettering drawn from the top of its label. The label starts where a line
+        // centred on the button's middle line starts, so the figure stands level with the button's caption;
+        // it is a little taller than the line, so a taller font is not cut off.
+        const int lineHeight = 195, figHeight = 225, figTop = (buttonHeight - lineHeight) / 2;
         c.push_back(label("Label1", leftFig, top - 420, 900, 315, "Popularity"));
         c.push_back(label("Label2", leftButton + buttonWidth + moneyGap, top - 420, 900, 315, "Money"));
         c.push_back(label("Label27", rightFig, top - 420, 900, 315, "Popularity"));
@@ -31,9 +35,10 @@ const FormDef& newGameDef() {
                         const char* caption, const char* moneyLabel, const std::string& moneyText) {
             const int y = top + row * rowHeight;
             const int fig = column == 0 ? leftFig : rightFig, btn = column == 0 ? leftButton : rightButton;
-            c.push_back(label(popLabel, fig, y + 150, figWidth, 315, popText, forms::Bold));
-            c.push_back(button(name, btn, y, buttonWidth, 615, caption));
-            c.push_back(label(moneyLabel, btn + buttonWidth + moneyGap, y + 150, moneyWidth, 315, moneyText, forms::Bold));
+            c.push_back(label(popLabel, fig, y + figTop, figWidth, figHeight, popText, forms::Bold));
+            c.push_back(button(name, btn, y, buttonWidth, buttonHeight, caption));
+            c.push_back(label(moneyLabel, btn + buttonWidth + moneyGap, y + figTop, moneyWidth, figHeight, moneyText,
+                              forms::Bold));
         };
         for (const auto& p : presets::Federations)
             cell(p.column, p.row, p.popularityLabel, forms::CStr(p.popularity), p.button, p.caption, p.moneyLabel,

@@ -11,8 +11,12 @@
 #include "GameFixture.h"
 #include "forms/Dialogs.h"
 #include "game/Game.h"
+#include "forms/Numbers.h"
+#include "game/ScreenNames.h"
 #include "management/Championships.h"
 #include "management/Staff.h"
+#include "shell/Presets.h"
+#include "wrestlers/RecordFiles.h"
 
 namespace fs = std::filesystem;
 using namespace varnholt;
@@ -32,6 +36,7 @@ using TitleHistory = ScreensTest;
 using Vacate = ScreensTest;
 using Rename = ScreensTest;
 using Staff = ScreensTest;
+using PresetChampions = ScreensTest;
 
 TEST_F(TitleHistory, DesignStateIsVacantWithEmptyHistory) {
     for (int holder : {1, 12, 23, 34, 35}) EXPECT_EQ(box(holder), "Vacant") << holder;
@@ -100,6 +105,28 @@ TEST_F(TitleHistory, LoadsTheScreenWhenNeeded) {
     EXPECT_FALSE(game_->isShown("ChampionsScreen"));
     EXPECT_EQ(box(1), "Winner");
     EXPECT_EQ(box(2), "Vacant");
+}
+
+// Whichever federation the player takes over, its champions are wrestlers of the roster he starts with,
+// so each of them can defend his title.
+TEST_F(PresetChampions, AreOnTheStartingRoster) {
+    using Champions = screens::ChampionsScreen;
+    click("Form1", "Image1");
+    click("Form7", "Command1");
+    for (const auto& federation : presets::Federations) {
+        click("Form2", "Command1");  // NEW GAME
+        click("Form3", federation.button);
+        BuildFilePaths(*game_);
+        CountRecordFiles(*game_);
+        for (const char* holder : {Champions::PrimaryHolder, Champions::SecondaryHolder, Champions::TertiaryHolder,
+                                   Champions::TagTeamHolder, Champions::TagTeamPartner}) {
+            const std::string name = text(champions(), holder);
+            if (name == presets::Vacant) continue;
+            FindRosterRecord(*game_, name);
+            EXPECT_EQ(forms::RTrim(game_->CurrentWrestler.Name), name) << federation.initials << " " << holder;
+        }
+        click("Form4", "Command12");  // QUIT, back to the menu
+    }
 }
 
 TEST_F(Vacate, OfAVacantTitleDoesNothing) {
