@@ -5,6 +5,7 @@
 
 #include "forms/Form.h"
 #include "forms/Numbers.h"
+#include "game/ScreenNames.h"
 
 namespace varnholt {
 
@@ -36,10 +37,12 @@ int16_t rounded(const std::string& text) { return forms::CInt(numberOf(text)); }
 }  // namespace
 
 WrestlerFields FieldsOf(forms::Form& form) {
-    return WrestlerFields{form.c("txtName").text(), form.c("txtwbr").text(), form.c("txtwte").text(),
-                          form.c("txtwsp").text(),  form.c("txtwov").text(), form.c("txtwwa").text(),
-                          form.c("txtwal").text(),  form.c("txtwbi").text(), form.c("txtwbio").text(),
-                          form.c("txtwpol").text()};
+    using Card = screens::WrestlerCard;
+    auto text = [&form](const char* box) { return form.c(box).text(); };
+    return WrestlerFields{text(Card::NameBox),      text(Card::BrawlingBox),   text(Card::TechnicalBox),
+                          text(Card::SpeedBox),     text(Card::OverBox),       text(Card::WageBox),
+                          text(Card::AlignmentBox), text(Card::BirthPlaceBox), text(Card::BiographyBox),
+                          text(Card::PolaroidBox)};
 }
 
 FieldCheckResult WrestlerFieldCheck(const WrestlerFields& f) {

@@ -21,7 +21,7 @@ struct WrestlerFields {
     std::string name, brawling, technical, speed, over, wage, alignment, birthPlace, biography, polaroid;
 };
 
-// The texts of the card boxes (txtName, txtwbr ... txtwpol) of a screen.
+// The texts of the card boxes (screens::WrestlerCard) of a screen.
 WrestlerFields FieldsOf(forms::Form& form);
 
 enum class FieldProblem {

@@ -33,28 +33,29 @@ void addCard(std::vector<ControlDef>& c, int left, int top) {
         c.push_back(label(name, l, t + 45, w, captionHeight, text, forms::Transparent));
     };
 
+    using Card = screens::WrestlerCard;
     caption("Label4", leftCaption, row(0), captionWidth, "Name");
-    c.push_back(textBox("txtName", leftBox, row(0), textWidth, rowHeight));
+    c.push_back(textBox(Card::NameBox, leftBox, row(0), textWidth, rowHeight));
     caption("Label5", leftCaption, row(1), captionWidth, "Place of Birth");
-    c.push_back(textBox("txtwbi", leftBox, row(1), textWidth, rowHeight));
+    c.push_back(textBox(Card::BirthPlaceBox, leftBox, row(1), textWidth, rowHeight));
     caption("Label6", leftCaption, row(2), captionWidth, "Wage (per show)");
-    c.push_back(textBox("txtwwa", leftBox, row(2), numberWidth, rowHeight));
+    c.push_back(textBox(Card::WageBox, leftBox, row(2), numberWidth, rowHeight));
     caption("Label7", leftCaption, row(3), captionWidth, "Alignment");
-    c.push_back(comboBox("txtwal", leftBox, row(3), numberWidth, rowHeight, {"Face", "Heel"}));
+    c.push_back(comboBox(Card::AlignmentBox, leftBox, row(3), numberWidth, rowHeight, {"Face", "Heel"}));
     caption("Label8", leftCaption, row(4), captionWidth, "Polaroid %");
-    c.push_back(textBox("txtwpol", leftBox, row(4), numberWidth, rowHeight));
+    c.push_back(textBox(Card::PolaroidBox, leftBox, row(4), numberWidth, rowHeight));
     caption("Label3", leftBox + numberWidth + 120, row(4), CardWidth - 1860 - numberWidth - 240, PolaroidNote);
     caption("Label9", leftCaption, row(5), captionWidth, "Biography");
-    c.push_back(textBox("txtwbio", leftBox, row(5), CardWidth - 1860 - 120, 1800, "", forms::MultiLine));
+    c.push_back(textBox(Card::BiographyBox, leftBox, row(5), CardWidth - 1860 - 120, 1800, "", forms::MultiLine));
 
     caption("Label10", rightCaption, row(0), statCaptionWidth, "Brawling");
-    c.push_back(textBox("txtwbr", rightBox, row(0), numberWidth, rowHeight));
+    c.push_back(textBox(Card::BrawlingBox, rightBox, row(0), numberWidth, rowHeight));
     caption("Label11", rightCaption, row(1), statCaptionWidth, "Technical");
-    c.push_back(textBox("txtwte", rightBox, row(1), numberWidth, rowHeight));
+    c.push_back(textBox(Card::TechnicalBox, rightBox, row(1), numberWidth, rowHeight));
     caption("Label12", rightCaption, row(2), statCaptionWidth, "Speed");
-    c.push_back(textBox("txtwsp", rightBox, row(2), numberWidth, rowHeight));
+    c.push_back(textBox(Card::SpeedBox, rightBox, row(2), numberWidth, rowHeight));
     caption("Label13", rightCaption, row(3), statCaptionWidth, "Over");
-    c.push_back(textBox("txtwov", rightBox, row(3), numberWidth, rowHeight));
+    c.push_back(textBox(Card::OverBox, rightBox, row(3), numberWidth, rowHeight));
 }
 
 // The list on the left, the note and the card to its right, the four buttons below the card.
@@ -88,8 +89,10 @@ const FormDef& addDialogDef() {
         c.push_back(label("Label1", 240, 900, CardWidth, 285, StatsNote, forms::Transparent));
         addCard(c, 240, 1260);
         for (auto& control : c)
-            if (control.name == "txtwpol") control.text = "0";
+            if (control.name == AddWrestlerDialog::PolaroidBox) control.text = "0";
         d.wayOut = "cmdCancel";
+        d.defaultButton = "cmdSave";
+        d.opensOn = AddWrestlerDialog::NameBox;
         return d;
     }();
     return def;
@@ -140,7 +143,7 @@ void WrestlerEditor::Form24_Form_Load() {
 
 void WrestlerEditor::emptyFields() {
     ClearCardBoxes(*this);
-    c("txtwal").setText("");
+    c(AlignmentBox).setText("");
 }
 
 // The list keeps its names in alphabetical order.

@@ -25,7 +25,10 @@ enum ControlFlag : unsigned {
     Transparent = 1u << 7, // a label drawn without its own background
     Underline = 1u << 8,
     RightAligned = 1u << 9, // text against the right edge: figures that line up in a column
-    OneLine = 1u << 10      // a label whose caption never wraps: drawn smaller when it is wider than the label
+    OneLine = 1u << 10,     // a label whose caption never wraps: drawn smaller when it is wider than the label
+    PickOnPress = 1u << 11, // a list whose pick the player cannot take back: the keyboard only moves a cursor
+                            // over its rows, and Space, Return or a click pick the row under it
+    NoAutoFocus = 1u << 12  // a control the keyboard never lands on by itself: the player reaches it with Tab
 };
 
 // One control of a screen's control table, with its design values. Positions and sizes are in twips.

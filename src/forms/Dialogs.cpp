@@ -2,7 +2,8 @@
 
 namespace forms {
 
-MsgResult QueuedDialogs::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon) {
+MsgResult QueuedDialogs::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon,
+                                    MsgResult defaultAnswer) {
     MsgResult answer = MsgResult::OK;
     if (buttons == MsgButtons::OK) {
         // An OK-only box is answered OK; a queued OK is taken, another queued answer stays for later.
@@ -13,7 +14,8 @@ MsgResult QueuedDialogs::messageBox(const std::string& text, const std::string& 
         answer = answers_.front();
         answers_.pop_front();
     }
-    shown_.push_back({title.empty() ? ApplicationTitle : title, text, buttons, answer});
+    shown_.push_back({title.empty() ? ApplicationTitle : title, text, buttons, answer,
+                      buttons == MsgButtons::OK ? MsgResult::OK : defaultAnswer});
     return answer;
 }
 

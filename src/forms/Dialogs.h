@@ -20,7 +20,9 @@ inline constexpr const char* ApplicationTitle = "QAVLE";
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) = 0;
+    // `defaultAnswer` is the button that Return presses (Yes or No of a Yes/No box; an OK box has only OK).
+    virtual MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
+                                 MsgResult defaultAnswer) = 0;
     // The text typed, or nothing when the player cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
@@ -38,6 +40,7 @@ public:
         std::string title, text;
         MsgButtons buttons;
         MsgResult answer;
+        MsgResult defaultAnswer;
     };
     struct Prompted {
         std::string title, prompt;
@@ -48,7 +51,8 @@ public:
     std::size_t pendingAnswers() const { return answers_.size(); }
     std::size_t pendingInputs() const { return inputs_.size(); }
 
-    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
+    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
+                         MsgResult defaultAnswer) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
 

@@ -13,8 +13,13 @@ Form::Form(Program& program, const FormDef& def) : program_(program), def_(def),
         controls_.push_back(std::make_unique<Control>(*this, cd));
         byKey_[controls_.back()->key()] = controls_.back().get();
     }
-    if (!def.wayOut.empty() && !find(def.wayOut))
-        throw std::logic_error("screen " + def.name + " has no control " + def.wayOut + " for its way out");
+    auto mustName = [&](const std::string& key, const char* what) {
+        if (!key.empty() && !find(key))
+            throw std::logic_error("screen " + def.name + " has no control " + key + " for its " + what);
+    };
+    mustName(def.wayOut, "way out");
+    mustName(def.defaultButton, "default button");
+    mustName(def.opensOn, "opening control");
 }
 
 Form::~Form() = default;

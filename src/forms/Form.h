@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,6 +17,12 @@ namespace forms {
 
 class Program;
 
+// The colours of a screen that is not drawn in the window's own: its text boxes and lists, and its labels,
+// each as ink on paper, in 0xRRGGBB.
+struct ScreenColours {
+    unsigned boxInk = 0, boxPaper = 0, labelInk = 0, labelPaper = 0;
+};
+
 struct FormDef {
     std::string name;     // the screen's name in the code
     std::string role;     // its role name, which says what it is for
@@ -24,8 +31,19 @@ struct FormDef {
     std::string picture;              // background picture file in the program folder, loaded by the screen
     std::vector<ControlDef> controls;
     // The control whose click is the screen's own way out (its Back, Return, Cancel, Continue or Exit): the close
-    // box of the screen's window does what it does. Empty when the screen has none: the close box hides it.
+    // box of the screen's window and Escape do what it does. Empty when the screen has none: the close box asks
+    // whether to end the program, unless the screen is `aside`.
     std::string wayOut = {};
+    // A way out that costs the player something: the close box asks this Yes/No question first (No is the
+    // default answer), and Escape does nothing.
+    std::string closeQuestion = {}, closeTitle = {};
+    // A small window beside the game's screens (a list of game slots): its close box and Escape hide it.
+    bool aside = false;
+    // The button that Return in a one-line text box presses, drawn as the screen's default button.
+    std::string defaultButton = {};
+    // The control the keyboard is on when the screen opens, where it is not the first one the player can use.
+    std::string opensOn = {};
+    std::optional<ScreenColours> colours = {};
 };
 
 class Form {

@@ -13,8 +13,9 @@ Program::~Program() {
     discarded_.clear();
 }
 
-MsgResult Program::msgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
-    return dialogs_.messageBox(text, title.empty() ? ApplicationTitle : title, buttons, icon);
+MsgResult Program::msgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
+                          MsgResult defaultAnswer) {
+    return dialogs_.messageBox(text, title.empty() ? ApplicationTitle : title, buttons, icon, defaultAnswer);
 }
 
 std::optional<std::string> Program::inputBox(const std::string& prompt, const std::string& title,
@@ -133,8 +134,9 @@ void Program::setEndQuestion(std::string text, std::string title) {
     endTitle_ = std::move(title);
 }
 
-bool Program::askToEnd() {
-    if (msgBox(endQuestion_, endTitle_, MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes) return false;
+bool Program::askToEnd(MsgResult defaultAnswer) {
+    if (msgBox(endQuestion_, endTitle_, MsgButtons::YesNo, MsgIcon::Question, defaultAnswer) != MsgResult::Yes)
+        return false;
     end();
     return true;
 }
@@ -148,13 +150,30 @@ bool anyShown(const std::vector<Form*>& forms, const Form* besides) {
 void Program::playerClose(std::string_view nameOrRole) {
     Form* f = loaded(nameOrRole);
     if (ended_ || !f || !f->visible()) return;
+    const MsgResult reflex = inPlay() ? MsgResult::No : MsgResult::Yes;
     if (Control* way = f->wayOut()) {
-        if (way->reachable()) way->playerClick();
-    } else if (anyShown(loadedForms(), f)) {
+        if (!way->reachable()) return;
+        const FormDef& d = f->design();
+        if (!d.closeQuestion.empty() &&
+            msgBox(d.closeQuestion, d.closeTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::No) != MsgResult::Yes)
+            return;
+        // The question may have taken long enough for the screen to have moved on.
+        if (f->alive() && f->visible() && way->reachable()) way->playerClick();
+    } else if (f->design().aside && anyShown(loadedForms(), f)) {
         closedByPlayer_ = f->name();
         hide(f->name());
     } else {
-        askToEnd();  // the last window: Yes ends the program, No keeps every window as it was
+        askToEnd(reflex);  // Yes ends the program, No keeps every window as it was
+    }
+}
+
+void Program::playerEscape(std::string_view nameOrRole) {
+    Form* f = loaded(nameOrRole);
+    if (ended_ || !f || !f->visible()) return;
+    if (Control* way = f->wayOut()) {
+        if (f->design().closeQuestion.empty() && way->reachable()) way->playerClick();
+    } else if (f->design().aside && anyShown(loadedForms(), f)) {
+        playerClose(nameOrRole);
     }
 }
 

@@ -42,9 +42,10 @@ public:
     double Rnd() { return rnd_.next(); }
     Dialogs& dialogs() { return dialogs_; }
 
-    // A message box; no title shows the application's title.
+    // A message box; no title shows the application's title. A Yes/No box's Return answers Yes unless told
+    // otherwise.
     MsgResult msgBox(const std::string& text, const std::string& title = "", MsgButtons buttons = MsgButtons::OK,
-                     MsgIcon icon = MsgIcon::None);
+                     MsgIcon icon = MsgIcon::None, MsgResult defaultAnswer = MsgResult::Yes);
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title = "",
                                         const std::string& defaultText = "");
 
@@ -98,12 +99,21 @@ public:
     // The Yes/No question asked before the program ends at the player's wish; the game sets its own words.
     void setEndQuestion(std::string text, std::string title);
     // Asks the end question: Yes ends the program, No leaves everything as it was. True when it ended.
-    bool askToEnd();
+    // `defaultAnswer` is the answer Return gives.
+    bool askToEnd(MsgResult defaultAnswer = MsgResult::Yes);
+    // Whether the player has something to lose: then a close box's end question answers No to Return and Escape.
+    virtual bool inPlay() const { return false; }
 
-    // The close box of a shown screen's window. A screen with a way out does what a click on that control does,
-    // when the player could click it now (otherwise the window stays as it is). A screen without one is hidden,
-    // its fields kept; when no other screen would stay shown, the end question is asked first.
+    // The close box of a shown screen's window:
+    // - a screen with a way out does what a click on that control does, when the player could click it now
+    //   (otherwise the window stays as it is); a screen with a close question asks it first, and only Yes goes on;
+    // - a screen beside the others (`FormDef::aside`) is hidden, its fields kept; when no other screen would stay
+    //   shown, the end question is asked first;
+    // - any other screen has nothing to close to: the end question is asked, whatever else is open.
     void playerClose(std::string_view nameOrRole);
+    // Escape on a shown screen's window: the way out, as long as it asks nothing and costs nothing; on a screen
+    // beside the others, its close box. Anywhere else Escape does nothing: it never ends the program.
+    void playerEscape(std::string_view nameOrRole);
     // Runs after each player action: when the screen a close box hid last is still hidden and nothing else is
     // shown any more (the screens left beside it have gone their own way since), the end question is asked,
     // and No shows that screen again, so the game never runs on without a window.

@@ -1,6 +1,7 @@
 #include "game/Game.h"
 
 #include "forms/Files.h"
+#include "game/ScreenNames.h"
 #include "game/Screens.h"
 
 namespace varnholt {
@@ -15,6 +16,8 @@ Game::Game(std::filesystem::path programFolder, forms::Dialogs& dialogs)
 }
 
 void Game::start() { show(StartupScreen); }
+
+bool Game::inPlay() const { return isLoaded(screens::FederationHub::Name); }
 
 std::filesystem::path Game::path(std::string_view relative) const { return forms::gamePath(folder(), relative); }
 

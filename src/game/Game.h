@@ -28,6 +28,9 @@ public:
     // A value kept outside the screens, by its name in the code ("RivalPopularity(3)").
     std::optional<std::string> global(std::string_view name) const { return globals_.read(name); }
 
+    // A game is in play from its first day on the hub until it ends and the hub is unloaded.
+    bool inPlay() const override;
+
     // A path under the program folder, written with "\" or "/".
     std::filesystem::path path(std::string_view relative) const;
 

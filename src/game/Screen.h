@@ -65,7 +65,7 @@ inline constexpr unsigned ReadOnly = forms::Locked;
 // The small "N" button that opens the notes pad over a screen, in the top left corner unless placed.
 inline constexpr int NotesButtonSize = 375;
 inline ControlDef notesButton(std::string name, int left = 60, int top = 60) {
-    return button(std::move(name), left, top, NotesButtonSize, NotesButtonSize, "N");
+    return button(std::move(name), left, top, NotesButtonSize, NotesButtonSize, "N", forms::NoAutoFocus);
 }
 
 }  // namespace varnholt

@@ -5,6 +5,8 @@
 // including the screen's class, so the subsystems do not include each other in circles.
 #pragma once
 
+#include <array>
+
 namespace varnholt::screens {
 
 // --- start-up, main menu, new game (shell) ----------------------------------------------------------
@@ -73,6 +75,9 @@ struct FederationInfoScreen {
     static constexpr const char* Home = "Text16";
     static constexpr const char* StartingBalance = "Text17";
     static constexpr const char* StartingPopularity = "Text18";
+    // The last five shows' ratings and costs, most recent first.
+    static constexpr std::array<const char*, 5> ShowRatings = {"Text3", "Text7", "Text8", "Text9", "Text10"};
+    static constexpr std::array<const char*, 5> ShowCosts = {"Text4", "Text11", "Text12", "Text13", "Text14"};
 };
 
 struct FinanceScreen {
@@ -120,12 +125,30 @@ struct FourWayMatchScreen {
 
 // --- federation management (management) -------------------------------------------------------------
 
-struct ScoutScreen {
+// The wrestler card of the scouting, roster and editor screens: a box for each field of a wrestler's
+// record, in the order of the record.
+struct WrestlerCard {
+    static constexpr const char* NameBox = "txtName";
+    static constexpr const char* BrawlingBox = "txtwbr";
+    static constexpr const char* TechnicalBox = "txtwte";
+    static constexpr const char* SpeedBox = "txtwsp";
+    static constexpr const char* OverBox = "txtwov";
+    static constexpr const char* WageBox = "txtwwa";
+    static constexpr const char* AlignmentBox = "txtwal";  // a drop-down list of "Face" and "Heel"
+    static constexpr const char* BirthPlaceBox = "txtwbi";
+    static constexpr const char* BiographyBox = "txtwbio";
+    static constexpr const char* PolaroidBox = "txtwpol";  // the polaroid percentage
+    static constexpr std::array<const char*, 10> CardBoxes = {NameBox,       BrawlingBox,   TechnicalBox, SpeedBox,
+                                                              OverBox,       WageBox,       AlignmentBox, BirthPlaceBox,
+                                                              BiographyBox,  PolaroidBox};
+};
+
+struct ScoutScreen : WrestlerCard {
     static constexpr const char* Name = "Form6";
     static constexpr const char* Role = "ScoutScreen";
 };
 
-struct RosterScreen {
+struct RosterScreen : WrestlerCard {
     static constexpr const char* Name = "Form8";
     static constexpr const char* Role = "RosterScreen";
 };
@@ -197,12 +220,12 @@ struct LoadSlotScreen {
     static constexpr const char* Role = "LoadSlotScreen";
 };
 
-struct WrestlerEditor {
+struct WrestlerEditor : WrestlerCard {
     static constexpr const char* Name = "Form24";
     static constexpr const char* Role = "WrestlerEditor";
 };
 
-struct AddWrestlerDialog {
+struct AddWrestlerDialog : WrestlerCard {
     static constexpr const char* Name = "frmaddedit";
     static constexpr const char* Role = "AddWrestlerDialog";
 };

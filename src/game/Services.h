@@ -3,6 +3,9 @@
 // depending on that subsystem's screens.
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace forms {
 class Control;
 }
@@ -18,5 +21,9 @@ void FillSavedGameList(forms::Control& list);  // every "*.qavle" of the current
 void SelectSavedGame(Game& game);              // the menu's File1 pick
 void LoadSelectedGame(Game& game);             // the menu's second LOAD GAME
 void DeleteSavedGame(Game& game);              // the menu's DEL
+
+// A feud's heat in words, which the hub's FEUDS writes for the first feud: "Very low" for 1 .. "Very
+// high" for 5, nothing for another number. Kept with the feuds' rules.
+std::optional<std::string> FeudHeatWord(int heat);
 
 }  // namespace varnholt

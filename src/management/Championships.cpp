@@ -96,7 +96,7 @@ const FormDef& renameDef() {
         textBox("Text1", 240, 600, 4320, 315, "Text1"),
         button("Command1", 840, 1200, 1440, 420, "Save"),
         button("Command2", 2520, 1200, 1440, 420, "Cancel"),
-    }, "Command2"};
+    }, "Command2", {}, {}, false, "Command1"};
     return def;
 }
 

@@ -6,6 +6,11 @@
 
 namespace varnholt {
 
+std::optional<std::string> FeudHeatWord(int heat) {
+    if (heat < 1 || heat > static_cast<int>(FeudHeatWords.size())) return std::nullopt;
+    return std::string(FeudHeatWords[static_cast<std::size_t>(heat - 1)]);
+}
+
 std::optional<int16_t> FeudHeatNumber(std::string_view word) {
     for (std::size_t i = 0; i < FeudHeatWords.size(); ++i)
         if (word == FeudHeatWords[i]) return static_cast<int16_t>(i + 1);
@@ -42,7 +47,8 @@ const FormDef& feudDef() {
         FormDef d{FeudScreen::Name, FeudScreen::Role, "Varnholt", 12720, RowTop + 4 * RowHeight + 360 + 495 + 360, "", {}};
         auto& c = d.controls;
         c.push_back(notesButton("Command6"));
-        c.push_back(listBox("lstData", 240, 600, 3000, RowTop + 4 * RowHeight + 360 + 495 - 600, {}, forms::Disabled));
+        c.push_back(listBox("lstData", 240, 600, 3000, RowTop + 4 * RowHeight + 360 + 495 - 600, {},
+                            forms::Disabled | forms::PickOnPress));
         // The two picks stand either side of the "VS"; a feud's title takes one line, however long the names.
         c.push_back(label("Label1", NewLeft, 660, 2400, 285, "", forms::Bold | forms::RightAligned | forms::OneLine));
         c.push_back(label("Label0", 6060, 660, 480, 285, "VS", forms::Bold | forms::Centred));
@@ -55,7 +61,8 @@ const FormDef& feudDef() {
             const auto& r = FeudRows[i];
             int y = RowTop + static_cast<int>(i) * RowHeight;
             c.push_back(button(r.newButton, NewLeft, y, 900, 375, "New"));
-            c.push_back(button(r.endButton, EndLeft, y, 900, 375, "End", forms::Disabled));
+            // Ending a feud cannot be taken back: the keyboard never lands on End by itself.
+            c.push_back(button(r.endButton, EndLeft, y, 900, 375, "End", forms::Disabled | forms::NoAutoFocus));
             c.push_back(label(r.title, TitleLeft, y + 45, 3600, 285, "", forms::OneLine));
             c.push_back(label(r.heat, HeatLeft, y + 45, 1500, 285, ""));
             c.push_back(label(r.initialHeat, InitialLeft, y + 45, 1500, 285, ""));

@@ -10,10 +10,13 @@
 #include <string_view>
 
 #include "game/Screen.h"
+#include "game/Services.h"
 
 namespace varnholt {
 
-// The number of a heat's word ("Very low" 1 .. "Very high" 5); its words are kept with FeudHeat.
+// A feud's heat in words: "Very low" for 1 .. "Very high" for 5 (FeudHeatWord, in game/Services.h,
+// gives the word of a heat), and the number of a word.
+inline constexpr std::array<const char*, 5> FeudHeatWords = {"Very low", "Low", "Average", "High", "Very high"};
 std::optional<int16_t> FeudHeatNumber(std::string_view word);
 
 // The starting heat of a new feud: Int(draw x 10) + (OverA + OverB) x 2.5 - 15.

@@ -4,20 +4,11 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "game/Globals.h"
 
 namespace varnholt {
-
-// A feud's heat in words: "Very low" for 1 .. "Very high" for 5.
-inline constexpr std::array<const char*, 5> FeudHeatWords = {"Very low", "Low", "Average", "High", "Very high"};
-// The word of a heat 1..5; nothing for another number.
-inline std::optional<std::string> FeudHeatWord(int heat) {
-    if (heat < 1 || heat > 5) return std::nullopt;
-    return std::string(FeudHeatWords[static_cast<std::size_t>(heat - 1)]);
-}
 
 struct ManagementGlobals {
     int16_t RefereeSkill = 0;

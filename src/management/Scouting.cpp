@@ -32,24 +32,29 @@ FormDef listScreenDef(const char* name, const char* role, const char* actionCapt
     };
     constexpr int captionLeft = 4440, captionWidth = 1800, boxLeft = 6360, rowTop = 480, rowStep = 450;
     constexpr int numberWidth = 1200, textWidth = 3960;
+    using Card = screens::WrestlerCard;
     const Row rows[] = {
-        {"Name", "Label5", "txtName", textWidth},          {"Brawling", "Label7", "txtwbr", numberWidth},
-        {"Technical", "Label8", "txtwte", numberWidth},    {"Speed", "Label9", "txtwsp", numberWidth},
-        {"Over", "Label10", "txtwov", numberWidth},        {"Wage (per show)", "Label2", "txtwwa", numberWidth},
-        {"Alignment", "Label6", "txtwal", numberWidth},    {"Polaroid %", "Label11", "txtwpol", numberWidth},
-        {"Place of Birth", "Label4", "txtwbi", textWidth},
+        {"Name", "Label5", Card::NameBox, textWidth},
+        {"Brawling", "Label7", Card::BrawlingBox, numberWidth},
+        {"Technical", "Label8", Card::TechnicalBox, numberWidth},
+        {"Speed", "Label9", Card::SpeedBox, numberWidth},
+        {"Over", "Label10", Card::OverBox, numberWidth},
+        {"Wage (per show)", "Label2", Card::WageBox, numberWidth},
+        {"Alignment", "Label6", Card::AlignmentBox, numberWidth},
+        {"Polaroid %", "Label11", Card::PolaroidBox, numberWidth},
+        {"Place of Birth", "Label4", Card::BirthPlaceBox, textWidth},
     };
     int top = rowTop;
     for (const Row& r : rows) {
         c.push_back(label(r.label, captionLeft, top + 45, captionWidth, 285, r.caption, forms::Transparent));
-        if (std::string_view(r.box) == "txtwal")
+        if (std::string_view(r.box) == Card::AlignmentBox)
             c.push_back(comboBox(r.box, boxLeft, top, r.width, 375, {"Face", "Heel"}, forms::Locked));
         else
             c.push_back(textBox(r.box, boxLeft, top, r.width, 375, "", forms::Locked));
         top += rowStep;
     }
     c.push_back(label("Label12", captionLeft, top + 45, captionWidth, 285, "Biography", forms::Transparent));
-    c.push_back(textBox("txtwbio", boxLeft, top, textWidth, 1560, "", forms::MultiLine | forms::Locked));
+    c.push_back(textBox(Card::BiographyBox, boxLeft, top, textWidth, 1560, "", forms::MultiLine | forms::Locked));
 
     c.push_back(button("Command1", 240, 7080, 2400, 495, actionCaption));
     c.push_back(button("Command2", 2880, 7080, 2400, 495, "Return to menu"));
@@ -114,7 +119,7 @@ void ScoutScreen::Form6_Command1_Click() {
         game_.msgBox("Your roster already has the maximum of 20 wrestlers.", NotHiredTitle);
         return;
     }
-    if (!AgreesToSign(c("txtwpol").text(), game_.Popularity)) {
+    if (!AgreesToSign(c(PolaroidBox).text(), game_.Popularity)) {
         game_.msgBox("This wrestlers refuses to wrestle for you. He doesn't believe your federation is popular "
                      "enough for him.",
                      NotHiredTitle);

@@ -1,38 +1,125 @@
 #include "matches/MatchTypes.h"
 
-#include "game/ScreenNames.h"
 #include "matches/Commentary.h"
 
 namespace varnholt {
 
 namespace {
 
-const std::vector<std::string> SinglesTitles = {"Primary", "Secondary", "Tertiary", "None"};
+std::vector<std::string> singlesTitleItems() {
+    std::vector<std::string> items;
+    for (const auto& t : SinglesTitles) items.push_back(t.item);
+    items.push_back(NoTitle);
+    return items;
+}
 
 }  // namespace
 
 const std::array<MatchType, 4> MatchTypes = {{
-    {"Singles", screens::SinglesMatchScreen::Name,
-     2, {"Label16", "Label17"}, true, SinglesTitles, true, true,
-     1.0, 0, false, false, nullptr, 2,
-     "Command5", "Winner", 1, {"Text21", "Text22", "Label12"}, false, true,
-     true, true, true, true, Settlement::AddingToWeek},
-    {"Tag Team", screens::TagMatchScreen::Name,
-     4, {"Label16"}, false, {"Tag Team", "None"}, false, false,
-     2.0, 5, false, true, &TagCommentaryTables, 4,
-     "Command4", "Winners", 3, {"Text24", "Text25", "Text26", "Text27", "Label12(0)", "Label12(1)"}, true, true,
-     false, false, true, true, Settlement::ReplacingWeekKeepingPopularityCopy},
-    {"Triple Threat", screens::TripleThreatMatchScreen::Name,
-     3, {"Label16", "Label17", "Label20"}, false, SinglesTitles, true, false,
-     1.5, 3, false, true, &TripleThreatCommentaryTables, 3,
-     "Command7", "Winner", 3, {"Text22", "Text24", "Text25", "Label12(0)", "Label12(1)", "Label12(2)"}, true, false,
-     true, true, false, false, Settlement::ReplacingWeek},
-    {"Four Way", screens::FourWayMatchScreen::Name,
-     4, {"Label16"}, false, SinglesTitles, true, false,
-     2.0, 5, true, true, &FourWayCommentaryTables, 4,
-     "Command8", "Winner", 3,
-     {"Text24", "Text25", "Text26", "Text27", "Label12(0)", "Label12(1)", "Label12(2)", "Label12(3)"}, false, false,
-     true, true, false, false, Settlement::ReplacingWeek},
+    {
+        .item = "Singles",
+        .screen = screens::SinglesMatchScreen::Name,
+        .wrestlers = 2,
+        .prompts = {"Label16", "Label17"},
+        .britishOffered = true,
+        .championships = singlesTitleItems(),
+        .randomWinner = true,
+        .scoreDivisor = 1.0,
+        .matchTypeBonus = 0,
+        .tiesRateTwice = false,
+        .wageIncludesStipulation = false,
+        .commentary = nullptr,
+        .normalPairSlots = 2,
+        .nextButton = "Command5",
+        .winnerCaption = "Winner",
+        .nameRows = 1,
+        .shown = {"Text21", "Text22", "Label12"},
+        .signedRating = false,
+        .signedNightRating = true,
+        .weekWagesAtLoad = true,
+        .captionsTravel = true,
+        .refereeLeaves = true,
+        .firstNamesStay = true,
+        .settlement = Settlement::AddingToWeek,
+    },
+    {
+        .item = "Tag Team",
+        .screen = screens::TagMatchScreen::Name,
+        .wrestlers = 4,
+        .prompts = {"Label16"},
+        .britishOffered = false,
+        .championships = {TagTeamTitle.item, NoTitle},
+        .randomWinner = false,
+        .scoreDivisor = 2.0,
+        .matchTypeBonus = 5,
+        .tiesRateTwice = false,
+        .wageIncludesStipulation = true,
+        .commentary = &TagCommentaryTables,
+        .normalPairSlots = 4,
+        .nextButton = "Command4",
+        .winnerCaption = "Winners",
+        .nameRows = 3,
+        .shown = {"Text24", "Text25", "Text26", "Text27", "Label12(0)", "Label12(1)"},
+        .signedRating = true,
+        .signedNightRating = true,
+        .weekWagesAtLoad = false,
+        .captionsTravel = false,
+        .refereeLeaves = true,
+        .firstNamesStay = true,
+        .settlement = Settlement::ReplacingWeekKeepingPopularityCopy,
+    },
+    {
+        .item = "Triple Threat",
+        .screen = screens::TripleThreatMatchScreen::Name,
+        .wrestlers = 3,
+        .prompts = {"Label16", "Label17", "Label20"},
+        .britishOffered = false,
+        .championships = singlesTitleItems(),
+        .randomWinner = true,
+        .scoreDivisor = 1.5,
+        .matchTypeBonus = 3,
+        .tiesRateTwice = false,
+        .wageIncludesStipulation = true,
+        .commentary = &TripleThreatCommentaryTables,
+        .normalPairSlots = 3,
+        .nextButton = "Command7",
+        .winnerCaption = "Winner",
+        .nameRows = 3,
+        .shown = {"Text22", "Text24", "Text25", "Label12(0)", "Label12(1)", "Label12(2)"},
+        .signedRating = true,
+        .signedNightRating = false,
+        .weekWagesAtLoad = true,
+        .captionsTravel = true,
+        .refereeLeaves = false,
+        .firstNamesStay = false,
+        .settlement = Settlement::ReplacingWeek,
+    },
+    {
+        .item = "Four Way",
+        .screen = screens::FourWayMatchScreen::Name,
+        .wrestlers = 4,
+        .prompts = {"Label16"},
+        .britishOffered = false,
+        .championships = singlesTitleItems(),
+        .randomWinner = true,
+        .scoreDivisor = 2.0,
+        .matchTypeBonus = 5,
+        .tiesRateTwice = true,
+        .wageIncludesStipulation = true,
+        .commentary = &FourWayCommentaryTables,
+        .normalPairSlots = 4,
+        .nextButton = "Command8",
+        .winnerCaption = "Winner",
+        .nameRows = 3,
+        .shown = {"Text24", "Text25", "Text26", "Text27", "Label12(0)", "Label12(1)", "Label12(2)", "Label12(3)"},
+        .signedRating = false,
+        .signedNightRating = false,
+        .weekWagesAtLoad = true,
+        .captionsTravel = true,
+        .refereeLeaves = false,
+        .firstNamesStay = false,
+        .settlement = Settlement::ReplacingWeek,
+    },
 }};
 
 const MatchType& MatchTypeFor(std::string_view item) {
@@ -47,13 +134,19 @@ std::vector<std::string> MatchTypeItems() {
 }
 
 const std::array<StipulationRules, 6> Stipulations = {{
-    {"Normal", 0, 0, 0, int16_t{0}, false},
-    {"Submission", 1, 1, 4, int16_t{0}, false},
-    {"British", 0, 0, 0, std::nullopt, true},
-    {"Hardcore", 3, 1, 1, int16_t{100}, false},
-    {"Ladder", 3, 5, 3, int16_t{250}, false},
-    {"Cage", 5, 3, 1, int16_t{500}, false},
+    {.name = "Normal", .brawling = 0, .speed = 0, .technical = 0, .cost = int16_t{0}, .singlesOnly = false},
+    {.name = "Submission", .brawling = 1, .speed = 1, .technical = 4, .cost = int16_t{0}, .singlesOnly = false},
+    {.name = "British", .brawling = 0, .speed = 0, .technical = 0, .cost = std::nullopt, .singlesOnly = true},
+    {.name = "Hardcore", .brawling = 3, .speed = 1, .technical = 1, .cost = int16_t{100}, .singlesOnly = false},
+    {.name = "Ladder", .brawling = 3, .speed = 5, .technical = 3, .cost = int16_t{250}, .singlesOnly = false},
+    {.name = "Cage", .brawling = 5, .speed = 3, .technical = 1, .cost = int16_t{500}, .singlesOnly = false},
 }};
+
+const Title* SinglesTitleFor(std::string_view item) {
+    for (const auto& t : SinglesTitles)
+        if (item == t.item) return &t;
+    return nullptr;
+}
 
 const StipulationRules* StipulationFor(std::string_view name) {
     for (const auto& s : Stipulations)

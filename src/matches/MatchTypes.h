@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/ScreenNames.h"
+
 namespace varnholt {
 
 struct StipulationCommentary;
@@ -30,7 +32,6 @@ struct MatchType {
     bool britishOffered;                     // the stipulation list offers "British"
     std::vector<std::string> championships;  // the championship list
     bool randomWinner;                       // an "R" button draws the winner
-    bool refereeAtLoad;  // rated with the referee's skill read when the screen loaded, not the night's
 
     // Scoring.
     double scoreDivisor;        // 1: the stats' plain sums; otherwise CLng(sum / divisor)
@@ -42,7 +43,7 @@ struct MatchType {
 
     // The result column.
     const char* nextButton;     // "Next match"
-    const char* winnerCaption;  // Label8; "Winners" adds the partner's box Text23
+    const char* winnerCaption;  // Label8; "Winners" adds the partner's box Text23 (hasPartnerBox)
     int nameRows;               // rows of the competitors' names above the results
     std::vector<const char*> shown;  // the competitors' names over the results in slot order, then the "VS" labels
     bool signedRating;          // the rating box shows a blank before the number
@@ -54,6 +55,8 @@ struct MatchType {
     bool refereeLeaves;    // the referee's box empties at every "Next match" and stays on at the night's end
     bool firstNamesStay;   // the first two name boxes keep the last match when the night's summary opens
     Settlement settlement;
+
+    bool hasPartnerBox() const { return std::string_view(winnerCaption) == "Winners"; }
 };
 
 // Singles, Tag Team, Triple Threat, Four Way.
@@ -63,9 +66,24 @@ const MatchType& MatchTypeFor(std::string_view item);
 // The match-type list's items, the same on every match screen.
 std::vector<std::string> MatchTypeItems();
 
-// The name boxes and winner buttons of the four slots.
-inline constexpr std::array<const char*, 4> NameBoxes = {"Text5", "Text6", "Text21", "Text22"};
-inline constexpr std::array<const char*, 4> WinnerButtons = {"Command1", "Command2", "Command5", "Command7"};
+// A championship a match may be for: its item in the championship list, its number in the title history
+// and the champions screen's box of its holder.
+struct Title {
+    const char* item;
+    int number;
+    const char* holder;
+};
+// The singles titles, which the singles, triple-threat and four-way screens offer and which alone earn
+// the title bonus, and the tag-team title; "None" puts no title at stake.
+inline constexpr std::array<Title, 3> SinglesTitles = {{
+    {"Primary", 1, screens::ChampionsScreen::PrimaryHolder},
+    {"Secondary", 2, screens::ChampionsScreen::SecondaryHolder},
+    {"Tertiary", 3, screens::ChampionsScreen::TertiaryHolder},
+}};
+inline constexpr Title TagTeamTitle = {"Tag Team", 4, screens::ChampionsScreen::TagTeamHolder};
+inline constexpr const char* NoTitle = "None";
+// The singles title of a championship item; nothing for another item.
+const Title* SinglesTitleFor(std::string_view item);
 
 struct StipulationRules {
     const char* name;

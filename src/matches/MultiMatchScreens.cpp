@@ -1,6 +1,7 @@
 #include "matches/MultiMatchScreens.h"
 
 #include "matches/Commentary.h"
+#include "matches/MatchLayout.h"
 #include "matches/NightSteps.h"
 
 namespace varnholt {
@@ -17,20 +18,22 @@ const FormDef& tripleThreatDef() {
         using Triple = TripleThreatMatchScreen;
         const MatchType& type = MatchTypeFor("Triple Threat");
         FormDef d = MatchScreenDef(Triple::Name, Triple::Role, type);
+        d.colours = WhiteOnRed;
         auto& c = d.controls;
         BookingColumn booking(c, type);
         booking.stipulationAndChampionship();
-        booking.promptedName("Label16", "Select the first wrestler ", "Text5");
-        booking.promptedName("Label17", "Select the second wrestler", "Text6");
-        booking.promptedName("Label20", "Select the third wrestler", "Text21");
+        const auto& names = Triple::NameBoxes;
+        booking.promptedName(type.prompts[0], "Select the first wrestler ", names[0]);
+        booking.promptedName(type.prompts[1], "Select the second wrestler", names[1]);
+        booking.promptedName(type.prompts[2], "Select the third wrestler", names[2]);
         booking.winnersAndRoster();
         // One name above, two below, a "VS" between each two of them.
-        c.push_back(CompetitorName("Text22", CentreName, 0));
+        c.push_back(CompetitorName(type.shown[0], CentreName, 0));
         c.push_back(Versus((LeftCentre + MiddleCentre) / 2, 1, 0));
         c.push_back(Versus((RightCentre + MiddleCentre) / 2, 1, 2));
-        c.push_back(CompetitorName("Text24", LeftName, 2));
+        c.push_back(CompetitorName(type.shown[1], LeftName, 2));
         c.push_back(Versus(MiddleCentre, 2, 1));
-        c.push_back(CompetitorName("Text25", RightName, 2));
+        c.push_back(CompetitorName(type.shown[2], RightName, 2));
         ReadingOrder(c);
         return d;
     }();
@@ -42,21 +45,23 @@ const FormDef& fourWayDef() {
         using FourWay = FourWayMatchScreen;
         const MatchType& type = MatchTypeFor("Four Way");
         FormDef d = MatchScreenDef(FourWay::Name, FourWay::Role, type);
+        d.colours = WhiteOnRed;
         auto& c = d.controls;
         BookingColumn booking(c, type);
         booking.stipulationAndChampionship();
-        booking.prompt("Label16", "Select the four competitors (from the roster below)");
-        for (const char* box : NameBoxes) booking.names({box});
+        booking.prompt(type.prompts[0], "Select the four competitors (from the roster below)");
+        for (const char* box : FourWay::NameBoxes) booking.names({box});
         booking.winnersAndRoster();
-        // Two names above, two below, a "VS" between each name and its neighbours.
-        c.push_back(CompetitorName("Text24", LeftName, 0));
+        // Two names above, two below, a "VS" between each name and its neighbours: the first two
+        // competitors down the left, the other two down the right.
+        c.push_back(CompetitorName(type.shown[0], LeftName, 0));
         c.push_back(Versus(MiddleCentre, 0, 0));
-        c.push_back(CompetitorName("Text26", RightName, 0));
+        c.push_back(CompetitorName(type.shown[2], RightName, 0));
         c.push_back(Versus(LeftCentre, 1, 2));
         c.push_back(Versus(RightCentre, 1, 3));
-        c.push_back(CompetitorName("Text25", LeftName, 2));
+        c.push_back(CompetitorName(type.shown[1], LeftName, 2));
         c.push_back(Versus(MiddleCentre, 2, 1));
-        c.push_back(CompetitorName("Text27", RightName, 2));
+        c.push_back(CompetitorName(type.shown[3], RightName, 2));
         ReadingOrder(c);
         return d;
     }();
@@ -69,7 +74,7 @@ const FormDef& fourWayDef() {
 // winner is the one who says he will not lose.
 void MultiMatchScreen::ChooseWinner(int winner, std::vector<int> losers) {
     const int slots = type().wrestlers;
-    auto over = [this](int slot) { return forms::Val(c("wov" + std::to_string(slot + 1)).text()); };
+    auto over = [this](int slot) { return forms::Val(c(SlotBox(SlotOver, slot + 1)).text()); };
     WinnerName = c(NameBoxes[static_cast<std::size_t>(winner)]).text();
     LoserNames = {};
     for (std::size_t i = 0; i < losers.size() && i < LoserNames.size(); ++i)
@@ -104,19 +109,19 @@ void MultiMatchScreen::RandomWinner() {
 
 void MultiMatchScreen::playMatch() {
     ShowBooking();
-    MatchCost = RateBookedMatch({Slot.begin(), Slot.begin() + type().wrestlers});
-    const std::string stipulation = c("List2").text();
+    RateBookedMatch({Slot.begin(), Slot.begin() + type().wrestlers});
+    const std::string stipulation = c(StipulationList).text();
     const StipulationCommentary* lines = CommentaryIn(*type().commentary, stipulation);
     if (!lines) return;
     std::vector<std::string> cast = {WinnerName, LoserNames[0], LoserNames[1], LoserNames[2]};
     cast.resize(static_cast<std::size_t>(stipulation == "Normal" ? type().normalPairSlots : 3));
     auto rnd = [this] { return game_.Rnd(); };
-    c("Text4").setText(CommentaryLoop(*lines, WinnerName, LoserNames[0], SlotPairs(cast, rnd), rnd, {}));
+    c(Commentary).setText(CommentaryLoop(*lines, WinnerName, LoserNames[0], SlotPairs(cast, rnd), rnd, {}));
 }
 
 void MultiMatchScreen::recordResult() {
-    RecordResult(WinnerName, MatchCost);
-    ChangeTitle(game_, c("List3").text(), c("Text15").text());
+    RecordResult(WinnerName);
+    ChangeTitle(game_, c(ChampionshipList).text(), c(Winner).text());
     RaiseWinnerOver(*this, WinnerName);
 }
 
@@ -124,35 +129,35 @@ TripleThreatMatchScreen::TripleThreatMatchScreen(Game& game)
     : MultiMatchScreen(game, tripleThreatDef(), MatchTypeFor("Triple Threat")) {
     bind<TripleThreatMatchScreen>({
         {"Form", Event::Load, &TripleThreatMatchScreen::Form19_Form_Load},
-        {"List1", Event::Click, &TripleThreatMatchScreen::Form19_List1_Click},
-        {"List2", Event::Click, &TripleThreatMatchScreen::Form19_List2_Click},
-        {"List3", Event::Click, &TripleThreatMatchScreen::Form19_List3_Click},
-        {"lstData", Event::Click, &TripleThreatMatchScreen::Form19_lstData_Click},
-        {"Command1", Event::Click, &TripleThreatMatchScreen::Form19_Command1_Click},
-        {"Command2", Event::Click, &TripleThreatMatchScreen::Form19_Command2_Click},
-        {"Command5", Event::Click, &TripleThreatMatchScreen::Form19_Command5_Click},
-        {"Command4", Event::Click, &TripleThreatMatchScreen::Form19_Command4_Click},
-        {"Command3", Event::Click, &TripleThreatMatchScreen::Form19_Command3_Click},
-        {"Command7", Event::Click, &TripleThreatMatchScreen::Form19_Command7_Click},
-        {"Command6", Event::Click, &TripleThreatMatchScreen::Form19_Command6_Click},
+        {MatchTypeList, Event::Click, &TripleThreatMatchScreen::Form19_List1_Click},
+        {StipulationList, Event::Click, &TripleThreatMatchScreen::Form19_List2_Click},
+        {ChampionshipList, Event::Click, &TripleThreatMatchScreen::Form19_List3_Click},
+        {Roster, Event::Click, &TripleThreatMatchScreen::Form19_lstData_Click},
+        {WinnerButtons[0], Event::Click, &TripleThreatMatchScreen::Form19_Command1_Click},
+        {WinnerButtons[1], Event::Click, &TripleThreatMatchScreen::Form19_Command2_Click},
+        {WinnerButtons[2], Event::Click, &TripleThreatMatchScreen::Form19_Command5_Click},
+        {RandomWinnerButton, Event::Click, &TripleThreatMatchScreen::Form19_Command4_Click},
+        {MatchButton, Event::Click, &TripleThreatMatchScreen::Form19_Command3_Click},
+        {type().nextButton, Event::Click, &TripleThreatMatchScreen::Form19_Command7_Click},
+        {NotesButton, Event::Click, &TripleThreatMatchScreen::Form19_Command6_Click},
     });
 }
 
 FourWayMatchScreen::FourWayMatchScreen(Game& game) : MultiMatchScreen(game, fourWayDef(), MatchTypeFor("Four Way")) {
     bind<FourWayMatchScreen>({
         {"Form", Event::Load, &FourWayMatchScreen::Form20_Form_Load},
-        {"List1", Event::Click, &FourWayMatchScreen::Form20_List1_Click},
-        {"List2", Event::Click, &FourWayMatchScreen::Form20_List2_Click},
-        {"List3", Event::Click, &FourWayMatchScreen::Form20_List3_Click},
-        {"lstData", Event::Click, &FourWayMatchScreen::Form20_lstData_Click},
-        {"Command1", Event::Click, &FourWayMatchScreen::Form20_Command1_Click},
-        {"Command2", Event::Click, &FourWayMatchScreen::Form20_Command2_Click},
-        {"Command5", Event::Click, &FourWayMatchScreen::Form20_Command5_Click},
-        {"Command7", Event::Click, &FourWayMatchScreen::Form20_Command7_Click},
-        {"Command4", Event::Click, &FourWayMatchScreen::Form20_Command4_Click},
-        {"Command3", Event::Click, &FourWayMatchScreen::Form20_Command3_Click},
-        {"Command8", Event::Click, &FourWayMatchScreen::Form20_Command8_Click},
-        {"Command6", Event::Click, &FourWayMatchScreen::Form20_Command6_Click},
+        {MatchTypeList, Event::Click, &FourWayMatchScreen::Form20_List1_Click},
+        {StipulationList, Event::Click, &FourWayMatchScreen::Form20_List2_Click},
+        {ChampionshipList, Event::Click, &FourWayMatchScreen::Form20_List3_Click},
+        {Roster, Event::Click, &FourWayMatchScreen::Form20_lstData_Click},
+        {WinnerButtons[0], Event::Click, &FourWayMatchScreen::Form20_Command1_Click},
+        {WinnerButtons[1], Event::Click, &FourWayMatchScreen::Form20_Command2_Click},
+        {WinnerButtons[2], Event::Click, &FourWayMatchScreen::Form20_Command5_Click},
+        {WinnerButtons[3], Event::Click, &FourWayMatchScreen::Form20_Command7_Click},
+        {RandomWinnerButton, Event::Click, &FourWayMatchScreen::Form20_Command4_Click},
+        {MatchButton, Event::Click, &FourWayMatchScreen::Form20_Command3_Click},
+        {type().nextButton, Event::Click, &FourWayMatchScreen::Form20_Command8_Click},
+        {NotesButton, Event::Click, &FourWayMatchScreen::Form20_Command6_Click},
     });
 }
 

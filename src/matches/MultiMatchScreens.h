@@ -29,7 +29,6 @@ private:
 
     std::string WinnerName;
     std::array<std::string, 3> LoserNames;  // FirstLoserName, SecondLoserName, ThirdLoserName
-    int32_t MatchCost = 0;
 };
 
 class TripleThreatMatchScreen : public MultiMatchScreen, public screens::TripleThreatMatchScreen {

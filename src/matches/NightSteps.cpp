@@ -21,7 +21,7 @@ namespace {
 using Hub = screens::FederationHub;
 using Staff = screens::StaffScreen;
 
-forms::Form& singlesScreen(Game& game) { return game.form(MatchTypeFor("Singles").screen); }
+forms::Form& singlesScreen(Game& game) { return game.form<screens::SinglesMatchScreen>(); }
 
 // The figures a night pays come from the boxes that show them: the signed sponsor's amount and the staff's
 // wages (and the MC's skill for the night rating).
@@ -60,14 +60,14 @@ void ShiftShowHistories(Game& game) {
     using Info = screens::FederationInfoScreen;
     auto& hub = game.form<Hub>();
     auto& info = game.form<Info>();
-    for (std::size_t i = ShowRatingFields.size() - 1; i > 0; --i)
-        info.c(ShowRatingFields[i]).setText(info.c(ShowRatingFields[i - 1]).text());
-    info.c(ShowRatingFields[0]).setText(hub.c(Hub::LastNightRating).caption());
-    for (std::size_t i = ShowCostFields.size() - 1; i > 0; --i)
-        info.c(ShowCostFields[i]).setText(info.c(ShowCostFields[i - 1]).text());
+    for (std::size_t i = Info::ShowRatings.size() - 1; i > 0; --i)
+        info.c(Info::ShowRatings[i]).setText(info.c(Info::ShowRatings[i - 1]).text());
+    info.c(Info::ShowRatings[0]).setText(hub.c(Hub::LastNightRating).caption());
+    for (std::size_t i = Info::ShowCosts.size() - 1; i > 0; --i)
+        info.c(Info::ShowCosts[i]).setText(info.c(Info::ShowCosts[i - 1]).text());
     info.c(Info::CurrentPopularity).setText(hub.c(Hub::PopularityText).text());
     info.c(Info::CurrentBalance).setText(hub.c(Hub::MoneyText).text());
-    info.c(ShowCostFields[0]).setText(hub.c(Hub::LastNightCost).caption());
+    info.c(Info::ShowCosts[0]).setText(hub.c(Hub::LastNightCost).caption());
 }
 
 // The match screens close and the hub shows again.
@@ -85,15 +85,11 @@ void settleAddingToWeek(Game& game, int32_t polaroidIncome) {
     game.PolaroidIncome = polaroidIncome;
 
     // Popularity.
-    auto& popularity = hub.c(Hub::PopularityText);
-    const int p = CInt(popularity.text());
-    const int moved = PopularityRule(p, forms::Val(hub.c(Hub::LastNightRating).caption()));
-    if (moved != p) popularity.setText(Str(static_cast<long long>(moved)));  // a night rated p leaves it
-    game.Money = CLng(hub.c(Hub::MoneyText).text());
-    game.Popularity = ClampPopularity(moved);
-    if (game.Popularity != moved) popularity.setText(CStr(game.Popularity));
+    const int p = CInt(hub.c(Hub::PopularityText).text());
+    MovePopularity(game, p, PopularityRule(p, forms::Val(hub.c(Hub::LastNightRating).caption())));
 
     // Money.
+    game.Money = CLng(hub.c(Hub::MoneyText).text());
     NightMoney night = PaidNightMoney(game);
     game.TvIncome = TvIncomeFor(game.TvDealLevel);
     night.tv = game.TvIncome;
@@ -174,59 +170,64 @@ void settleReplacingWeek(Game& game, bool popularityCopyTakesNight) {
 
 // --- 1. the venue and 2. the polaroids ------------------------------------------------------------------
 
+void MovePopularity(Game& game, int before, int after) {
+    auto& popularity = game.form<Hub>().c(Hub::PopularityText);
+    if (after != before) popularity.setText(Str(static_cast<long long>(after)));
+    game.Popularity = ClampPopularity(after);
+    if (game.Popularity != after) popularity.setText(CStr(game.Popularity));
+}
+
 void BookVenueIntoNight(Game& game) {
     auto& singles = singlesScreen(game);
-    singles.c(nightboxes::Capacity).setText(CStr(game.VenueCapacity));
+    singles.c(MatchBoxes::Capacity).setText(CStr(game.VenueCapacity));
     game.ArenaCost = 2 * game.VenueCapacity;
     auto& staff = game.form<Staff>();
     game.RefereeSkill = CInt(staff.c(Staff::RefereeSkillText).text());
     game.MatchCounter = "1";
     game.ShowCost = 0;
     game.StipulationCost = 0;  // a night whose first match is British charges nothing for it
-    singles.c(nightboxes::Referee).setText(staff.c(Staff::RefereeNameText).text());
-    singles.c(nightboxes::Attendance).setText(CStr(game.Attendance));
+    singles.c(MatchBoxes::Referee).setText(staff.c(Staff::RefereeNameText).text());
+    singles.c(MatchBoxes::Attendance).setText(CStr(game.Attendance));
     game.GateReceipts = 5 * game.Attendance;
 }
 
 void ShowPolaroidInNight(Game& game, const std::string& wrestler, bool interested, double income) {
     auto& singles = singlesScreen(game);
     if (!interested) {
-        singles.c(nightboxes::Commentary)
+        singles.c(MatchBoxes::Commentary)
             .setText(wrestler + " is in the ring for photos with the crowd, but no one is interested.");
         return;
     }
-    singles.c(nightboxes::Commentary).setText(wrestler + " is in the ring having photos taken with the crowd.");
-    singles.c(nightboxes::PolaroidMoney).setText(Str(income));
+    singles.c(MatchBoxes::Commentary).setText(wrestler + " is in the ring having photos taken with the crowd.");
+    singles.c(MatchBoxes::PolaroidMoney).setText(Str(income));
 }
 
 // --- 3. the matches -----------------------------------------------------------------------------------
 
 void HandNightTo(MatchScreen& from, const MatchType& to) {
+    using B = MatchBoxes;
     Game& game = from.game();
     auto& t = game.form(to.screen);
-    const bool toTag = std::string_view(to.item) == "Tag Team";
-    t.c("List1").setEnabled(false);
-    t.c("Label1").setEnabled(false);
-    t.c("List2").setEnabled(true);
-    t.c("Label14").setEnabled(true);
-    t.c("List1").setText(from.c("List1").text());  // the target's own type opens its stipulation step
+    const bool toTag = std::string_view(to.screen) == screens::TagMatchScreen::Name;
+    t.c(B::MatchTypeList).setEnabled(false);
+    t.c(B::MatchTypePrompt).setEnabled(false);
+    t.c(B::StipulationList).setEnabled(true);
+    t.c(B::StipulationPrompt).setEnabled(true);
+    // The target's own type opens its stipulation step.
+    t.c(B::MatchTypeList).setText(from.c(B::MatchTypeList).text());
     if (from.type().captionsTravel) {
-        for (int i = 2; i <= 11; ++i) {
-            const std::string name = "Label" + std::to_string(i);
-            if (toTag && i == 8) continue;  // the tag screen's "Winners" stays
+        for (const char* name : B::NightCaptions) {
+            if (toTag && std::string_view(name) == B::WinnerCaption) continue;  // the tag screen's "Winners" stays
             t.c(name).setCaption(from.c(name).caption());
         }
     }
-    t.c("Text3").setText(from.c("Text3").text());
-    for (int i = 9; i <= 19; ++i) {
-        const std::string name = "Text" + std::to_string(i);
-        t.c(name).setText(from.c(name).text());
-    }
-    for (const char* name : {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7", "Text8", "Text15"})
+    for (const char* name : B::NightFigures) t.c(name).setText(from.c(name).text());
+    for (const char* name : {B::MatchTypeShown, B::StipulationShown, B::Commentary, B::NameBoxes[0], B::NameBoxes[1],
+                             B::RatingWordBox, B::Rating, B::Winner})
         t.c(name).setText("");
     if (toTag) {
-        t.c("Text20").setText("");
-        t.c("Text21").setText("");
+        t.c(B::PolaroidMoney).setText("");
+        t.c(B::NameBoxes[2]).setText("");
     }
     game.show(to.screen);
     game.hide(from.name());
@@ -237,37 +238,37 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
     auto c = [&screen](const char* name) -> forms::Control& { return screen.c(name); };
     const int32_t rating = screen.matchRatingValue();
     int16_t counter = CInt(game.MatchCounter);
-    const std::string shown = c(nightboxes::Rating).text();
+    const std::string shown = c(MatchBoxes::Rating).text();
     if (counter >= 1 && counter <= 4) {
         game.MatchCounter = CStr(counter + 1);
-        c(nightboxes::MatchRatings[static_cast<std::size_t>(counter - 1)]).setText(shown);
+        c(MatchBoxes::MatchRatings[static_cast<std::size_t>(counter - 1)]).setText(shown);
         if (counter == 1) {
-            c(nightboxes::RatingTotal).setText(Str(rating));
-            c(nightboxes::ShowCost).setText(Str(static_cast<long long>(wageBill)));
+            c(MatchBoxes::RatingTotal).setText(Str(rating));
+            c(MatchBoxes::ShowCost).setText(Str(static_cast<long long>(wageBill)));
         } else {
-            c(nightboxes::RatingTotal).setText(Str(I32(static_cast<long long>(game.MatchRatingTotal) + rating)));
-            c(nightboxes::ShowCost)
+            c(MatchBoxes::RatingTotal).setText(Str(I32(static_cast<long long>(game.MatchRatingTotal) + rating)));
+            c(MatchBoxes::ShowCost)
                 .setText(Str(static_cast<long long>(I32(static_cast<long long>(game.ShowCost) + wageBill))));
         }
-        game.MatchRatingTotal = CLng(c(nightboxes::RatingTotal).text());
-        game.ShowCost = CLng(c(nightboxes::ShowCost).text());
+        game.MatchRatingTotal = CLng(c(MatchBoxes::RatingTotal).text());
+        game.ShowCost = CLng(c(MatchBoxes::ShowCost).text());
         return;
     }
     if (counter != 5) return;
     game.MatchCounter = "6";
-    c(nightboxes::MatchRatings[4]).setText(shown);
-    c(nightboxes::MatchButton).setCaption("End night");
+    c(MatchBoxes::MatchRatings[4]).setText(shown);
+    c(MatchBoxes::MatchButton).setCaption(MatchBoxes::EndNight);
     const int32_t total = I32(static_cast<long long>(rating) + game.MatchRatingTotal);
-    c(nightboxes::RatingTotal).setText(Str(total));
+    c(MatchBoxes::RatingTotal).setText(Str(total));
     RefreshPaidFigures(game);
     const double nightRating = total / 5.0 + game.MCSkill;
-    c(nightboxes::NightRating).setText(screen.type().signedNightRating ? Str(nightRating) : CStr(nightRating));
-    game.MatchRatingTotal = CLng(c(nightboxes::NightRating).text());
+    c(MatchBoxes::NightRating).setText(screen.type().signedNightRating ? Str(nightRating) : CStr(nightRating));
+    game.MatchRatingTotal = CLng(c(MatchBoxes::NightRating).text());
     auto& hub = game.form<Hub>();
     hub.c(Hub::LastNightRating).setCaption(CStr(game.MatchRatingTotal));
-    c(nightboxes::ShowCost)
+    c(MatchBoxes::ShowCost)
         .setText(Str(static_cast<long long>(I32(static_cast<long long>(wageBill) + game.ShowCost))));
-    game.ShowCost = CLng(c(nightboxes::ShowCost).text());
+    game.ShowCost = CLng(c(MatchBoxes::ShowCost).text());
     hub.c(Hub::LastNightCost).setCaption(CStr(static_cast<long long>(game.ShowCost)));
     FinanceCell(game, FinanceRow::WrestlerWages)
         .setCaption(CStr(static_cast<long long>(
@@ -275,19 +276,10 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
 }
 
 void ChangeTitle(Game& game, const std::string& championship, const std::string& winner) {
-    using Champions = screens::ChampionsScreen;
-    struct Title {
-        const char* item;
-        int number;
-        const char* holder;
-    };
-    static constexpr Title titles[] = {{"Primary", 1, Champions::PrimaryHolder},
-                                       {"Secondary", 2, Champions::SecondaryHolder},
-                                       {"Tertiary", 3, Champions::TertiaryHolder}};
-    for (const auto& t : titles) {
-        if (championship != t.item) continue;
-        if (game.form<Champions>().c(t.holder).text() != winner) TitleHistoryShift(game, t.number, winner);
-    }
+    const Title* title = SinglesTitleFor(championship);
+    if (!title) return;
+    if (game.form<screens::ChampionsScreen>().c(title->holder).text() != winner)
+        TitleHistoryShift(game, title->number, winner);
 }
 
 void WriteOver(Game& game, const std::string& name, int16_t over) {
@@ -302,12 +294,12 @@ void WriteOver(Game& game, const std::string& name, int16_t over) {
 void RaiseWinnerOver(MatchScreen& screen, const std::string& winner) {
     Game& game = screen.game();
     for (int slot = 1; slot <= screen.type().wrestlers; ++slot) {
-        if (screen.c(NameBoxes[static_cast<std::size_t>(slot - 1)]).text() != winner) continue;
+        if (screen.c(MatchBoxes::NameBoxes[static_cast<std::size_t>(slot - 1)]).text() != winner) continue;
         // The winner's record is looked up first, also when he is already at the ceiling: the lookup
         // leaves him in CurrentWrestler and his number in CurrentRecordNumber either way.
         FindRosterRecord(game, winner);
         game.CurrentWrestler.Name = fitText(winner, NameWidth);
-        auto& over = screen.c("wov" + std::to_string(slot));
+        auto& over = screen.c(MatchBoxes::SlotBox(MatchBoxes::SlotOver, slot));
         if (CInt(over.text()) >= OverMaximum) return;
         over.setText(CStr(I16(CInt(over.text()) + 1)));
         WriteOver(game, winner, CInt(over.text()));
@@ -330,7 +322,7 @@ void SettleNight(MatchScreen& screen) {
     Game& game = screen.game();  // the screen closes in the settlement; only the game is used after that
     switch (screen.type().settlement) {
         case Settlement::AddingToWeek:
-            settleAddingToWeek(game, CLng(screen.c(nightboxes::PolaroidMoney).text()));
+            settleAddingToWeek(game, CLng(screen.c(MatchBoxes::PolaroidMoney).text()));
             break;
         case Settlement::ReplacingWeek: settleReplacingWeek(game, true); break;
         case Settlement::ReplacingWeekKeepingPopularityCopy: settleReplacingWeek(game, false); break;

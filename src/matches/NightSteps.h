@@ -4,7 +4,8 @@
 //
 //  1. NEXT DAY on a show day opens the venue screen. A venue is booked (BookVenueIntoNight): its capacity,
 //     the referee and the crowd go into the singles match screen, on which every night opens, and the
-//     night's counters start again.
+//     night's counters start again. Or the show is cancelled, which costs popularity (MovePopularity),
+//     and there is no night.
 //  2. The polaroid screen's Continue (ShowPolaroidInNight): the polaroid line opens the singles screen's
 //     commentary, and the polaroid money waits in its hidden box for the end of the night.
 //  3. Five matches, each on the screen of its type. Choosing another type on a match screen hands the
@@ -13,9 +14,9 @@
 //     hub and the week's wrestler wages into the finance sheet. A title at stake changes hands (ChangeTitle,
 //     or the tag screen's own), the winner's Over moves in the roster (WriteOver, RaiseWinnerOver) and a
 //     singles match between feuding wrestlers steps the feud's heat (StepFeudHeat).
-//  4. "End night" (SettleNight): the night moves the popularity and the money on the hub, the last five
-//     shows on the federation information screen and this week's cells of the finance sheet; the match
-//     screens close and the hub shows again.
+//  4. "End night" (SettleNight): the night moves the popularity (on the singles screen by MovePopularity)
+//     and the money on the hub, the last five shows on the federation information screen and this week's
+//     cells of the finance sheet; the match screens close and the hub shows again.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +31,11 @@ class MatchScreen;
 
 // 1. From the venue's capacity and tonight's crowd (VenueCapacity, Attendance).
 void BookVenueIntoNight(Game& game);
+
+// 1, 4. The popularity moves from `before` to `after`, a figure outside 0..100 included: the hub's box
+// shows `after` (unless the popularity did not move), the popularity takes it held within 0..100, and
+// the box then shows the held figure where it differs.
+void MovePopularity(Game& game, int before, int after);
 
 // 2. `interested`: the wrestler sells polaroids, for `income` pounds.
 void ShowPolaroidInNight(Game& game, const std::string& wrestler, bool interested, double income);

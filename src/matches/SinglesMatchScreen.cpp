@@ -1,6 +1,7 @@
 #include "matches/SinglesMatchScreen.h"
 
 #include "matches/Commentary.h"
+#include "matches/MatchLayout.h"
 #include "matches/NightSteps.h"
 
 namespace varnholt {
@@ -19,14 +20,16 @@ const FormDef& singlesDef() {
         auto& c = d.controls;
         BookingColumn booking(c, type);
         booking.stipulationAndChampionship();
-        booking.promptedName("Label16", "Select the first wrestler (from the roster below)", "Text5", 4560);
-        booking.promptedName("Label17", "Select the second wrestler (from the roster below)", "Text6", 4560);
+        booking.promptedName(type.prompts[0], "Select the first wrestler (from the roster below)",
+                             Singles::NameBoxes[0], 4560);
+        booking.promptedName(type.prompts[1], "Select the second wrestler (from the roster below)",
+                             Singles::NameBoxes[1], 4560);
         booking.winnersAndRoster();
-        c.push_back(CompetitorName("Text21", LeftName, 0));
+        c.push_back(CompetitorName(type.shown[0], LeftName, 0));
         c.push_back(Versus(LeftName + CompetitorWidth + VersusWidth / 2, 0));
-        c.push_back(CompetitorName("Text22", RightName, 0));
+        c.push_back(CompetitorName(type.shown[1], RightName, 0));
         // The night's polaroid money, kept out of sight until the end of the night.
-        c.push_back(textBox(nightboxes::PolaroidMoney, 120 + 10 * 330, 9240, 300, 285, "0", forms::Hidden));
+        c.push_back(HiddenBox(Singles::PolaroidMoney, 10, "0"));
         ReadingOrder(c);
         return d;
     }();
@@ -38,16 +41,16 @@ const FormDef& singlesDef() {
 SinglesMatchScreen::SinglesMatchScreen(Game& game) : MatchScreen(game, singlesDef(), MatchTypeFor("Singles")) {
     bind<SinglesMatchScreen>({
         {"Form", Event::Load, &SinglesMatchScreen::Form10_Form_Load},
-        {"List1", Event::Click, &SinglesMatchScreen::Form10_List1_Click},
-        {"List2", Event::Click, &SinglesMatchScreen::Form10_List2_Click},
-        {"List3", Event::Click, &SinglesMatchScreen::Form10_List3_Click},
-        {"lstData", Event::Click, &SinglesMatchScreen::Form10_lstData_Click},
-        {"Command1", Event::Click, &SinglesMatchScreen::Form10_Command1_Click},
-        {"Command2", Event::Click, &SinglesMatchScreen::Form10_Command2_Click},
-        {"Command4", Event::Click, &SinglesMatchScreen::Form10_Command4_Click},
-        {"Command3", Event::Click, &SinglesMatchScreen::Form10_Command3_Click},
-        {"Command5", Event::Click, &SinglesMatchScreen::Form10_Command5_Click},
-        {"Command6", Event::Click, &SinglesMatchScreen::Form10_Command6_Click},
+        {MatchTypeList, Event::Click, &SinglesMatchScreen::Form10_List1_Click},
+        {StipulationList, Event::Click, &SinglesMatchScreen::Form10_List2_Click},
+        {ChampionshipList, Event::Click, &SinglesMatchScreen::Form10_List3_Click},
+        {Roster, Event::Click, &SinglesMatchScreen::Form10_lstData_Click},
+        {WinnerButtons[0], Event::Click, &SinglesMatchScreen::Form10_Command1_Click},
+        {WinnerButtons[1], Event::Click, &SinglesMatchScreen::Form10_Command2_Click},
+        {RandomWinnerButton, Event::Click, &SinglesMatchScreen::Form10_Command4_Click},
+        {MatchButton, Event::Click, &SinglesMatchScreen::Form10_Command3_Click},
+        {type().nextButton, Event::Click, &SinglesMatchScreen::Form10_Command5_Click},
+        {NotesButton, Event::Click, &SinglesMatchScreen::Form10_Command6_Click},
     });
 }
 
@@ -62,7 +65,7 @@ void SinglesMatchScreen::Form10_lstData_Click() {
     const int slot = SlotSelector;
     Slot[static_cast<std::size_t>(slot - 1)] = PickIntoSlot(NameBoxes[static_cast<std::size_t>(slot - 1)], slot);
     PickCount = I16(PickCount + 1);
-    if (c("Text5").text() == c("Text6").text()) return;
+    if (c(NameBoxes[0]).text() == c(NameBoxes[1]).text()) return;
     SlotSelector = 3 - slot;
     if (PickCount == 1) return;
     OpenWinnerChoice();
@@ -73,8 +76,8 @@ void SinglesMatchScreen::chooseWinner(int winnerSlot) {
     const int loserSlot = 1 - winnerSlot;
     WinnerName = c(NameBoxes[static_cast<std::size_t>(winnerSlot)]).text();
     LoserName = c(NameBoxes[static_cast<std::size_t>(loserSlot)]).text();
-    const double winnerOver = forms::Val(c("wov" + std::to_string(winnerSlot + 1)).text());
-    if (forms::Val(c("wov" + std::to_string(loserSlot + 1)).text()) > winnerOver + 5) {
+    const double winnerOver = forms::Val(c(SlotBox(SlotOver, winnerSlot + 1)).text());
+    if (forms::Val(c(SlotBox(SlotOver, loserSlot + 1)).text()) > winnerOver + 5) {
         game_.msgBox(LoserName + ": I refuse to lose this match.", "Refused match!");
         return;
     }
@@ -92,25 +95,26 @@ void SinglesMatchScreen::Form10_Command4_Click() {
 
 void SinglesMatchScreen::playMatch() {
     ShowBooking();
-    W = RateBookedMatch({Slot[0], Slot[1]});
+    RateBookedMatch({Slot[0], Slot[1]});
     auto rnd = [this] { return game_.Rnd(); };
-    c("Text4").setText(CommentaryLoop(c("List2").text(), WinnerName, LoserName,
-                                      SinglesPairs(WinnerName, LoserName, rnd), rnd));
+    c(Commentary).setText(CommentaryLoop(c(StipulationList).text(), WinnerName, LoserName,
+                                         SinglesPairs(WinnerName, LoserName, rnd), rnd));
 }
 
 void SinglesMatchScreen::recordResult() {
-    RecordResult(WinnerName, W);
-    ChangeTitle(game_, c("List3").text(), c("Text15").text());
+    RecordResult(WinnerName);
+    ChangeTitle(game_, c(ChampionshipList).text(), c(Winner).text());
 
-    const std::string first = c("Text5").text(), second = c("Text6").text();
-    if (first != WinnerName && second != WinnerName) return;
-    OverChange change = OverChangeRule(first == WinnerName, CInt(c("wov1").text()), CInt(c("wov2").text()));
+    const std::array<std::string, 2> names = {c(NameBoxes[0]).text(), c(NameBoxes[1]).text()};
+    if (names[0] != WinnerName && names[1] != WinnerName) return;
+    auto over = [this](int slot) -> forms::Control& { return c(SlotBox(SlotOver, slot + 1)); };
+    OverChange change = OverChangeRule(names[0] == WinnerName, CInt(over(0).text()), CInt(over(1).text()));
     for (const auto& step : change.steps) {
-        c(step.slot == 0 ? "wov1" : "wov2").setText(CStr(step.over));
-        WriteOver(game_, step.slot == 0 ? first : second, step.over);
+        over(step.slot).setText(CStr(step.over));
+        WriteOver(game_, names[static_cast<std::size_t>(step.slot)], step.over);
     }
     if (change.stopped) return;
-    StepFeudHeat(game_, c("Text21").text(), c("Text22").text(), MatchRatingValue);
+    StepFeudHeat(game_, c(type().shown[0]).text(), c(type().shown[1]).text(), MatchRatingValue);
 }
 
 void SinglesMatchScreen::Form10_Command5_Click() {

@@ -31,7 +31,6 @@ private:
 
     int16_t PickCount = 0;  // roster clicks since the load or the last "Next match"
     std::string WinnerName, LoserName;
-    int32_t W = 0;  // the match's wage bill
 };
 
 }  // namespace varnholt

@@ -29,8 +29,7 @@ public:
     const std::array<std::string, 2>& tagChampions() const { return TagChampions; }
 
 private:
-    void chooseWinners(const char* scorer, const char* partner, const char* firstLoser, const char* secondLoser,
-                       int winningTeam);
+    void chooseWinners(int scorer, int partner, int firstLoser, int secondLoser, int winningTeam);
     void playMatch() override;
     void recordResult() override;
     void readTagChampions();
@@ -38,7 +37,6 @@ private:
     std::string Scorer, ScorerPartner, FirstLoser, SecondLoser;
     std::array<int32_t, 2> TeamOverFigure{};  // each team's Over, in 32 bits for damaged figures
     std::array<std::string, 2> TagChampions;
-    int32_t W = 0;  // the match's wage bill with its stipulation
 };
 
 }  // namespace varnholt

@@ -22,13 +22,17 @@ QMessageBox::Icon qtIcon(forms::MsgIcon icon) {
 
 // The boxes have no parent: a handler may unload the screen it belongs to while its box is open.
 forms::MsgResult QtDialogs::messageBox(const std::string& text, const std::string& title, forms::MsgButtons buttons,
-                                       forms::MsgIcon icon) {
+                                       forms::MsgIcon icon, forms::MsgResult defaultAnswer) {
     const bool yesNo = buttons == forms::MsgButtons::YesNo;
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    if (yesNo) box.setDefaultButton(QMessageBox::Yes);
+    if (yesNo) {
+        // Return presses the default answer; Escape always answers No.
+        box.setDefaultButton(defaultAnswer == forms::MsgResult::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
     int answer = box.exec();
     if (!yesNo) return forms::MsgResult::OK;
     return answer == QMessageBox::Yes ? forms::MsgResult::Yes : forms::MsgResult::No;

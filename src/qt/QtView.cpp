@@ -96,48 +96,63 @@ Qt::Alignment alignment(const forms::Control& control) {
     return (flags & forms::RightAligned) ? Qt::AlignRight : Qt::AlignLeft;
 }
 
-// A caption that must stay on one line and be seen whole: the label's own lettering when it fits,
-// smaller lettering (never below MinTextPixels) when it does not.
-void fitOneLine(QLabel* l) {
+// A caption that must stay on one line: the label's own lettering when it fits, smaller lettering (never
+// below MinTextPixels) when it does not, and cut short with "…" when even that is too wide; the whole caption
+// is then its tooltip.
+void fitOneLine(QLabel* l, const QString& whole, const QString& tooltip) {
     QFont font = l->font();
     int size = l->property("designPixels").toInt();
-    if (size == 0) {
-        size = font.pixelSize();
-        if (size <= 0) return;  // lettering sized in points is left as it is
+    if (size == 0) size = font.pixelSize();
+    if (size > 0) {
         l->setProperty("designPixels", size);
+        const int room = l->contentsRect().width();
+        for (font.setPixelSize(size); size > MinTextPixels; font.setPixelSize(--size))
+            if (QFontMetrics(font).horizontalAdvance(whole) <= room) break;
+        if (font != l->font()) l->setFont(font);
     }
+    const QFontMetrics metrics(font);
     const int room = l->contentsRect().width();
-    for (font.setPixelSize(size); size > MinTextPixels; font.setPixelSize(--size))
-        if (QFontMetrics(font).horizontalAdvance(l->text()) <= room) break;
-    if (font != l->font()) l->setFont(font);
+    const QString shown = metrics.horizontalAdvance(whole) <= room ? whole : metrics.elidedText(whole, Qt::ElideRight, room);
+    if (l->text() != shown) l->setText(shown);
+    l->setToolTip(shown == whole ? tooltip : whole);
 }
 
-// The lightest colour of a picture file, which its lettering must read on; remembered per file.
-std::optional<QColor> lightestColour(const QString& file) {
-    static std::map<QString, std::optional<QColor>> known;
-    auto it = known.find(file);
-    if (it != known.end()) return it->second;
-    std::optional<QColor> lightest;
-    QImage image(file);
-    double most = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            QColor c = image.pixelColor(x, y);
-            double l = 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
-            if (l > most) {
-                most = l;
-                lightest = c;
-            }
+bool takesLock(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::FileListBox ||
+           kind == ControlKind::ComboBox;
+}
+
+QColor rgb(unsigned colour) { return QColor::fromRgb(static_cast<QRgb>(colour)); }
+
+// Text boxes and lists of a screen with colours of its own: its ink on its paper, readable when disabled too.
+void boxColours(QWidget* w, const forms::ScreenColours& colours) {
+    QPalette pal = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (auto [ink, paper] : {std::pair{QPalette::Text, QPalette::Base}, std::pair{QPalette::ButtonText, QPalette::Button}}) {
+            pal.setColor(group, paper, rgb(colours.boxPaper));
+            pal.setColor(group, ink, rgb(colours.boxInk));
         }
-    known[file] = lightest;
-    return lightest;
+    // Disabled text keeps a dimmer shade of its own, still readable on the paper.
+    for (auto role : {QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, readableOn(onPicture(false), rgb(colours.boxPaper)));
+    w->setPalette(readablePalette(pal));
 }
 
-// Captions drawn on the screen itself: on a picture, light lettering that reads on the picture's lightest
-// colour (`paper`); without one, the window's own colours.
+// Captions drawn on the screen itself: in a screen's own colours, on their paper; on a picture, light lettering
+// that reads on the picture's lightest colour (`paper`); otherwise the window's own colours.
 void lettering(QWidget* w, const std::optional<QColor>& paper) {
     QPalette pal = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
-    if (paper) {
+    const QVariant ownPaper = w->property("labelPaper");
+    if (ownPaper.isValid()) {
+        const QColor ink = w->property("labelInk").value<QColor>(), back = ownPaper.value<QColor>();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QColor shade = group == QPalette::Disabled ? onPicture(false) : ink;
+            pal.setColor(group, QPalette::WindowText, readableOn(shade, back));
+            pal.setColor(group, QPalette::Text, readableOn(shade, back));
+            pal.setColor(group, QPalette::Window, back);
+        }
+        w->setAutoFillBackground(true);
+    } else if (paper) {
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             QColor ink = readableOn(onPicture(group != QPalette::Disabled), *paper);
             pal.setColor(group, QPalette::WindowText, ink);
@@ -190,12 +205,16 @@ void QtView::perform(const std::function<void()>& action) {
     if (depth_ == 1) guarded([this] { program_.afterPlayerAction(); });
     --depth_;
     // A modal dialog runs its own event loop inside a handler: only the outermost action frees screens.
-    if (depth_ == 0) program_.collect();
+    if (depth_ == 0) {
+        program_.collect();
+        keyboardHome();
+    }
 }
 
 void QtView::report(const std::string& message) {
     try {
-        program_.dialogs().messageBox(message, forms::ApplicationTitle, forms::MsgButtons::OK, forms::MsgIcon::Critical);
+        program_.dialogs().messageBox(message, forms::ApplicationTitle, forms::MsgButtons::OK, forms::MsgIcon::Critical,
+                                      forms::MsgResult::OK);
     } catch (const std::exception&) {
         // Nobody to tell: play goes on.
     }
@@ -212,6 +231,7 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
     Screen* before = live();
     if (!before) return;
     QPointer<QWidget> had = before->window->focusWidget();
+    const auto usable = landable(*before);
     perform(action);
     Screen* screen = live();
     if (!screen) return;
@@ -219,21 +239,76 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
         auto w = screen->widgets.find(control);
         if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);
     }
-    keepFocusGoing(*screen, had);
+    keepFocusGoing(*screen, *form, had, usable);
 }
 
-// A handler that turns off the control the player was on (a match screen closing one booking step and opening
-// the next) sends the keyboard on to the next control that is on, in the order of the screen's table, as Tab
-// would: the player goes on where the screen goes on.
-void QtView::keepFocusGoing(Screen& screen, QWidget* had) {
-    if (!had || !screen.window->isVisible() || (had->isEnabled() && had->isVisible())) return;
-    for (QWidget* w = had->nextInFocusChain(); w && w != had; w = w->nextInFocusChain()) {
-        if (w->window() == screen.window.data() && w != screen.window.data() && w->isEnabled() && w->isVisible() &&
-            (w->focusPolicy() & Qt::TabFocus)) {
+bool QtView::canLand(const Screen& screen, const QWidget* w) const {
+    auto it = screen.controls.find(w);
+    if (it == screen.controls.end()) return false;
+    const forms::Control& c = *it->second;
+    return !(c.design().flags & forms::NoAutoFocus) && !c.locked() && w->isVisible() && w->isEnabled() &&
+           (w->focusPolicy() & Qt::TabFocus);
+}
+
+std::unordered_set<const QWidget*> QtView::landable(const Screen& screen) const {
+    std::unordered_set<const QWidget*> out;
+    for (const auto& [w, c] : screen.controls)
+        if (canLand(screen, w)) out.insert(w);
+    return out;
+}
+
+// A handler that turns off, hides or locks the control the player was on (a match screen closing one booking
+// step and opening the next) sends the keyboard where the screen now waits: to the first control, in the order
+// of the screen's table, that the handler has just made usable; failing that, on to the next usable one, as Tab
+// would. Never to the N button, a read-only box or a control reached by Tab only.
+void QtView::keepFocusGoing(Screen& screen, const forms::Form& form, QWidget* had,
+                            const std::unordered_set<const QWidget*>& before) {
+    if (!had || !screen.window->isVisible() || had->window() != screen.window.data()) return;
+    auto it = screen.controls.find(had);
+    const bool stillUsable = had->isEnabled() && had->isVisible() &&
+                             (it == screen.controls.end() || !it->second->locked());
+    if (stillUsable) return;
+    for (const auto& c : form.controls()) {
+        QWidget* w = screen.widgets[c.get()];
+        if (canLand(screen, w) && !before.count(w)) {
             w->setFocus(Qt::TabFocusReason);
             return;
         }
     }
+    for (QWidget* w = had->nextInFocusChain(); w && w != had; w = w->nextInFocusChain()) {
+        if (w->window() == screen.window.data() && canLand(screen, w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// A screen opens with the keyboard on the control it names, or else on the first one the player can use.
+void QtView::focusOpening(Screen& screen, forms::Form& form) {
+    QWidget* target = nullptr;
+    if (!form.design().opensOn.empty()) {
+        QWidget* named = screen.widgets[&form.c(form.design().opensOn)];
+        if (canLand(screen, named)) target = named;
+    }
+    for (auto it = form.controls().begin(); !target && it != form.controls().end(); ++it)
+        if (canLand(screen, screen.widgets[it->get()])) target = screen.widgets[it->get()];
+    if (target) target->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Without a window manager nobody hands the keyboard on when a window goes: the topmost game window still
+// shown takes it, unless one of ours or a dialog has it already.
+void QtView::keyboardHome() {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    const QWidget* active = QApplication::activeWindow();
+    Screen* top = nullptr;
+    for (auto& [form, screen] : screens_) {
+        if (!screen.window || !screen.window->isVisible()) continue;
+        if (screen.window.data() == active) return;
+        if (!top || screen.lastOnTop > top->lastOnTop) top = &screen;
+    }
+    if (!top) return;
+    top->window->raise();
+    top->window->activateWindow();
 }
 
 QPoint QtView::openingPlace(const QSize& window) {
@@ -248,11 +323,12 @@ QPoint QtView::openingPlace(const QSize& window) {
 }
 
 void QtView::focusMoved(QWidget* now) {
-    // Only the window that has the keyboard shows its ring.
+    // Only the window that has the keyboard shows its ring; that window is now the topmost.
     for (auto& [form, screen] : screens_) {
         if (!screen.ring) continue;
         bool here = now && screen.window && now->window() == screen.window.data() && now != screen.window.data();
         screen.ring->follow(here ? now : nullptr);
+        if (here) screen.lastOnTop = ++onTop_;
     }
 }
 
@@ -261,6 +337,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
     auto* win = new FormWindow;
     forms::Form* f = &form;
     win->closeBox = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerClose(f->name()); }); };
+    win->escape = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerEscape(f->name()); }); };
     win->setFixedSize(pixels(form.design().width), pixels(form.design().height));
     win->setPalette(readablePalette(win->palette()));
     QFont font = win->font();
@@ -276,7 +353,10 @@ QtView::Screen& QtView::build(forms::Form& form) {
     for (const auto& c : form.controls()) {
         QWidget* w = makeWidget(screen, form, *c);
         screen.widgets[c.get()] = w;
+        screen.controls[w] = c.get();
     }
+    if (!form.design().defaultButton.empty())
+        static_cast<QPushButton*>(screen.widgets[&form.c(form.design().defaultButton)])->setDefault(true);
     // Frames and shapes sit behind the controls drawn inside them; the picture behind everything.
     for (const auto& c : form.controls())
         if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape) screen.widgets[c.get()]->lower();
@@ -289,6 +369,15 @@ QtView::Screen& QtView::build(forms::Form& form) {
 
 QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& control) {
     QWidget* w = makeBareWidget(screen, form, control);
+    w->setProperty("tabPolicy", static_cast<int>(w->focusPolicy()));
+    if (const auto& colours = form.design().colours) {
+        if (takesLock(control.kind())) {
+            boxColours(w, *colours);
+        } else if (control.kind() == ControlKind::Label) {
+            w->setProperty("labelInk", rgb(colours->labelInk));
+            w->setProperty("labelPaper", rgb(colours->labelPaper));
+        }
+    }
     const unsigned flags = control.design().flags;
     if (flags & (forms::Bold | forms::Large | forms::Underline)) {
         QFont font = w->font();
@@ -330,6 +419,15 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
                     std::string typed = s.toStdString();
                     act([c, typed] { c->playerType(typed); });
                 });
+                // Return in a one-line box presses the screen's default button, as in any dialog.
+                if (!form.design().defaultButton.empty()) {
+                    QObject::connect(t, &QLineEdit::returnPressed, t, [act, f] {
+                        act([f] {
+                            forms::Control& button = f->c(f->design().defaultButton);
+                            if (button.reachable()) button.playerClick();
+                        });
+                    });
+                }
                 return t;
             }
         case ControlKind::Label:
@@ -352,6 +450,7 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
         case ControlKind::FileListBox: {
             auto* l = new PlayerList(win);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
+            l->setPickOnPress(control.design().flags & forms::PickOnPress);
             // Whatever the player picked, the game decides what stays selected; a gesture that picked nothing
             // only brings the game's selection back into view.
             l->chose = [act, c](int row) {
@@ -393,7 +492,8 @@ void QtView::applyForm(Screen& screen, forms::Form& form) {
     win->setWindowTitle(q(form.caption()));
     showPicture(screen.background, form.picturePath());
     screen.paper.reset();
-    if (!form.picturePath().empty()) screen.paper = lightestColour(q(form.picturePath()));
+    if (!form.picturePath().empty())
+        screen.paper = lightestColour(q(form.picturePath()), screen.background->pixmap());
     screen.background->setVisible(!form.picturePath().empty());
     for (const auto& c : form.controls()) applyControl(screen, *c, screen.widgets[c.get()]);
 }
@@ -405,6 +505,10 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
     w->setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()), pixels(control.height()));
     w->setEnabled(control.enabled());
     w->setToolTip(q(control.tooltip()));
+    // A read-only box or a locked list is no Tab stop; a click still reaches it.
+    if (takesLock(control.kind()))
+        w->setFocusPolicy(control.locked() ? Qt::ClickFocus
+                                           : static_cast<Qt::FocusPolicy>(w->property("tabPolicy").toInt()));
 
     switch (control.kind()) {
         case ControlKind::Button: {
@@ -425,9 +529,9 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
             break;
         case ControlKind::Label: {
             auto* l = static_cast<QLabel*>(w);
-            if (l->text() != q(control.text())) l->setText(q(control.text()));
-            if (control.design().flags & forms::OneLine) fitOneLine(l);
             lettering(l, screen.paper);
+            if (control.design().flags & forms::OneLine) fitOneLine(l, q(control.text()), q(control.tooltip()));
+            else if (l->text() != q(control.text())) l->setText(q(control.text()));
             break;
         }
         case ControlKind::PictureBox:
@@ -446,16 +550,7 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
             syncItems(l, control.items());
             l->setLocked(control.locked());
             // The highlight is the game's selection: exactly that row, or none.
-            int row = control.listIndex();
-            if (row < 0) {
-                if (l->selectedRow() >= 0 || l->currentRow() >= 0) {
-                    l->clearSelection();
-                    l->setCurrentItem(nullptr);
-                }
-            } else if (l->currentRow() != row || l->selectedRow() != row) {
-                l->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-                l->scrollToItem(l->item(row));
-            }
+            l->showSelection(control.listIndex());
             break;
         }
         case ControlKind::ComboBox: {
@@ -490,12 +585,15 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
 void QtView::formShown(forms::Form& form) {
     auto it = screens_.find(&form);
     Screen& screen = it == screens_.end() ? build(form) : it->second;
-    // Every showing opens the window at its one place, wherever it was moved to before.
-    if (!screen.window->isVisible())
-        screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
+    // Every showing opens the window at its one place, wherever it was moved to before, with the keyboard
+    // where the screen waits.
+    const bool opening = !screen.window->isVisible();
+    if (opening) screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
+    screen.lastOnTop = ++onTop_;
     screen.window->show();
     screen.window->raise();
     screen.window->activateWindow();
+    if (opening) focusOpening(screen, form);
 }
 
 void QtView::formHidden(forms::Form& form) {

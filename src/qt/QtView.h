@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include <QPointer>
 #include <QWidget>
@@ -50,6 +51,8 @@ private:
         FocusRing* ring = nullptr;
         std::optional<QColor> paper;  // the lightest colour of the screen's picture, when it has one
         std::unordered_map<const forms::Control*, QWidget*> widgets;
+        std::unordered_map<const QWidget*, forms::Control*> controls;
+        long lastOnTop = 0;  // when the window was last shown or took the keyboard: the topmost has the highest
     };
 
     Screen& build(forms::Form& form);
@@ -61,7 +64,14 @@ private:
     // widget shows the game's state again, whatever the gesture left in it.
     void playerAction(const forms::Form* form, const QWidget* window, forms::Control* control,
                       const std::function<void()>& action);
-    void keepFocusGoing(Screen& screen, QWidget* had);
+    // Where the keyboard goes by itself: never to a control the player cannot use or change now, to the N
+    // button or to a control marked as reached by Tab only.
+    bool canLand(const Screen& screen, const QWidget* w) const;
+    std::unordered_set<const QWidget*> landable(const Screen& screen) const;
+    void keepFocusGoing(Screen& screen, const forms::Form& form, QWidget* had,
+                        const std::unordered_set<const QWidget*>& before);
+    void focusOpening(Screen& screen, forms::Form& form);
+    void keyboardHome();
     void focusMoved(QWidget* now);
     void report(const std::string& message);
 
@@ -69,6 +79,7 @@ private:
     std::unordered_map<const forms::Form*, Screen> screens_;
     QMetaObject::Connection focusWatch_;
     int depth_ = 0;  // player actions and their handlers on the stack
+    long onTop_ = 0;  // counts the windows' turns on top
 };
 
 }  // namespace varnholt

@@ -2,8 +2,13 @@
 // least that people with weaker sight can still read, for enabled and disabled controls alike.
 #pragma once
 
+#include <optional>
+
 #include <QColor>
+#include <QImage>
 #include <QPalette>
+#include <QPixmap>
+#include <QString>
 
 namespace varnholt {
 
@@ -23,5 +28,15 @@ QPalette readablePalette(QPalette palette);
 
 // Lettering drawn straight onto the screens' pictures, which are dark: light, and dimmer when disabled.
 QColor onPicture(bool enabled);
+
+// The lightest colour of a picture, which lettering drawn on it must read on: the pixel with the greatest
+// 0.2126 red + 0.7152 green + 0.0722 blue (QColor's own fractions), the first in reading order on a tie;
+// nothing for an empty picture.
+std::optional<QColor> lightestColour(const QImage& picture);
+
+// The same for a picture file, worked out on the file's first use and remembered for the rest of the run;
+// nothing for a file that is not a picture. `shown` is the file as the window shows it, read already: its
+// pixels are used when they are the file's own.
+std::optional<QColor> lightestColour(const QString& file, const QPixmap& shown);
 
 }  // namespace varnholt

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 namespace varnholt {
@@ -14,11 +15,61 @@ bool isPress(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
 }
 
+// Draws a list's rows with the keyboard cursor as a frame of its own: the text colour's frame on a plain row,
+// the highlighted text's on the selected one, so it reads on both and never looks like the highlight.
+class RowCursor : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;  // the style's own dotted focus line is replaced by the frame
+        QStyledItemDelegate::paint(painter, plain, index);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!view || !view->hasFocus() || view->currentIndex() != index) return;
+        const bool selected = option.state & QStyle::State_Selected;
+        const QColor ink = option.palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
+        painter->save();
+        painter->setPen(QPen(ink, CursorWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter->setBrush(Qt::NoBrush);
+        const int inset = CursorWidth / 2 + 1;
+        painter->drawRect(option.rect.adjusted(inset, inset, -inset - 1, -inset - 1));
+        painter->restore();
+    }
+
+    static constexpr int CursorWidth = 2;
+};
+
+bool movesCursor(const QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void FormWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     if (closeBox) closeBox();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        if (!e->isAutoRepeat() && escape) escape();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void PlayerButton::keyPressEvent(QKeyEvent* e) {
@@ -64,9 +115,35 @@ void ClickLabel::keyPressEvent(QKeyEvent* e) {
     QLabel::keyPressEvent(e);
 }
 
+PlayerList::PlayerList(QWidget* parent) : QListWidget(parent) { setItemDelegate(new RowCursor(this)); }
+
 int PlayerList::selectedRow() const {
     const auto rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PlayerList::highlightOnly(int row) {
+    if (row < 0 || row >= count()) selectionModel()->clearSelection();
+    else selectionModel()->select(model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+}
+
+void PlayerList::showSelection(int row) {
+    if (row >= count()) row = -1;
+    if (!currentIndex().isValid()) cursorMoved_ = false;
+    if (pickOnPress_ && cursorMoved_) {
+        if (selectedRow() != row) highlightOnly(row);
+        return;
+    }
+    cursorMoved_ = false;
+    if (row < 0) {
+        if (selectedRow() >= 0 || currentRow() >= 0) {
+            clearSelection();
+            setCurrentItem(nullptr);
+        }
+    } else if (currentRow() != row || selectedRow() != row) {
+        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(row));
+    }
 }
 
 void PlayerList::report(int row) {
@@ -83,6 +160,7 @@ void PlayerList::mousePressEvent(QMouseEvent* e) {
     }
     pressed_ = true;
     QListWidget::mousePressEvent(e);
+    cursorMoved_ = currentIndex().isValid();
 }
 
 void PlayerList::mouseMoveEvent(QMouseEvent* e) {
@@ -129,15 +207,43 @@ void PlayerList::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (isPress(e)) {
-        // Space, Return or Enter pick the current row, as a click on it does.
+        // Space, Return or Enter pick the row under the cursor, as a click on it does.
         e->accept();
         if (!e->isAutoRepeat()) report(currentRow());
         return;
     }
     const int before = selectedRow();
-    QListWidget::keyPressEvent(e);
+    if (movesCursor(e) && !currentIndex().isValid() && count() > 0) {
+        // Nothing under the cursor yet: the first move lands on the top row.
+        e->accept();
+        setCurrentRow(0, pickOnPress_ ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
+    } else {
+        QListWidget::keyPressEvent(e);
+    }
+    if (pickOnPress_) {
+        // Only the cursor moved: the highlight stays the game's selection.
+        if (selectedRow() != before) highlightOnly(before);
+        cursorMoved_ = currentIndex().isValid();
+        viewport()->update();
+        return;
+    }
     const int after = selectedRow();
     if (after != before) report(after);
+}
+
+void PlayerList::focusInEvent(QFocusEvent* e) {
+    const bool hadCursor = currentIndex().isValid();
+    QListWidget::focusInEvent(e);
+    // The list puts its cursor on the top row when it takes the focus; a row the player has not reached yet
+    // would make the first Down skip it.
+    if (!hadCursor && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    viewport()->update();
+}
+
+void PlayerList::focusOutEvent(QFocusEvent* e) {
+    QListWidget::focusOutEvent(e);
+    viewport()->update();
 }
 
 void PlayerCombo::showPopup() {

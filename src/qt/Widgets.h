@@ -14,13 +14,16 @@
 
 namespace varnholt {
 
-// A screen's top-level window. Its close box only reports the player's wish: the game decides what closes.
+// A screen's top-level window. Its close box and Escape only report the player's wish: the game decides what
+// closes.
 class FormWindow : public QWidget {
 public:
     std::function<void()> closeBox;
+    std::function<void()> escape;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A button that Return and Enter press as Space does.
@@ -50,16 +53,26 @@ protected:
 
 // A list box. Every gesture of the player ends in `chose`: with the row the player picked (a click, also on
 // the row already selected; a press on one row released on another; a keyboard move of the selection; Space,
-// Return or Enter on the current row), or with -1 when the gesture picked nothing (a click below the last row,
-// a Ctrl+click that only cleared the highlight). The game then decides what is selected, and the view shows it.
-// A locked list takes no gesture that would change the selection.
+// Return or Enter on the row under the keyboard cursor), or with -1 when the gesture picked nothing (a click
+// below the last row, a Ctrl+click that only cleared the highlight). The game then decides what is selected,
+// and the view shows it with `showSelection`. A locked list takes no gesture that would change the selection.
+//
+// The keyboard cursor is a frame on one row, drawn apart from the highlight. On a list that picks on press
+// (a pick the player cannot take back), the arrows, Home, End, the Page keys and typed letters move only the
+// cursor; on any other list they move the selection with it, which is a pick. With nothing selected, the first
+// move goes to the top row.
 class PlayerList : public QListWidget {
 public:
-    using QListWidget::QListWidget;
+    explicit PlayerList(QWidget* parent);
     std::function<void(int row)> chose;
     std::function<void()> doubleClicked;
     void setLocked(bool on) { locked_ = on; }
+    void setPickOnPress(bool on) { pickOnPress_ = on; }
+    bool picksOnPress() const { return pickOnPress_; }
     int selectedRow() const;
+    // Highlights the game's selection (-1: none). The cursor follows it, unless the player has moved the cursor
+    // of a list that picks on press and it is still on a row.
+    void showSelection(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -67,10 +80,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void report(int row);
+    void highlightOnly(int row);
     bool locked_ = false;
+    bool pickOnPress_ = false;
+    bool cursorMoved_ = false;  // the cursor is where the player put it, not where the game's selection is
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
 };

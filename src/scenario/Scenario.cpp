@@ -154,6 +154,7 @@ public:
     void selectItem(const Step& s);
     void scroll(const Step& s);
     void close(const Step& s);
+    void escape(const Step& s);
     void answer(const Step& s);
     void input(const Step& s) { dialogs_.queueInput(s.args[0]); }
     void inputCancel(const Step&) { dialogs_.queueInput(std::nullopt); }
@@ -254,6 +255,7 @@ constexpr Keyword keywords[] = {
     {"select", "TR", &Player::selectItem},
     {"scroll", "TW", &Player::scroll},
     {"close", "F", &Player::close},
+    {"escape", "F", &Player::escape},
     {"answer", "W", &Player::answer},
     {"input", "R", &Player::input},
     {"input-cancel", "", &Player::inputCancel},
@@ -333,6 +335,13 @@ void Player::close(const Step& s) {
     mustKnow(form);
     if (screenState(form) != "shown") fail("cannot close " + form + ": it is " + screenState(form));
     game_.playerClose(form);
+}
+
+void Player::escape(const Step& s) {
+    const std::string& form = s.args[0];
+    mustKnow(form);
+    if (screenState(form) != "shown") fail("cannot press Escape on " + form + ": it is " + screenState(form));
+    game_.playerEscape(form);
 }
 
 void Player::answer(const Step& s) {

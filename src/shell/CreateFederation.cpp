@@ -61,6 +61,7 @@ const FormDef& createFederationDef() {
         c.push_back(button("Command2", boxLeft, top + 120, 2400, 495, "Play", forms::Bold));
         c.push_back(button("Command1", boxLeft, top + 720, 2400, 495, "Back"));
         d.wayOut = "Command1";
+        d.defaultButton = "Command2";
         return d;
     }();
     return def;

@@ -12,8 +12,8 @@ int RivalDriftStep(double draw) {
 }
 
 bool IsShowDay(const std::string& showMode, const std::string& dayName) {
-    if (showMode == "Normal mode") return dayName == "Wednesday";
-    if (showMode == "Touring mode") return dayName == "Wednesday" || dayName == "Sunday";
+    if (showMode == NormalMode) return dayName == "Wednesday";
+    if (showMode == TouringMode) return dayName == "Wednesday" || dayName == "Sunday";
     return false;
 }
 
@@ -29,7 +29,7 @@ std::string NextWeekLabel(const std::string& weekLabel, std::string& year) {
 
 std::optional<RedWeekOutcome> RedWeekStep(int16_t redWeeks) {
     switch (redWeeks) {
-        case 4: return RedWeekOutcome{true, "Your federation has gone bankrupt. Game over!", 4};
+        case 4: return RedWeekOutcome{true, "", 4};
         case 3: return RedWeekOutcome{false, "We still owe money?! You have only one week to save your job.", 4};
         case 2: return RedWeekOutcome{false, "You are running out of time - we need money, and fast!", 3};
         case 1:

@@ -28,6 +28,7 @@ namespace {
 
 const FormDef& infoDef() {
     static const FormDef def = [] {
+        using Info = FederationInfoScreen;
         FormDef d{FederationInfoScreen::Name, FederationInfoScreen::Role, "Varnholt", 10200, 7200, "", {}};
         auto& c = d.controls;
         c.push_back(notesButton("Command6"));
@@ -43,9 +44,10 @@ const FormDef& infoDef() {
             {"Label2", "Also Known As", {FederationInfoScreen::FederationInitials}, "", ""},
             {"Label7", "Owner", {FederationInfoScreen::Owner}, "", ""},
             {"Label8", "Based", {FederationInfoScreen::Home}, "", ""},
-            {"Label3", "Last 5 Show Ratings", {ShowRatingFields.begin(), ShowRatingFields.end()}, "0",
+            {"Label3", "Last 5 Show Ratings", {Info::ShowRatings.begin(), Info::ShowRatings.end()}, "0",
              "Most recent on left"},
-            {"Label4", "Cost of Last 5 Shows", {ShowCostFields.begin(), ShowCostFields.end()}, "0", "Most recent on left"},
+            {"Label4", "Cost of Last 5 Shows", {Info::ShowCosts.begin(), Info::ShowCosts.end()}, "0",
+             "Most recent on left"},
             {"Label5", "Current Popularity", {FederationInfoScreen::CurrentPopularity}, "0", ""},
             {"Label6", "Current Balance", {FederationInfoScreen::CurrentBalance}, "0", ""},
             {"Label10", "Starting Popularity", {FederationInfoScreen::StartingPopularity}, "", ""},

@@ -52,8 +52,4 @@ extern const std::array<FinanceRowDef, FinanceRowCount> FinanceRows;
 // The control of one cell of the finance sheet (loads the sheet if it is not loaded).
 forms::Control& FinanceCell(Game& game, FinanceRow row, FinanceColumn column = ThisWeek);
 
-// The federation information's history fields, most recent first.
-inline constexpr std::array<const char*, 5> ShowRatingFields = {"Text3", "Text7", "Text8", "Text9", "Text10"};
-inline constexpr std::array<const char*, 5> ShowCostFields = {"Text4", "Text11", "Text12", "Text13", "Text14"};
-
 }  // namespace varnholt

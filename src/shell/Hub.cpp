@@ -30,7 +30,7 @@ const FormDef& hubDef() {
         c.push_back(textBox(FederationHub::PopularityText, 2160, 1320, 1200, 375, "", ReadOnly));
         c.push_back(label("Label2", 3720, 1380, 1200, 315, "Money", forms::Bold));
         c.push_back(textBox(FederationHub::MoneyText, 4920, 1320, 1800, 375, "", ReadOnly));
-        c.push_back(listBox(FederationHub::ShowMode, 7200, 780, 3360, 900, {"No shows mode", "Normal mode", "Touring mode"}, 0,
+        c.push_back(listBox(FederationHub::ShowMode, 7200, 780, 3360, 900, {ShowModes.begin(), ShowModes.end()}, 0,
                             "Select your show mode"));
         c.push_back(button("Save", 120, 7920, 900, 375, "SAVE", forms::Hidden));
         c.push_back(textBox(FederationHub::TvDealStreakStore, 0, 0, 600, 285, "0", forms::Hidden));
@@ -53,6 +53,7 @@ const FormDef& hubDef() {
             int col = static_cast<int>(i % 2), row = static_cast<int>(i / 2);
             c.push_back(button(buttons[i].first, 1200 + col * 4440, 3240 + row * 780, 3960, 615, buttons[i].second));
         }
+        d.opensOn = "Command1";
         return d;
     }();
     return def;
@@ -193,7 +194,7 @@ void FederationHub::Form4_Command1_Click() {
     if (day.text() == "Monday") day.setText("Tuesday");
     if (day.text() == "Funday") day.setText("Monday");
 
-    if (c(ShowMode).text() == "No shows mode") {
+    if (c(ShowMode).text() == NoShowsMode) {
         game.NoShowDays = forms::I16(game.NoShowDays + 1);
         if (auto step = NoShowStep(game.NoShowDays)) {
             if (step->dismissed) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/DayClock.h"
 #include "shell/FederationScreens.h"
 
 namespace varnholt {
@@ -98,7 +99,7 @@ void StartFederation(Game& game, const FederationStart& f, const char* leaving, 
     using Info = screens::FederationInfoScreen;
     game.show<Hub>();
     auto& hub = game.form<Hub>();
-    if (selectNoShowsMode) hub.c(Hub::ShowMode).setText("No shows mode");
+    if (selectNoShowsMode) hub.c(Hub::ShowMode).setText(NoShowsMode);
     hub.c(Hub::DayName).setText("Wednesday");
     hub.c(Hub::WeekLabel).setText("Week 1");
     hub.c(Hub::Year).setText("2003");
@@ -147,7 +148,7 @@ void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
 }
 
 void NewGameScreen::Form3_Command8_Click() {
-    game_.form<screens::FederationHub>().c(screens::FederationHub::ShowMode).setText("No shows mode");
+    game_.form<screens::FederationHub>().c(screens::FederationHub::ShowMode).setText(NoShowsMode);
     game_.show<screens::CreateFederationScreen>();
     game_.hide<NewGameScreen>();
 }

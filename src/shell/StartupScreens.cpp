@@ -58,7 +58,7 @@ const FormDef& mainMenuDef() {
         withTooltip(button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
                     "To delete a saved game, firstly select it and then press the Delete button."),
         textBox(MainMenu::SavedGameNameText, 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
-    }, "Command4"};
+    }};
     return def;
 }
 

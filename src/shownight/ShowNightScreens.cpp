@@ -10,7 +10,6 @@ using forms::CInt;
 using forms::CLng;
 using forms::CStr;
 using forms::I16;
-using forms::Str;
 
 const std::array<Venue, 26> Venues = {{
     {50, "Victoria Centre, Crewe, Chesire"},
@@ -66,6 +65,10 @@ const FormDef& venueDef() {
         }
         c.push_back(button("Command14", 5850, top + 13 * rowHeight + 240, 1800, 495, "Cancel show"));
         d.wayOut = "Command14";
+        // Closing the window cancels the show, which costs popularity: the close box asks first.
+        d.closeQuestion = "Closing the venue cancels tonight's show, and your popularity will take a big hit. "
+                          "Cancel the show?";
+        d.closeTitle = "Cancel show?";
         return d;
     }();
     return def;
@@ -119,11 +122,7 @@ void VenueScreen::Form14_Command14_Click() {
         "Furious fans arrived at the arena only to learn the show has been cancelled. Your popularity has taken a "
         "big hit.",
         "Cancelled show!");
-    auto& popularity = game_.form<screens::FederationHub>().c("Text7");
-    const int lowered = game_.Popularity - CancelShowPenalty;
-    popularity.setText(Str(lowered));
-    game_.Popularity = ClampPopularity(lowered);
-    if (game_.Popularity != lowered) popularity.setText(CStr(game_.Popularity));
+    MovePopularity(game_, game_.Popularity, game_.Popularity - CancelShowPenalty);
     game_.show<screens::FederationHub>();
     game_.hide<VenueScreen>();
 }

@@ -11,6 +11,7 @@
 #include "forms/Form.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
+#include "game/ScreenNames.h"
 #include "wrestlers/RecordFiles.h"
 
 namespace varnholt {
@@ -134,20 +135,23 @@ bool RemoveWrestler(Game& game, forms::Control& list) {
 }
 
 void ShowWrestlerOnCard(forms::Form& form, const WrestlerRecord& w) {
-    form.c("txtName").setText(trimTrailingBlanks(w.Name));
-    form.c("txtwbr").setText(forms::CStr(w.Brawling));
-    form.c("txtwte").setText(forms::CStr(w.Technical));
-    form.c("txtwsp").setText(forms::CStr(w.Speed));
-    form.c("txtwov").setText(forms::CStr(w.Over));
-    form.c("txtwwa").setText(forms::CStr(w.Wage));
-    form.c("txtwal").setText(w.Alignment);
-    form.c("txtwbi").setText(w.BirthPlace);
-    form.c("txtwbio").setText(w.Biography);
-    form.c("txtwpol").setText(forms::CStr(w.PolaroidPercent));
+    using Card = screens::WrestlerCard;
+    form.c(Card::NameBox).setText(trimTrailingBlanks(w.Name));
+    form.c(Card::BrawlingBox).setText(forms::CStr(w.Brawling));
+    form.c(Card::TechnicalBox).setText(forms::CStr(w.Technical));
+    form.c(Card::SpeedBox).setText(forms::CStr(w.Speed));
+    form.c(Card::OverBox).setText(forms::CStr(w.Over));
+    form.c(Card::WageBox).setText(forms::CStr(w.Wage));
+    form.c(Card::AlignmentBox).setText(w.Alignment);
+    form.c(Card::BirthPlaceBox).setText(w.BirthPlace);
+    form.c(Card::BiographyBox).setText(w.Biography);
+    form.c(Card::PolaroidBox).setText(forms::CStr(w.PolaroidPercent));
 }
 
 void ClearCardBoxes(forms::Form& form) {
-    for (const char* box : {"txtName", "txtwbr", "txtwte", "txtwsp", "txtwov", "txtwwa", "txtwpol", "txtwbi", "txtwbio"})
+    using Card = screens::WrestlerCard;
+    for (const char* box : {Card::NameBox, Card::BrawlingBox, Card::TechnicalBox, Card::SpeedBox, Card::OverBox,
+                            Card::WageBox, Card::PolaroidBox, Card::BirthPlaceBox, Card::BiographyBox})
         form.c(box).setText("");
 }
 
@@ -155,7 +159,7 @@ void ShowWrestlerAtPosition(Game& game, forms::Form& form, forms::Control& bar) 
     const int p = bar.value();
     if (p > game.WrestlerCount) {
         ClearCardBoxes(form);
-        form.c("txtwal").setText("");
+        form.c(screens::WrestlerCard::AlignmentBox).setText("");
     } else if (p >= 1) {
         ReadRecordInto(game, game.WrestlerFilePath, p);
         ShowWrestlerOnCard(form, game.CurrentWrestler);

@@ -33,9 +33,8 @@ bool RemoveWrestler(Game& game, forms::Control& list);
 void ShowWrestlerOnCard(forms::Form& form, const WrestlerRecord& wrestler);
 void ClearCardBoxes(forms::Form& form);
 
-// Shows free agent number (the bar's value) on the form's card (txtName, txtwbr, txtwte, txtwsp, txtwov,
-// txtwwa, txtwal, txtwbi, txtwbio, txtwpol), clears the card past the last one, and writes the position
-// label lblID as " value/ max".
+// Shows free agent number (the bar's value) on the form's card (screens::WrestlerCard), clears the card
+// past the last one, and writes the position label lblID as " value/ max".
 void ShowWrestlerAtPosition(Game& game, forms::Form& form, forms::Control& bar);
 
 }  // namespace varnholt

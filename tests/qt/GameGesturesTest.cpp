@@ -8,8 +8,10 @@
 #include <string>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "forms/Dialogs.h"
@@ -150,9 +152,9 @@ protected:
         tabTo(screen, control, index);
         key(Qt::Key_Return);
     }
-    // Picks a list's row by the keys: Home and the arrows move the selection; Space picks the row the list is
-    // on when the moves picked nothing (the row was selected already, as the match screens' lists keep the last
-    // match's choice, or the list had only its cursor on it).
+    // Picks a list's row by the keys: Home and the arrows move the cursor (and on a list that only shows
+    // something, the selection with it); Space picks the row under the cursor when the moves picked nothing
+    // (a booking list, or the row was selected already).
     void pickRow(const char* screen, const char* list, int row) {
         tabTo(screen, list);
         forms::Control& c = game_->form(screen).c(list);
@@ -184,11 +186,13 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
         ASSERT_TRUE(on(m, "List3"));
         pickRow(m, "List3", 3);  // no title on the line
         ASSERT_TRUE(on(m, "lstData"));
-        // The next two wrestlers down the roster: each arrow press picks one, as a click would.
+        // The next two wrestlers down the roster: the arrow moves the cursor on, Space books the wrestler under it.
         tabTo(m, "lstData");
-        if (game_->form(m).c("lstData").listIndex() < 0) pickRow(m, "lstData", 0);
-        else key(Qt::Key_Down);
+        key(game_->form(m).c("lstData").listIndex() < 0 ? Qt::Key_Home : Qt::Key_Down);
+        key(Qt::Key_Space);
         key(Qt::Key_Down);
+        EXPECT_EQ(game_->form(m).c("Text6").text(), "");  // a move books nobody
+        key(Qt::Key_Space);
         EXPECT_EQ(game_->form(m).c("Text6").text(), game_->form(m).c("lstData").item(2 * match - 1));
         ASSERT_TRUE(on(m, "Command1"));
         std::size_t messages = dialogs_.shown().size();
@@ -210,6 +214,139 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
     EXPECT_EQ(game_->form("FederationHub").c("Text5").text(), "Week 2");
     pressButton("FederationHub", "Command1");
     EXPECT_TRUE(game_->isShown("VenueScreen"));
+}
+
+// Each screen opens with the keyboard where the player starts on it.
+TEST_F(KeyboardAlone, TheHubOpensOnNextDayAndTheAddDialogOnName) {
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    press("FederationHub", "Command12");  // QUIT, back to the menu
+    press("MainMenu", "Command6");        // EDITOR
+    press("WrestlerEditor", "cmdAdd");
+    ASSERT_TRUE(game_->isShown("AddWrestlerDialog"));
+    EXPECT_EQ(focus(), view_->widget(game_->form("AddWrestlerDialog").c("txtName")));
+}
+
+// Boxes the player only reads and controls the game has locked are never Tab stops, nor where the keyboard
+// lands by itself.
+TEST_F(KeyboardAlone, NoReadOnlyBoxIsATabStop) {
+    for (const char* button : {"Command2", "Command5", "Command3", "Command6", "Command9", "Command8"}) {
+        press("FederationHub", button);
+        forms::Form* opened = nullptr;
+        for (forms::Form* f : game_->loadedForms())
+            if (f->visible() && f->role() != std::string("FederationHub")) opened = f;
+        ASSERT_NE(opened, nullptr) << button;
+        int locked = 0;
+        for (const auto& c : opened->controls()) {
+            if (!c->locked()) continue;
+            ++locked;
+            EXPECT_FALSE(view_->widget(*c)->focusPolicy() & Qt::TabFocus) << opened->role() << "." << c->key();
+        }
+        if (opened->role() == std::string("StaffScreen")) {
+            EXPECT_GE(locked, 50);
+        }
+        // Tab round the whole screen: it never stops on a locked control.
+        for (int i = 0; i < 100; ++i) {
+            key(Qt::Key_Tab);
+            for (const auto& c : opened->controls())
+                if (view_->widget(*c) == focus()) {
+                    EXPECT_FALSE(c->locked()) << opened->role() << "." << c->key();
+                }
+        }
+        pressKey(view_->window(*opened), Qt::Key_Escape);  // the screen's own way back to the hub
+        ASSERT_TRUE(game_->isShown("FederationHub")) << opened->role();
+    }
+}
+
+// Return in a one-line box presses the screen's obvious button; Escape takes the screen's way out.
+TEST_F(KeyboardAlone, ReturnSavesAndEscapeCancelsInTheRenameDialog) {
+    press("FederationHub", "Command3");
+    press("ChampionsScreen", "Command7");
+    auto* name = widget<QLineEdit>("RenameDialog", "Text1");
+    ASSERT_EQ(focus(), name);
+    const std::string before = name->text().toStdString();
+    pressKey(name, Qt::Key_Escape);
+    EXPECT_FALSE(game_->isLoaded("RenameDialog"));
+    press("ChampionsScreen", "Command7");
+    name = widget<QLineEdit>("RenameDialog", "Text1");
+    pressKey(name, Qt::Key_A, Qt::ControlModifier);
+    for (QChar ch : QStringLiteral("Iron Belt")) pressKey(name, 0, Qt::NoModifier, QString(ch));
+    pressKey(name, Qt::Key_Return);
+    EXPECT_FALSE(game_->isLoaded("RenameDialog"));
+    EXPECT_NE(before, "Iron Belt");
+    bool renamed = false;
+    for (auto* l : window("ChampionsScreen")->findChildren<QLabel*>()) renamed = renamed || l->text() == "Iron Belt";
+    EXPECT_TRUE(renamed);
+}
+
+TEST_F(KeyboardAlone, ReturnInTheAddDialogSavesAndEscapeCancels) {
+    press("FederationHub", "Command12");
+    press("MainMenu", "Command6");
+    press("WrestlerEditor", "cmdAdd");
+    // Return with a name alone: Save runs its checks and says what is missing.
+    auto* name = widget<QLineEdit>("AddWrestlerDialog", "txtName");
+    for (QChar ch : QStringLiteral("Wes Harrowgate")) pressKey(name, 0, Qt::NoModifier, QString(ch));
+    const std::size_t before = dialogs_.shown().size();
+    pressKey(name, Qt::Key_Return);
+    EXPECT_GT(dialogs_.shown().size(), before);
+    EXPECT_TRUE(game_->isShown("AddWrestlerDialog"));
+    pressKey(window("AddWrestlerDialog"), Qt::Key_Escape);
+    EXPECT_FALSE(game_->isShown("AddWrestlerDialog"));
+    EXPECT_TRUE(game_->isShown("WrestlerEditor"));
+}
+
+TEST_F(KeyboardAlone, ReturnInACreatedFederationsBoxPlays) {
+    press("FederationHub", "Command12");
+    press("MainMenu", "Command1");
+    press("NewGameScreen", "Command8");  // CREATE A FED
+    ASSERT_TRUE(game_->isShown("CreateFederationScreen"));
+    auto* play = widget<QPushButton>("CreateFederationScreen", "Command2");
+    EXPECT_TRUE(play->isDefault());
+    const std::size_t before = dialogs_.shown().size();
+    pressKey(widget<QLineEdit>("CreateFederationScreen", "Text1"), Qt::Key_Return);
+    ASSERT_EQ(dialogs_.shown().size(), before + 1);
+    EXPECT_EQ(dialogs_.shown().back().text, "Not a valid created fed");
+    pressKey(window("CreateFederationScreen"), Qt::Key_Escape);  // Back
+    EXPECT_TRUE(game_->isShown("MainMenu"));
+}
+
+// The close box of the hub asks, whatever else is open, and No there is the default while a game runs.
+TEST_F(KeyboardAlone, TheHubsCloseBoxAsksWithTheNotesPadOpenAndNoKeepsIt) {
+    press("FederationHub", "Command4");  // the notes pad
+    ASSERT_TRUE(game_->isShown("NotesPad"));
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    window("FederationHub")->close();
+    ASSERT_FALSE(dialogs_.shown().empty());
+    EXPECT_EQ(dialogs_.shown().back().title, "Exit?");
+    EXPECT_EQ(dialogs_.shown().back().defaultAnswer, forms::MsgResult::No);
+    EXPECT_TRUE(window("FederationHub")->isVisible());
+    EXPECT_TRUE(window("NotesPad")->isVisible());
+    EXPECT_FALSE(game_->ended());
+
+    // The pad's Back by Escape: without a window manager the hub takes the keyboard back.
+    pressKey(window("NotesPad"), Qt::Key_Escape);
+    EXPECT_FALSE(game_->isShown("NotesPad"));
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    EXPECT_EQ(QApplication::activeWindow(), window("FederationHub"));
+}
+
+TEST_F(KeyboardAlone, TheVenuesCloseBoxAsksAndNoChangesNothing) {
+    view_->perform([&] { game_->form("FederationHub").c("List1").setText("Normal mode"); });
+    press("FederationHub", "Command1");
+    ASSERT_TRUE(game_->isShown("VenueScreen"));
+    const std::string popularity = game_->form("FederationHub").c("Text7").text();
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    window("VenueScreen")->close();
+    ASSERT_FALSE(dialogs_.shown().empty());
+    EXPECT_EQ(dialogs_.shown().back().title, "Cancel show?");
+    EXPECT_EQ(dialogs_.shown().back().defaultAnswer, forms::MsgResult::No);
+    EXPECT_TRUE(window("VenueScreen")->isVisible());
+    EXPECT_EQ(game_->form("FederationHub").c("Text7").text(), popularity);
+    // Escape costs nothing either.
+    const std::size_t asked = dialogs_.shown().size();
+    pressKey(window("VenueScreen"), Qt::Key_Escape);
+    EXPECT_EQ(dialogs_.shown().size(), asked);
+    EXPECT_TRUE(window("VenueScreen")->isVisible());
+    EXPECT_EQ(game_->form("FederationHub").c("Text7").text(), popularity);
 }
 
 }  // namespace

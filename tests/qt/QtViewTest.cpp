@@ -123,6 +123,8 @@ forms::FormDef screenDef(const char* name) {
         control(ControlKind::ListBox, "List2", 4600, 1650, 1300, 900),
         control(ControlKind::Button, "Command6", 4600, 3150, 1300, 375, "Step"),
         control(ControlKind::Button, "Command5", 4600, 2700, 1300, 375, "Off"),
+        // A list whose pick books something for good.
+        control(ControlKind::ListBox, "List3", 4600, 3600, 1300, 800),
     };
     auto at = [&d](const char* name) -> forms::ControlDef& {
         for (auto& c : d.controls)
@@ -135,6 +137,9 @@ forms::FormDef screenDef(const char* name) {
     at("Combo1").flags = forms::Locked;
     at("List2").items = {"North", "South"};
     at("Command5").flags = forms::Disabled;
+    at("List3").items = {"Alpha", "Beta", "Gamma"};
+    at("List3").flags = forms::PickOnPress;
+    at("Label2").flags = forms::OneLine;
     return d;
 }
 
@@ -145,11 +150,23 @@ const forms::FormDef SecondDef = [] {
     d.wayOut = "Command2";
     return d;
 }();
-// A third screen, larger than the others.
+// A third screen, larger than the others. Its way out costs something, so its close box asks first; Return in
+// its text box presses Go.
 const forms::FormDef ThirdDef = [] {
     forms::FormDef d = screenDef("Test3");
     d.width = 7500;
     d.height = 5400;
+    d.wayOut = "Command2";
+    d.closeQuestion = "Leave the arena? The crowd will riot.";
+    d.closeTitle = "Leave?";
+    d.defaultButton = "Command1";
+    d.opensOn = "Text1";
+    return d;
+}();
+// A small window beside the others, like a list of game slots.
+const forms::FormDef AsideDef = [] {
+    forms::FormDef d = screenDef("Test4");
+    d.aside = true;
     return d;
 }();
 
@@ -161,6 +178,7 @@ struct Log {
     std::vector<std::string> comboClicks;
     int northSouthClicks = 0;
     std::vector<forms::MsgResult> answers;
+    std::vector<std::string> bookings;
     std::string readAfterUnload;
     std::function<void()> duringClose;  // runs inside the close handler, after the screen unloaded itself
 };
@@ -179,6 +197,7 @@ public:
             {"Combo1", forms::Event::Click, &TestScreen::alignment},
             {"List2", forms::Event::Click, &TestScreen::direction},
             {"Command6", forms::Event::Click, &TestScreen::step},
+            {"List3", forms::Event::Click, &TestScreen::booked},
         });
     }
 
@@ -198,6 +217,7 @@ private:
     void ask() { log_.answers.push_back(program().msgBox("Sign the contract?", "", forms::MsgButtons::YesNo)); }
     void fail() { throw forms::Overflow(); }
     void typed() { log_.typed.push_back(c("Text1").text()); }
+    void booked() { log_.bookings.push_back(c("List3").text()); }
     void picked() { log_.listClicks.push_back(c("List1").text()); }
     void alignment() { log_.comboClicks.push_back(c("Combo1").text()); }
     // Like a booking step: this one closes, the next one opens.
@@ -236,6 +256,14 @@ void answerNextDialog(QMessageBox::StandardButton button, QString* text = nullpt
     timer->start();
 }
 
+// A program that can say a game is in play.
+class TestProgram : public forms::Program {
+public:
+    using forms::Program::Program;
+    bool playing = false;
+    bool inPlay() const override { return playing; }
+};
+
 class QtViewTest : public ::testing::Test {
 protected:
     QtViewTest() {
@@ -243,10 +271,11 @@ protected:
                                               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder_);
         writeBmp(folder_ / "back.bmp", 4, 4, Backdrop);
-        program_ = std::make_unique<forms::Program>(folder_, dialogs_);
+        program_ = std::make_unique<TestProgram>(folder_, dialogs_);
         program_->registerForm(FirstDef.name, FirstDef.role, [this] { return std::make_unique<TestScreen>(*program_, FirstDef, log_); });
         program_->registerForm(SecondDef.name, SecondDef.role, [this] { return std::make_unique<TestScreen>(*program_, SecondDef, log_); });
         program_->registerForm(ThirdDef.name, ThirdDef.role, [this] { return std::make_unique<TestScreen>(*program_, ThirdDef, log_); });
+        program_->registerForm(AsideDef.name, AsideDef.role, [this] { return std::make_unique<TestScreen>(*program_, AsideDef, log_); });
         program_->setEndQuestion("Are you sure you want to Exit?", "Exit?");
         view_ = std::make_unique<varnholt::QtView>(*program_);
     }
@@ -272,7 +301,7 @@ protected:
     fs::path folder_;
     forms::QueuedDialogs dialogs_;
     Log log_;
-    std::unique_ptr<forms::Program> program_;
+    std::unique_ptr<TestProgram> program_;
     std::unique_ptr<varnholt::QtView> view_;
 };
 
@@ -391,7 +420,7 @@ TEST_F(QtViewTest, UnloadedScreenOutlivesActionsInsideItsHandler) {
     log_.duringClose = [&] {
         QTimer::singleShot(0, otherGo, [otherGo] { otherGo->click(); });
         answerNextDialog(QMessageBox::Ok);
-        real.messageBox("Closing", "Test", forms::MsgButtons::OK, forms::MsgIcon::Information);
+        real.messageBox("Closing", "Test", forms::MsgButtons::OK, forms::MsgIcon::Information, forms::MsgResult::OK);
     };
     widget<QPushButton>(f, "Command2")->click();
     EXPECT_EQ(log_.goClicks, 1);
@@ -426,17 +455,18 @@ TEST_F(QtViewTest, MessageBoxAnswerReturnsToTheHandler) {
     EXPECT_EQ(log_.answers, (std::vector<forms::MsgResult>{forms::MsgResult::Yes, forms::MsgResult::No}));
 }
 
-TEST_F(QtViewTest, CloseBoxHidesAScreenWithoutAWayOut) {
-    forms::Form& f = shown();
+TEST_F(QtViewTest, CloseBoxHidesAWindowBesideTheScreens) {
     shown("Test2");
+    forms::Form& f = shown("Test4");
     view_->perform([&] { f.c("Text1").setText("kept"); });
     QWidget* win = view_->window(f);
     win->close();
     EXPECT_FALSE(win->isVisible());
-    EXPECT_FALSE(program_->isShown("Test1"));
-    ASSERT_TRUE(program_->isLoaded("Test1"));
+    EXPECT_FALSE(program_->isShown("Test4"));
+    ASSERT_TRUE(program_->isLoaded("Test4"));
+    EXPECT_TRUE(dialogs_.shown().empty());
     // The game showing the screen again brings the same window back, with its fields.
-    view_->perform([&] { program_->show("Test1"); });
+    view_->perform([&] { program_->show("Test4"); });
     EXPECT_EQ(view_->window(f), win);
     EXPECT_TRUE(win->isVisible());
     EXPECT_EQ(widget<QLineEdit>(f, "Text1")->text(), "kept");
@@ -595,10 +625,11 @@ TEST_F(QtViewTest, TabMovesThroughTheEnabledVisibleControlsInTableOrder) {
         return seen;
     };
     widget<QPushButton>(f, "Command1")->setFocus();
-    // Labels are no stops; the hidden Command3 and the disabled Command5 are skipped; it goes round.
+    // Labels are no stops; the hidden Command3, the disabled Command5 and the locked drop-down are skipped; it
+    // goes round.
     EXPECT_EQ(tabs(Qt::Key_Tab, 9), (std::vector<std::string>{"Command2", "Command4", "Text1", "List1", "Text2",
-                                                                 "Combo1", "List2", "Command6", "Command1"}));
-    EXPECT_EQ(tabs(Qt::Key_Backtab, 4), (std::vector<std::string>{"Command6", "List2", "Combo1", "Text2"}));
+                                                                 "List2", "Command6", "List3", "Command1"}));
+    EXPECT_EQ(tabs(Qt::Key_Backtab, 4), (std::vector<std::string>{"List3", "Command6", "List2", "Text2"}));
 
     // A multi-line box passes Tab on instead of typing it.
     auto* notes = widget<QPlainTextEdit>(f, "Text2");
@@ -606,7 +637,15 @@ TEST_F(QtViewTest, TabMovesThroughTheEnabledVisibleControlsInTableOrder) {
     typeKey(notes, Qt::Key_A, "a");
     pressKey(notes, Qt::Key_Tab, Qt::NoModifier, "\t");
     EXPECT_EQ(f.c("Text2").text(), "a");
-    EXPECT_EQ(win->focusWidget(), widget<QComboBox>(f, "Combo1"));
+    EXPECT_EQ(win->focusWidget(), widget<QListWidget>(f, "List2"));
+
+    // A box the game makes read-only is no stop either, until it is writable again.
+    view_->perform([&] { f.c("Text1").setLocked(true); });
+    widget<QPushButton>(f, "Command4")->setFocus();
+    EXPECT_EQ(tabs(Qt::Key_Tab, 1), std::vector<std::string>{"List1"});
+    view_->perform([&] { f.c("Text1").setLocked(false); });
+    widget<QPushButton>(f, "Command4")->setFocus();
+    EXPECT_EQ(tabs(Qt::Key_Tab, 1), std::vector<std::string>{"Text1"});
 }
 
 TEST_F(QtViewTest, KeyboardGoesOnWhereTheScreenGoesOn) {
@@ -725,11 +764,11 @@ TEST_F(QtViewTest, CloseBoxOfTheLastWindowAsksBeforeTheProgramEnds) {
 }
 
 TEST_F(QtViewTest, ScreenTheCloseBoxHidComesBackWhenNothingElseIsLeft) {
-    forms::Form& f = shown();
     forms::Form& second = shown("Test2");
+    forms::Form& f = shown("Test4");
     QWidget* win = view_->window(f);
     win->close();
-    ASSERT_FALSE(program_->isShown("Test1"));
+    ASSERT_FALSE(program_->isShown("Test4"));
     ASSERT_TRUE(dialogs_.shown().empty());
 
     // The other screen's own button takes it away: nothing would be left to play on, so the player is asked.
@@ -737,7 +776,7 @@ TEST_F(QtViewTest, ScreenTheCloseBoxHidComesBackWhenNothingElseIsLeft) {
     widget<QPushButton>(second, "Command2")->click();
     ASSERT_EQ(dialogs_.shown().size(), 1u);
     EXPECT_EQ(dialogs_.shown()[0].title, "Exit?");
-    EXPECT_TRUE(program_->isShown("Test1"));
+    EXPECT_TRUE(program_->isShown("Test4"));
     EXPECT_TRUE(win->isVisible());
     EXPECT_FALSE(program_->ended());
 }
@@ -767,6 +806,213 @@ TEST_F(QtViewTest, WindowsOpenCentredAndAtTheSamePlaceEveryTime) {
     QWidget* larger = view_->window(program_->form("Test3"));
     EXPECT_GT(larger->width(), win->width());
     EXPECT_EQ(larger->geometry().center(), area.center());
+}
+
+// Gives a list the keyboard as a player's Tab or click would, window and all.
+void giveKeyboard(QWidget* w) {
+    w->window()->activateWindow();
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+}
+
+TEST_F(QtViewTest, KeysOnABookingListMoveOnlyTheCursorAndSpaceOrReturnBooks) {
+    forms::Form& f = shown();
+    auto* list = widget<QListWidget>(f, "List3");
+    ASSERT_NE(list, nullptr);
+    giveKeyboard(list);
+    ASSERT_TRUE(list->hasFocus());
+    // None of these books anything or moves the highlight: only the cursor goes, from the top row on.
+    std::vector<int> cursor;
+    for (auto [key, text] : std::vector<std::pair<int, QString>>{{Qt::Key_Down, {}}, {Qt::Key_Down, {}},
+                                                                  {Qt::Key_End, {}}, {Qt::Key_Home, {}},
+                                                                  {Qt::Key_PageDown, {}}, {Qt::Key_B, "b"}}) {
+        pressKey(list, key, Qt::NoModifier, text);
+        cursor.push_back(list->currentRow());
+    }
+    pressKey(list, Qt::Key_Up, Qt::ControlModifier);
+    cursor.push_back(list->currentRow());
+    EXPECT_EQ(cursor, (std::vector<int>{0, 1, 2, 0, 2, 1, 0}));
+    EXPECT_TRUE(log_.bookings.empty());
+    EXPECT_EQ(f.c("List3").listIndex(), -1);
+    EXPECT_EQ(highlighted(list), -1);
+
+    // The cursor is a frame of its own on its row, not the highlight: the row's middle stays the list's paper.
+    QImage rows = list->viewport()->grab().toImage();
+    QRect first = list->visualItemRect(list->item(0));
+    const QColor paper = list->palette().color(QPalette::Active, QPalette::Base);
+    const QColor ink = list->palette().color(QPalette::Active, QPalette::Text);
+    bool framed = false;
+    for (int y = first.top(); y <= first.top() + 4; ++y) framed = framed || rows.pixelColor(first.center().x(), y).rgb() == ink.rgb();
+    EXPECT_TRUE(framed);
+    EXPECT_EQ(rows.pixelColor(first.right() - 40, first.center().y()).rgb(), paper.rgb());
+
+    // Space books the row under the cursor, as a click does; the cursor then moves on alone again.
+    pressKey(list, Qt::Key_Space, Qt::NoModifier, " ");
+    EXPECT_EQ(log_.bookings, std::vector<std::string>{"Alpha"});
+    EXPECT_EQ(highlighted(list), 0);
+    pressKey(list, Qt::Key_Down);
+    pressKey(list, Qt::Key_End);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(highlighted(list), 0);
+    EXPECT_EQ(f.c("List3").text(), "Alpha");
+    pressKey(list, Qt::Key_Return);
+    EXPECT_EQ(log_.bookings, (std::vector<std::string>{"Alpha", "Gamma"}));
+    EXPECT_EQ(highlighted(list), 2);
+    clickRow(list, 1);
+    EXPECT_EQ(log_.bookings.back(), "Beta");
+}
+
+TEST_F(QtViewTest, OnADisplayListTheKeysPickAndTheFirstDownPicksTheTopRow) {
+    forms::Form& f = shown();
+    auto* list = widget<QListWidget>(f, "List1");
+    ASSERT_NE(list, nullptr);
+    // Taking the keyboard puts no row under the cursor: the first Down picks the top row, not the second.
+    giveKeyboard(list);
+    ASSERT_TRUE(list->hasFocus());
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(log_.listClicks, std::vector<std::string>{"Alpha"});
+    pressKey(list, Qt::Key_Down);
+    pressKey(list, Qt::Key_A, Qt::NoModifier, "a");
+    EXPECT_EQ(log_.listClicks, (std::vector<std::string>{"Alpha", "Beta", "Alpha"}));
+    EXPECT_EQ(highlighted(list), 0);
+
+    // Back to no selection, away and back again: the first Down is the top row again.
+    view_->perform([&] { f.c("List1").setListIndex(-1); });
+    log_.listClicks.clear();
+    giveKeyboard(widget<QPushButton>(f, "Command1"));
+    giveKeyboard(list);
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(log_.listClicks, std::vector<std::string>{"Alpha"});
+}
+
+// Presses a key on the next modal message box that appears; keeps the text of its default button.
+void keyOnNextBox(int key, QString* defaultButton) {
+    QTimer::singleShot(20, [key, defaultButton] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            ADD_FAILURE() << "no message box appeared";
+            return;
+        }
+        *defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        pressKey(box, key);
+    });
+}
+
+TEST_F(QtViewTest, RealMessageBoxAnswersWithItsDefaultButtonAndEscapeIsNo) {
+    varnholt::QtDialogs real;
+    QString defaultButton;
+    auto ask = [&](forms::MsgResult byDefault, int key) {
+        keyOnNextBox(key, &defaultButton);
+        return real.messageBox("Are you sure you want to Exit?", "Exit?", forms::MsgButtons::YesNo,
+                               forms::MsgIcon::Question, byDefault);
+    };
+    EXPECT_EQ(ask(forms::MsgResult::No, Qt::Key_Return), forms::MsgResult::No);
+    EXPECT_EQ(defaultButton.remove('&'), "No");
+    EXPECT_EQ(ask(forms::MsgResult::Yes, Qt::Key_Return), forms::MsgResult::Yes);
+    EXPECT_EQ(defaultButton.remove('&'), "Yes");
+    EXPECT_EQ(ask(forms::MsgResult::Yes, Qt::Key_Escape), forms::MsgResult::No);
+}
+
+TEST_F(QtViewTest, CloseBoxOfAScreenWithoutAWayOutAsksWhateverElseIsOpen) {
+    forms::Form& f = shown();
+    shown("Test2");
+    shown("Test4");
+    QWidget* win = view_->window(f);
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    win->close();
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Exit?");
+    // Nothing is in play yet: the question's own default stands.
+    EXPECT_EQ(dialogs_.shown()[0].defaultAnswer, forms::MsgResult::Yes);
+    for (const char* name : {"Test1", "Test2", "Test4"}) EXPECT_TRUE(program_->isShown(name)) << name;
+    EXPECT_TRUE(win->isVisible());
+
+    // In play, Return and Escape answer No.
+    program_->playing = true;
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    win->close();
+    ASSERT_EQ(dialogs_.shown().size(), 2u);
+    EXPECT_EQ(dialogs_.shown()[1].defaultAnswer, forms::MsgResult::No);
+    EXPECT_TRUE(program_->isShown("Test1"));
+    // Escape never asks and never ends anything.
+    pressKey(win, Qt::Key_Escape);
+    EXPECT_EQ(dialogs_.shown().size(), 2u);
+    EXPECT_TRUE(program_->isShown("Test1"));
+}
+
+TEST_F(QtViewTest, CloseBoxAsksBeforeAWayOutThatCostsAndEscapeLeavesItAlone) {
+    shown();
+    forms::Form& f = shown("Test3");
+    QWidget* win = view_->window(f);
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    win->close();
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.shown()[0].title, "Leave?");
+    EXPECT_EQ(dialogs_.shown()[0].defaultAnswer, forms::MsgResult::No);
+    EXPECT_TRUE(program_->isShown("Test3"));
+    pressKey(win, Qt::Key_Escape);
+    EXPECT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_TRUE(program_->isShown("Test3"));
+
+    dialogs_.queueAnswer(forms::MsgResult::Yes);
+    win->close();
+    EXPECT_FALSE(program_->isLoaded("Test3"));
+}
+
+TEST_F(QtViewTest, EscapeTakesTheWayOutOrHidesAWindowBesideTheScreens) {
+    shown();
+    forms::Form& second = shown("Test2");
+    pressKey(view_->window(second), Qt::Key_Escape);
+    EXPECT_FALSE(program_->isLoaded("Test2"));
+    forms::Form& aside = shown("Test4");
+    pressKey(view_->window(aside), Qt::Key_Escape);
+    EXPECT_FALSE(program_->isShown("Test4"));
+    EXPECT_TRUE(program_->isShown("Test1"));
+    EXPECT_TRUE(dialogs_.shown().empty());
+}
+
+TEST_F(QtViewTest, ReturnInAOneLineBoxPressesTheDefaultButton) {
+    forms::Form& f = shown("Test3");
+    auto* go = widget<QPushButton>(f, "Command1");
+    EXPECT_TRUE(go->isDefault());
+    // The screen opens on the box it names.
+    EXPECT_EQ(view_->window(f)->focusWidget(), widget<QLineEdit>(f, "Text1"));
+    auto* box = widget<QLineEdit>(f, "Text1");
+    typeKey(box, Qt::Key_7, "7");
+    pressKey(box, Qt::Key_Return);
+    EXPECT_EQ(log_.goClicks, 1);
+    EXPECT_EQ(log_.typed, std::vector<std::string>{"7"});
+    // On a screen without a default button Return in a box presses nothing.
+    forms::Form& first = shown();
+    pressKey(widget<QLineEdit>(first, "Text1"), Qt::Key_Return);
+    EXPECT_EQ(log_.goClicks, 1);
+}
+
+TEST_F(QtViewTest, ACaptionTooLongForItsLineEndsInAnEllipsisWithTheWholeCaptionAsTooltip) {
+    forms::Form& f = shown();
+    auto* label = widget<QLabel>(f, "Label2");
+    const std::string whole = "The Undisputed Heavyweight Championship of the Northern Counties and the Isles";
+    view_->perform([&] { f.c("Label2").setCaption(whole); });
+    ASSERT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+    EXPECT_TRUE(whole.starts_with(label->text().chopped(1).toStdString()));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
+    EXPECT_EQ(label->toolTip().toStdString(), whole);
+    EXPECT_EQ(f.c("Label2").caption(), whole);  // the game keeps its caption whole
+
+    view_->perform([&] { f.c("Label2").setCaption("Tag Titles"); });
+    EXPECT_EQ(label->text(), "Tag Titles");
+    EXPECT_TRUE(label->toolTip().isEmpty());
+}
+
+TEST_F(QtViewTest, WhenAWindowGoesTheTopmostOneStillShownTakesTheKeyboard) {
+    forms::Form& f = shown();
+    forms::Form& second = shown("Test2");
+    giveKeyboard(widget<QPushButton>(second, "Command1"));
+    ASSERT_EQ(QApplication::activeWindow(), view_->window(second));
+    view_->perform([&] { program_->hide("Test2"); });
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), view_->window(f));
+    EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(f, "Command1"));
 }
 
 }  // namespace
