@@ -275,12 +275,17 @@ void QtView::keepFocusGoing(Screen& screen, const forms::Form& form, QWidget* ha
             return;
         }
     }
-    for (QWidget* w = had->nextInFocusChain(); w && w != had; w = w->nextInFocusChain()) {
+    landAfter(screen, had);
+}
+
+bool QtView::landAfter(Screen& screen, QWidget* from) {
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
         if (w->window() == screen.window.data() && canLand(screen, w)) {
             w->setFocus(Qt::TabFocusReason);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // A screen opens with the keyboard on the control it names, or else on the first one the player can use.
@@ -328,7 +333,10 @@ void QtView::focusMoved(QWidget* now) {
         if (!screen.ring) continue;
         bool here = now && screen.window && now->window() == screen.window.data() && now != screen.window.data();
         screen.ring->follow(here ? now : nullptr);
-        if (here) screen.lastOnTop = ++onTop_;
+        if (here) {
+            screen.lastOnTop = ++onTop_;
+            screen.strayKeyboard = false;  // the player (or the game) put it somewhere since
+        }
     }
 }
 
@@ -501,6 +509,7 @@ void QtView::applyForm(Screen& screen, forms::Form& form) {
 void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
     // Values pushed from the model must not come back as the player's actions.
     QSignalBlocker block(w);
+    const bool hadKeyboard = screen.window && screen.window->focusWidget() == w;
 
     w->setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()), pixels(control.height()));
     w->setEnabled(control.enabled());
@@ -580,6 +589,15 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
         }
     }
     w->setVisible(control.visible());
+    // Turned off under the player's keyboard: the keyboard goes on as Tab would, but never to the N button or
+    // a box the player cannot use (a player action then sends it on where the screen waits).
+    if (hadKeyboard && !(w->isEnabled() && w->isVisible() && !control.locked()))
+        screen.strayKeyboard = !landAfter(screen, w);
+    else if (screen.strayKeyboard && canLand(screen, w)) {
+        // Nothing could take the keyboard then: the first control turned on since takes it.
+        screen.strayKeyboard = false;
+        w->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void QtView::formShown(forms::Form& form) {

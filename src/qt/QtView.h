@@ -53,6 +53,7 @@ private:
         std::unordered_map<const forms::Control*, QWidget*> widgets;
         std::unordered_map<const QWidget*, forms::Control*> controls;
         long lastOnTop = 0;  // when the window was last shown or took the keyboard: the topmost has the highest
+        bool strayKeyboard = false;  // the control that had the keyboard went off and none could take it
     };
 
     Screen& build(forms::Form& form);
@@ -71,6 +72,9 @@ private:
     void keepFocusGoing(Screen& screen, const forms::Form& form, QWidget* had,
                         const std::unordered_set<const QWidget*>& before);
     void focusOpening(Screen& screen, forms::Form& form);
+    // Sends the keyboard to the next control after `from`, in Tab's order, that it may land on; false when
+    // there is none.
+    bool landAfter(Screen& screen, QWidget* from);
     void keyboardHome();
     void focusMoved(QWidget* now);
     void report(const std::string& message);

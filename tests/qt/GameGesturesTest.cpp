@@ -178,14 +178,19 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
     ASSERT_TRUE(game_->isShown("SinglesMatchScreen"));
 
     const char* m = "SinglesMatchScreen";
+    auto at = [&](const char* control) { return view_->widget(game_->form(m).c(control)); };
     for (int match = 1; match <= 5; ++match) {
         SCOPED_TRACE("match " + std::to_string(match));
+        // Each booking step hands the keyboard to the step it opens.
         pickRow(m, "List1", 0);
         ASSERT_TRUE(on(m, "List2"));
+        EXPECT_EQ(focus(), at("List2"));
         pickRow(m, "List2", 0);
         ASSERT_TRUE(on(m, "List3"));
+        EXPECT_EQ(focus(), at("List3"));
         pickRow(m, "List3", 3);  // no title on the line
         ASSERT_TRUE(on(m, "lstData"));
+        EXPECT_EQ(focus(), at("lstData"));
         // The next two wrestlers down the roster: the arrow moves the cursor on, Space books the wrestler under it.
         tabTo(m, "lstData");
         key(game_->form(m).c("lstData").listIndex() < 0 ? Qt::Key_Home : Qt::Key_Down);
@@ -199,8 +204,10 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
         pressButton(m, "Command1");
         if (dialogs_.shown().size() > messages) pressButton(m, "Command2");  // he refused to lose
         ASSERT_TRUE(on(m, "Command3"));
-        pressButton(m, "Command3");
-        pressButton(m, "Command5");
+        pressButton(m, "Command3");  // Match: the keyboard waits on Next match
+        EXPECT_EQ(focus(), at("Command5"));
+        key(Qt::Key_Return);  // Next match: on to the next booking, or to End night after the fifth
+        EXPECT_EQ(focus(), at(match < 5 ? "List1" : "Command3"));
     }
     ASSERT_EQ(game_->form(m).c("Command3").caption(), "End night");
     pressButton(m, "Command3");
@@ -347,6 +354,110 @@ TEST_F(KeyboardAlone, TheVenuesCloseBoxAsksAndNoChangesNothing) {
     EXPECT_EQ(dialogs_.shown().size(), asked);
     EXPECT_TRUE(window("VenueScreen")->isVisible());
     EXPECT_EQ(game_->form("FederationHub").c("Text7").text(), popularity);
+}
+
+// Keys on the lists whose pick cannot be taken back move only the cursor; Space or Return books.
+TEST_F(KeyboardAlone, NoMoveKeyBooksOnTheMatchScreen) {
+    view_->perform([&] { game_->form("FederationHub").c("List1").setText("Normal mode"); });
+    press("FederationHub", "Command1");
+    view_->perform([&] {
+        game_->form("VenueScreen").c("Command1", 7).playerClick();
+        game_->form("PolaroidScreen").c("lstData").playerSelect(5);
+        game_->form("PolaroidScreen").c("Command3").playerClick();
+    });
+    const char* m = "SinglesMatchScreen";
+    ASSERT_TRUE(game_->isShown(m));
+    forms::Form& f = game_->form(m);
+    auto* types = widget<QListWidget>(m, "List1");
+    tabTo(m, "List1");
+    for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp}) key(k);
+    key(Qt::Key_T, "t");
+    pressKey(types, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_TRUE(game_->isShown(m));
+    EXPECT_FALSE(game_->isShown("TripleThreatMatchScreen"));
+    EXPECT_FALSE(f.c("List2").enabled());
+    EXPECT_EQ(highlighted(types), f.c("List1").listIndex());
+    // The cursor went where the keys sent it; Return books that row.
+    key(Qt::Key_Home);
+    key(Qt::Key_Return);
+    EXPECT_EQ(f.c("List1").text(), "Singles");
+    EXPECT_TRUE(f.c("List2").enabled());
+
+    pickRow(m, "List2", 0);
+    pickRow(m, "List3", 3);
+    tabTo(m, "lstData");
+    for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Home}) key(k);
+    key(Qt::Key_D, "d");
+    EXPECT_EQ(f.c("Text5").text(), "");
+    EXPECT_EQ(f.c("Text6").text(), "");
+    EXPECT_EQ(f.c("lstData").listIndex(), -1);
+    auto* roster = widget<QListWidget>(m, "lstData");
+    const int cursor = roster->currentRow();
+    ASSERT_GE(cursor, 0);
+    key(Qt::Key_Space);
+    EXPECT_EQ(f.c("Text5").text(), f.c("lstData").item(cursor));
+}
+
+TEST_F(KeyboardAlone, TheFeudListStartsNoFeudByAMoveAndTheKeyboardNeverLandsOnEnd) {
+    press("FederationHub", "Command11");
+    const char* s = "FeudScreen";
+    forms::Form& f = game_->form(s);
+    press(s, "Command1");  // New
+    EXPECT_EQ(focus(), view_->widget(f.c("lstData")));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(f.c("Label1").caption(), "");
+    EXPECT_FALSE(f.c("Command2").enabled());
+    key(Qt::Key_Space);
+    EXPECT_NE(f.c("Label1").caption(), "");
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(f.c("Command2").enabled());  // the feud is on: its End is open
+    EXPECT_NE(f.c("Label2").caption(), "");
+    // Return now must not end it.
+    EXPECT_NE(focus(), view_->widget(f.c("Command2")));
+    EXPECT_EQ(focus(), view_->widget(f.c("Command3")));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(game_->isShown("FederationHub"));
+    EXPECT_NE(game_->FeudNames[0][0], "");
+}
+
+// The triple-threat and four-way screens: white on red in their boxes and lists, white on black in their
+// labels, readable enabled or not.
+TEST_F(KeyboardAlone, TheTripleThreatAndFourWayScreensAreWhiteOnRed) {
+    for (const char* m : {"TripleThreatMatchScreen", "FourWayMatchScreen"}) {
+        SCOPED_TRACE(m);
+        view_->perform([&] {
+            forms::Form& f = game_->form(m);
+            f.c("Text18").setText("Hugo Brenchley");
+            f.show();
+        });
+        forms::Form& f = game_->form(m);
+        QWidget* box = view_->widget(f.c("Text18"));
+        QWidget* list = view_->widget(f.c("List1"));
+        QWidget* label = view_->widget(f.c("Label2"));
+        for (QWidget* w : {box, list}) {
+            const QColor paper = w->palette().color(QPalette::Active, QPalette::Base);
+            EXPECT_GT(paper.red(), 120);
+            EXPECT_LT(paper.green() + paper.blue(), 20);
+            EXPECT_EQ(w->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::white));
+        }
+        EXPECT_EQ(label->palette().color(QPalette::Active, QPalette::Window), QColor(Qt::black));
+        EXPECT_EQ(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
+        auto reads = [&](const char* what) {
+            QImage shot = view_->window(f)->grab().toImage();
+            for (QWidget* w : {box, list, label})
+                EXPECT_GE(legibility(shot, w->geometry().adjusted(3, 3, -3, -3)), 4.5) << what;
+        };
+        ASSERT_FALSE(box->isEnabled());
+        ASSERT_FALSE(label->isEnabled());
+        reads("off");
+        view_->perform([&] {
+            for (const char* c : {"Text18", "Label2"}) f.c(c).setEnabled(true);
+        });
+        reads("on");
+        view_->perform([&] { f.hide(); });
+    }
 }
 
 }  // namespace
