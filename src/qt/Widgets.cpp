@@ -29,15 +29,16 @@ public:
         if (!view || !view->hasFocus() || view->currentIndex() != index) return;
         const bool selected = option.state & QStyle::State_Selected;
         const QColor ink = option.palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
-        painter->save();
-        painter->setPen(QPen(ink, CursorWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter->setBrush(Qt::NoBrush);
-        const int inset = CursorWidth / 2 + 1;
-        painter->drawRect(option.rect.adjusted(inset, inset, -inset - 1, -inset - 1));
-        painter->restore();
+        // The rows are little taller than their lettering: the frame keeps to the row's very edge, thin above
+        // and below the text and thicker at its ends.
+        const QRect r = option.rect;
+        painter->fillRect(r.left(), r.top(), r.width(), 1, ink);
+        painter->fillRect(r.left(), r.bottom(), r.width(), 1, ink);
+        painter->fillRect(r.left(), r.top(), EndWidth, r.height(), ink);
+        painter->fillRect(r.right() - EndWidth + 1, r.top(), EndWidth, r.height(), ink);
     }
 
-    static constexpr int CursorWidth = 2;
+    static constexpr int EndWidth = 2;
 };
 
 bool movesCursor(const QKeyEvent* e) {
@@ -214,9 +215,10 @@ void PlayerList::keyPressEvent(QKeyEvent* e) {
     }
     const int before = selectedRow();
     if (movesCursor(e) && !currentIndex().isValid() && count() > 0) {
-        // Nothing under the cursor yet: the first move lands on the top row.
+        // Nothing under the cursor yet: the first move lands on the top row (End on the last).
         e->accept();
-        setCurrentRow(0, pickOnPress_ ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
+        setCurrentRow(e->key() == Qt::Key_End ? count() - 1 : 0,
+                      pickOnPress_ ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
     } else {
         QListWidget::keyPressEvent(e);
     }

@@ -59,8 +59,8 @@ protected:
 //
 // The keyboard cursor is a frame on one row, drawn apart from the highlight. On a list that picks on press
 // (a pick the player cannot take back), the arrows, Home, End, the Page keys and typed letters move only the
-// cursor; on any other list they move the selection with it, which is a pick. With nothing selected, the first
-// move goes to the top row.
+// cursor; on any other list they move the selection with it, which is a pick. With nothing under the cursor,
+// the first move goes to the top row (End to the last).
 class PlayerList : public QListWidget {
 public:
     explicit PlayerList(QWidget* parent);
