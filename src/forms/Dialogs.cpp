@@ -2,8 +2,13 @@
 
 namespace forms {
 
-MsgResult QueuedDialogs::messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon,
-                                    MsgResult defaultAnswer) {
+MsgResult QueuedDialogs::messageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                                    MsgIcon icon) {
+    return messageBoxWithDefault(text, title, buttons, icon, MsgResult::Yes);
+}
+
+MsgResult QueuedDialogs::messageBoxWithDefault(const std::string& text, const std::string& title, MsgButtons buttons,
+                                               MsgIcon, MsgResult defaultAnswer) {
     MsgResult answer = MsgResult::OK;
     if (buttons == MsgButtons::OK) {
         // An OK-only box is answered OK; a queued OK is taken, another queued answer stays for later.

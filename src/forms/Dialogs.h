@@ -20,9 +20,14 @@ inline constexpr const char* ApplicationTitle = "QAVLE";
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // `defaultAnswer` is the button that Return presses (Yes or No of a Yes/No box; an OK box has only OK).
-    virtual MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
-                                 MsgResult defaultAnswer) = 0;
+    virtual MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) = 0;
+    // The same box with the button that Return presses named: Yes or No of a Yes/No box (an OK box has only
+    // OK). Dialogs that cannot name it show the plain box.
+    virtual MsgResult messageBoxWithDefault(const std::string& text, const std::string& title, MsgButtons buttons,
+                                            MsgIcon icon, MsgResult defaultAnswer) {
+        (void)defaultAnswer;
+        return messageBox(text, title, buttons, icon);
+    }
     // The text typed, or nothing when the player cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
@@ -51,8 +56,9 @@ public:
     std::size_t pendingAnswers() const { return answers_.size(); }
     std::size_t pendingInputs() const { return inputs_.size(); }
 
-    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
-                         MsgResult defaultAnswer) override;
+    MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
+    MsgResult messageBoxWithDefault(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
+                                    MsgResult defaultAnswer) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
 

@@ -15,7 +15,7 @@ Program::~Program() {
 
 MsgResult Program::msgBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
                           MsgResult defaultAnswer) {
-    return dialogs_.messageBox(text, title.empty() ? ApplicationTitle : title, buttons, icon, defaultAnswer);
+    return dialogs_.messageBoxWithDefault(text, title.empty() ? ApplicationTitle : title, buttons, icon, defaultAnswer);
 }
 
 std::optional<std::string> Program::inputBox(const std::string& prompt, const std::string& title,

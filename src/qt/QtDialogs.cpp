@@ -22,7 +22,13 @@ QMessageBox::Icon qtIcon(forms::MsgIcon icon) {
 
 // The boxes have no parent: a handler may unload the screen it belongs to while its box is open.
 forms::MsgResult QtDialogs::messageBox(const std::string& text, const std::string& title, forms::MsgButtons buttons,
-                                       forms::MsgIcon icon, forms::MsgResult defaultAnswer) {
+                                       forms::MsgIcon icon) {
+    return messageBoxWithDefault(text, title, buttons, icon, forms::MsgResult::Yes);
+}
+
+forms::MsgResult QtDialogs::messageBoxWithDefault(const std::string& text, const std::string& title,
+                                                  forms::MsgButtons buttons, forms::MsgIcon icon,
+                                                  forms::MsgResult defaultAnswer) {
     const bool yesNo = buttons == forms::MsgButtons::YesNo;
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);

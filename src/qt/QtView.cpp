@@ -213,8 +213,7 @@ void QtView::perform(const std::function<void()>& action) {
 
 void QtView::report(const std::string& message) {
     try {
-        program_.dialogs().messageBox(message, forms::ApplicationTitle, forms::MsgButtons::OK, forms::MsgIcon::Critical,
-                                      forms::MsgResult::OK);
+        program_.dialogs().messageBox(message, forms::ApplicationTitle, forms::MsgButtons::OK, forms::MsgIcon::Critical);
     } catch (const std::exception&) {
         // Nobody to tell: play goes on.
     }

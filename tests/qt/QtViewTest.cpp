@@ -420,7 +420,7 @@ TEST_F(QtViewTest, UnloadedScreenOutlivesActionsInsideItsHandler) {
     log_.duringClose = [&] {
         QTimer::singleShot(0, otherGo, [otherGo] { otherGo->click(); });
         answerNextDialog(QMessageBox::Ok);
-        real.messageBox("Closing", "Test", forms::MsgButtons::OK, forms::MsgIcon::Information, forms::MsgResult::OK);
+        real.messageBox("Closing", "Test", forms::MsgButtons::OK, forms::MsgIcon::Information);
     };
     widget<QPushButton>(f, "Command2")->click();
     EXPECT_EQ(log_.goClicks, 1);
@@ -903,8 +903,8 @@ TEST_F(QtViewTest, RealMessageBoxAnswersWithItsDefaultButtonAndEscapeIsNo) {
     QString defaultButton;
     auto ask = [&](forms::MsgResult byDefault, int key) {
         keyOnNextBox(key, &defaultButton);
-        return real.messageBox("Are you sure you want to Exit?", "Exit?", forms::MsgButtons::YesNo,
-                               forms::MsgIcon::Question, byDefault);
+        return real.messageBoxWithDefault("Are you sure you want to Exit?", "Exit?", forms::MsgButtons::YesNo,
+                                          forms::MsgIcon::Question, byDefault);
     };
     EXPECT_EQ(ask(forms::MsgResult::No, Qt::Key_Return), forms::MsgResult::No);
     EXPECT_EQ(defaultButton.remove('&'), "No");

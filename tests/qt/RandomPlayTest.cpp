@@ -38,7 +38,7 @@ class RandomDialogs : public forms::Dialogs {
 public:
     explicit RandomDialogs(std::mt19937& rng) : rng_(rng) {}
     forms::MsgResult messageBox(const std::string& text, const std::string&, forms::MsgButtons buttons,
-                                forms::MsgIcon, forms::MsgResult) override {
+                                forms::MsgIcon) override {
         ++asked;
         // A run-time error of the game carries its number; one without is a fault of the program itself.
         if (text.rfind("Run-time error: ", 0) == 0) faults.push_back(text);
