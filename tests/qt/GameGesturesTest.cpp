@@ -336,6 +336,19 @@ TEST_F(KeyboardAlone, TheHubsCloseBoxAsksWithTheNotesPadOpenAndNoKeepsIt) {
     EXPECT_EQ(QApplication::activeWindow(), window("FederationHub"));
 }
 
+TEST_F(KeyboardAlone, EscapeHidesAGameSlotWindowAndNeverEndsTheGame) {
+    press("FederationHub", "Command14");  // SAVE
+    ASSERT_TRUE(game_->isShown("SaveSlotScreen"));
+    pressKey(window("SaveSlotScreen"), Qt::Key_Escape);
+    EXPECT_FALSE(game_->isShown("SaveSlotScreen"));
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    const std::size_t asked = dialogs_.shown().size();
+    pressKey(window("FederationHub"), Qt::Key_Escape);
+    EXPECT_EQ(dialogs_.shown().size(), asked);
+    EXPECT_TRUE(game_->isShown("FederationHub"));
+    EXPECT_FALSE(game_->ended());
+}
+
 TEST_F(KeyboardAlone, TheVenuesCloseBoxAsksAndNoChangesNothing) {
     view_->perform([&] { game_->form("FederationHub").c("List1").setText("Normal mode"); });
     press("FederationHub", "Command1");
