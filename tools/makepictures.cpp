@@ -99,14 +99,34 @@ void putLe(std::string& out, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
+// How light the window counts a colour when it picks the lightest one of a picture for the lettering drawn on
+// it: 0.2126 red + 0.7152 green + 0.0722 blue, each channel the single-precision fraction a colour of 16 bits
+// a channel gives, summed in double, exactly as the window does.
+double lightness(Colour c) {
+  auto fraction = [](int v) { return static_cast<double>(static_cast<float>(std::clamp(v, 0, 255) * 257) / 65535.0f); };
+  return 0.2126 * fraction(c.r) + 0.7152 * fraction(c.g) + 0.0722 * fraction(c.b);
+}
+
 bool Picture::save(const std::string& path) const {
   const uint32_t rowBytes = (static_cast<uint32_t>(width_) * 3 + 3) & ~3u;
   const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(height_);
   std::string out;
   out.reserve(54 + imageBytes);
+  // The lightest colour, the first in reading order on a tie: the window reads it from the header instead of
+  // going through every pixel at start-up.
+  Colour lightest = get(0, 0);
+  double most = -1;
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x)
+      if (const double l = lightness(get(x, y)); l > most) {
+        most = l;
+        lightest = get(x, y);
+      }
   out += "BM";
   putLe(out, 54 + imageBytes, 4);  // file size
-  putLe(out, 0, 4);                // reserved
+  // The two reserved words are the application's: an 'L' and the lightest colour's red, green and blue.
+  out.push_back('L');
+  for (int channel : {lightest.r, lightest.g, lightest.b}) out.push_back(static_cast<char>(std::clamp(channel, 0, 255)));
   putLe(out, 54, 4);               // offset of the pixels
   putLe(out, 40, 4);               // BITMAPINFOHEADER
   putLe(out, static_cast<uint32_t>(width_), 4);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include <QFile>
 #include <QImageReader>
 
 namespace varnholt {
@@ -90,9 +91,22 @@ std::optional<QColor> lightestColour(const QImage& picture) {
     return QColor::fromRgba(rgb32 ? *lightest | 0xff000000u : *lightest);
 }
 
+std::optional<QColor> notedLightestColour(const QString& file) {
+    QFile picture(file);
+    char header[10];
+    if (!picture.open(QIODevice::ReadOnly) || picture.read(header, sizeof header) != sizeof header) return std::nullopt;
+    if (header[0] != 'B' || header[1] != 'M' || header[6] != 'L') return std::nullopt;
+    return QColor(static_cast<unsigned char>(header[7]), static_cast<unsigned char>(header[8]),
+                  static_cast<unsigned char>(header[9]));
+}
+
 std::optional<QColor> lightestColour(const QString& file, const QPixmap& shown) {
     static std::map<QString, std::optional<QColor>> known;
     auto it = known.find(file);
+    if (it == known.end()) {
+        // The game's own pictures carry it: no pixel needs reading.
+        if (auto noted = notedLightestColour(file)) it = known.emplace(file, noted).first;
+    }
     if (it == known.end()) {
         // The window has just read the file to show it. Its pixels are the file's own unless they were
         // converted for the screen (alpha premultiplied, fewer bits a channel): then the file is read again.

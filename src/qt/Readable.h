@@ -34,9 +34,14 @@ QColor onPicture(bool enabled);
 // nothing for an empty picture.
 std::optional<QColor> lightestColour(const QImage& picture);
 
-// The same for a picture file, worked out on the file's first use and remembered for the rest of the run;
-// nothing for a file that is not a picture. `shown` is the file as the window shows it, read already: its
-// pixels are used when they are the file's own.
+// The lightest colour a BMP file notes in its header, as the game's own pictures do when they are made: its two
+// reserved words hold an 'L' and the colour's red, green and blue. Nothing for a file without the note (a
+// picture made elsewhere has zeros there).
+std::optional<QColor> notedLightestColour(const QString& file);
+
+// The same for a picture file: its note when it has one, or else worked out on the file's first use; either
+// is remembered for the rest of the run. Nothing for a file that is not a picture. `shown` is the file as the
+// window shows it, read already: its pixels are used when they are the file's own.
 std::optional<QColor> lightestColour(const QString& file, const QPixmap& shown);
 
 }  // namespace varnholt

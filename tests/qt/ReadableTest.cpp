@@ -7,6 +7,7 @@
 #include <random>
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 namespace {
 
 using varnholt::lightestColour;
+using varnholt::notedLightestColour;
 
 // The plain way: every pixel as a QColor, the first of the greatest weight wins.
 std::optional<QColor> lightestPixelByPixel(const QImage& picture) {
@@ -104,6 +106,28 @@ TEST(LightestColour, PictureFilesAsTheWindowShowsThem) {
 
     EXPECT_EQ(lightestColour(QImage()), std::nullopt);
     EXPECT_EQ(lightestColour(QString("no-such-picture.bmp"), QPixmap()), std::nullopt);
+}
+
+// The game's pictures note their lightest colour when they are made, and the note is what the pixels say; the
+// window takes a note as it stands, and a BMP without one (zeros in its reserved words) is read pixel by pixel.
+TEST(LightestColour, TheGamesPicturesNoteTheirLightestColour) {
+    for (const char* file : {"title.bmp", "QAVLE.bmp", "banner.bmp"}) {
+        const auto noted = notedLightestColour(file);
+        ASSERT_TRUE(noted) << file;
+        EXPECT_EQ(noted, lightestPixelByPixel(QImage(file))) << file;
+    }
+    QTemporaryDir folder;
+    const QString plain = folder.filePath("plain.bmp"), marked = folder.filePath("marked.bmp");
+    ASSERT_TRUE(darkPicture().save(plain));
+    EXPECT_EQ(notedLightestColour(plain), std::nullopt);
+    EXPECT_EQ(lightestColour(plain, QPixmap(plain)), lightestPixelByPixel(QImage(plain)));
+    QFile::copy(plain, marked);
+    QFile note(marked);
+    ASSERT_TRUE(note.open(QIODevice::ReadWrite));
+    note.seek(6);
+    note.write("L\x11\x22\x33", 4);
+    note.close();
+    EXPECT_EQ(lightestColour(marked, QPixmap(marked)), QColor(0x11, 0x22, 0x33));
 }
 
 }  // namespace
