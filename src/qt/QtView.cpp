@@ -124,9 +124,9 @@ bool takesLock(ControlKind kind) {
 
 QColor rgb(unsigned colour) { return QColor::fromRgb(static_cast<QRgb>(colour)); }
 
-// Text boxes and lists of a screen with colours of its own: its ink on its paper, readable when disabled too.
-void boxColours(QWidget* w, const forms::ScreenColours& colours) {
-    QPalette pal = w->palette();
+// The palette of the text boxes and lists of a screen with colours of its own: its ink on its paper, readable
+// when disabled too; made once for the screen's window.
+QPalette boxColours(QPalette pal, const forms::ScreenColours& colours) {
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         for (auto [ink, paper] : {std::pair{QPalette::Text, QPalette::Base}, std::pair{QPalette::ButtonText, QPalette::Button}}) {
             pal.setColor(group, paper, rgb(colours.boxPaper));
@@ -135,7 +135,7 @@ void boxColours(QWidget* w, const forms::ScreenColours& colours) {
     // Disabled text keeps a dimmer shade of its own, still readable on the paper.
     for (auto role : {QPalette::Text, QPalette::ButtonText})
         pal.setColor(QPalette::Disabled, role, readableOn(onPicture(false), rgb(colours.boxPaper)));
-    w->setPalette(readablePalette(pal));
+    return readablePalette(pal);
 }
 
 // Captions drawn on the screen itself: in a screen's own colours, on their paper; on a picture, light lettering
@@ -351,6 +351,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
     font.setPixelSize(TextPixels);
     win->setFont(font);
     screen.window = win;
+    if (form.design().colours) screen.boxes = boxColours(win->palette(), *form.design().colours);
 
     screen.background = new QLabel(win);
     screen.background->setGeometry(0, 0, win->width(), win->height());
@@ -379,7 +380,7 @@ QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& c
     w->setProperty("tabPolicy", static_cast<int>(w->focusPolicy()));
     if (const auto& colours = form.design().colours) {
         if (takesLock(control.kind())) {
-            boxColours(w, *colours);
+            w->setPalette(*screen.boxes);
         } else if (control.kind() == ControlKind::Label) {
             w->setProperty("labelInk", rgb(colours->labelInk));
             w->setProperty("labelPaper", rgb(colours->labelPaper));

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
@@ -54,6 +55,7 @@ private:
         std::unordered_map<const QWidget*, forms::Control*> controls;
         long lastOnTop = 0;  // when the window was last shown or took the keyboard: the topmost has the highest
         bool strayKeyboard = false;  // the control that had the keyboard went off and none could take it
+        std::optional<QPalette> boxes;  // the boxes' and lists' colours, on a screen with colours of its own
     };
 
     Screen& build(forms::Form& form);
