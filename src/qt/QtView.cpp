@@ -302,6 +302,8 @@ void QtView::focusOpening(Screen& screen, forms::Form& form) {
 // Without a window manager nobody hands the keyboard on when a window goes: the topmost game window still
 // shown takes it, unless one of ours or a dialog has it already.
 void QtView::keyboardHome() {
+    if (!windowWent_) return;
+    windowWent_ = false;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
     const QWidget* active = QApplication::activeWindow();
     Screen* top = nullptr;
@@ -616,7 +618,10 @@ void QtView::formShown(forms::Form& form) {
 
 void QtView::formHidden(forms::Form& form) {
     auto it = screens_.find(&form);
-    if (it != screens_.end() && it->second.window) it->second.window->hide();
+    if (it != screens_.end() && it->second.window) {
+        it->second.window->hide();
+        windowWent_ = true;
+    }
 }
 
 void QtView::formUnloaded(forms::Form& form) {
@@ -624,6 +629,7 @@ void QtView::formUnloaded(forms::Form& form) {
     if (it == screens_.end()) return;
     if (QWidget* w = it->second.window.data()) {
         w->hide();
+        windowWent_ = true;
         // A handler of this window may still be on the stack: the widgets go once it has returned.
         w->deleteLater();
     }

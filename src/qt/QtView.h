@@ -86,6 +86,7 @@ private:
     QMetaObject::Connection focusWatch_;
     int depth_ = 0;  // player actions and their handlers on the stack
     long onTop_ = 0;  // counts the windows' turns on top
+    bool windowWent_ = false;  // a window was hidden since the keyboard was last seen to
 };
 
 }  // namespace varnholt
