@@ -140,23 +140,21 @@ QPalette boxColours(QPalette pal, const forms::ScreenColours& colours) {
 
 // Captions drawn on the screen itself: in a screen's own colours, on their paper; on a picture, light lettering
 // that reads on the picture's lightest colour (`paper`); otherwise the window's own colours.
-void lettering(QWidget* w, const std::optional<QColor>& paper) {
+void lettering(QWidget* w, const std::optional<QColor>& picture, const forms::ScreenColours* own = nullptr) {
     QPalette pal = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
-    const QVariant ownPaper = w->property("labelPaper");
-    if (ownPaper.isValid()) {
-        const QColor ink = w->property("labelInk").value<QColor>(), back = ownPaper.value<QColor>();
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            QColor shade = group == QPalette::Disabled ? onPicture(false) : ink;
-            pal.setColor(group, QPalette::WindowText, readableOn(shade, back));
-            pal.setColor(group, QPalette::Text, readableOn(shade, back));
-            pal.setColor(group, QPalette::Window, back);
-        }
+    std::optional<QColor> paper = picture;
+    QColor ink = onPicture(true);
+    if (own) {
+        paper = rgb(own->labelPaper);
+        ink = rgb(own->labelInk);
+        pal.setColor(QPalette::Window, *paper);
         w->setAutoFillBackground(true);
-    } else if (paper) {
+    }
+    if (paper) {
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            QColor ink = readableOn(onPicture(group != QPalette::Disabled), *paper);
-            pal.setColor(group, QPalette::WindowText, ink);
-            pal.setColor(group, QPalette::Text, ink);
+            const QColor shade = readableOn(group == QPalette::Disabled ? onPicture(false) : ink, *paper);
+            pal.setColor(group, QPalette::WindowText, shade);
+            pal.setColor(group, QPalette::Text, shade);
         }
     }
     w->setPalette(pal);
@@ -380,14 +378,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
 QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& control) {
     QWidget* w = makeBareWidget(screen, form, control);
     w->setProperty("tabPolicy", static_cast<int>(w->focusPolicy()));
-    if (const auto& colours = form.design().colours) {
-        if (takesLock(control.kind())) {
-            w->setPalette(*screen.boxes);
-        } else if (control.kind() == ControlKind::Label) {
-            w->setProperty("labelInk", rgb(colours->labelInk));
-            w->setProperty("labelPaper", rgb(colours->labelPaper));
-        }
-    }
+    if (screen.boxes && takesLock(control.kind())) w->setPalette(*screen.boxes);
     const unsigned flags = control.design().flags;
     if (flags & (forms::Bold | forms::Large | forms::Underline)) {
         QFont font = w->font();
@@ -540,7 +531,8 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
             break;
         case ControlKind::Label: {
             auto* l = static_cast<QLabel*>(w);
-            lettering(l, screen.paper);
+            const auto& own = control.form().design().colours;
+            lettering(l, screen.paper, own ? &*own : nullptr);
             if (control.design().flags & forms::OneLine) fitOneLine(l, q(control.text()), q(control.tooltip()));
             else if (l->text() != q(control.text())) l->setText(q(control.text()));
             break;

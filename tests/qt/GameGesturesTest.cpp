@@ -164,6 +164,13 @@ protected:
         if (before == row || (c.form().alive() && c.listIndex() != row)) key(Qt::Key_Space);
     }
     bool on(const char* screen, const char* control) { return game_->form(screen).c(control).enabled(); }
+    // QUIT to the menu, EDITOR, Add.
+    void openAddDialog() {
+        press("FederationHub", "Command12");
+        press("MainMenu", "Command6");
+        press("WrestlerEditor", "cmdAdd");
+        ASSERT_TRUE(game_->isShown("AddWrestlerDialog"));
+    }
 };
 
 TEST_F(KeyboardAlone, AWeekWithAShowNight) {
@@ -226,10 +233,7 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
 // Each screen opens with the keyboard where the player starts on it.
 TEST_F(KeyboardAlone, TheHubOpensOnNextDayAndTheAddDialogOnName) {
     EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
-    press("FederationHub", "Command12");  // QUIT, back to the menu
-    press("MainMenu", "Command6");        // EDITOR
-    press("WrestlerEditor", "cmdAdd");
-    ASSERT_TRUE(game_->isShown("AddWrestlerDialog"));
+    openAddDialog();
     EXPECT_EQ(focus(), view_->widget(game_->form("AddWrestlerDialog").c("txtName")));
 }
 
@@ -286,9 +290,7 @@ TEST_F(KeyboardAlone, ReturnSavesAndEscapeCancelsInTheRenameDialog) {
 }
 
 TEST_F(KeyboardAlone, ReturnInTheAddDialogSavesAndEscapeCancels) {
-    press("FederationHub", "Command12");
-    press("MainMenu", "Command6");
-    press("WrestlerEditor", "cmdAdd");
+    openAddDialog();
     // Return with a name alone: Save runs its checks and says what is missing.
     auto* name = widget<QLineEdit>("AddWrestlerDialog", "txtName");
     for (QChar ch : QStringLiteral("Wes Harrowgate")) pressKey(name, 0, Qt::NoModifier, QString(ch));
