@@ -11,7 +11,14 @@ class Form;
 
 enum class ControlKind { TextBox, Label, Button, ListBox, ComboBox, FileListBox, Frame, Shape, VScrollBar, PictureBox, Image };
 
-enum class Event { Load, Click, DblClick, Change };
+// A text box or a list of any kind: where the player types or picks, and what the game can lock.
+constexpr bool isBoxOrList(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::FileListBox ||
+           kind == ControlKind::ComboBox;
+}
+
+// Close is the player's close box on a screen that takes it in a way of its own (bound to "Form").
+enum class Event { Load, Click, DblClick, Change, Close };
 
 // Design flags of a control.
 enum ControlFlag : unsigned {

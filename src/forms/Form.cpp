@@ -20,6 +20,8 @@ Form::Form(Program& program, const FormDef& def) : program_(program), def_(def),
     mustName(def.wayOut, "way out");
     mustName(def.defaultButton, "default button");
     mustName(def.opensOn, "opening control");
+    if (!def.defaultButton.empty() && find(def.defaultButton)->kind() != ControlKind::Button)
+        throw std::logic_error("screen " + def.name + " names " + def.defaultButton + ", which is no button, as its default button");
 }
 
 Form::~Form() = default;
@@ -82,10 +84,22 @@ bool Form::handles(const Control& control, Event e) const {
 
 Control* Form::wayOut() { return def_.wayOut.empty() ? nullptr : find(def_.wayOut); }
 
-void Form::runLoad() {
-    auto it = handlers_.find(handlerKey("Form", Event::Load));
+Control* Form::freeWayOut() {
+    return def_.closeQuestion.empty() && !takesCloseBox() ? wayOut() : nullptr;
+}
+
+bool Form::takesCloseBox() const { return handlers_.count(handlerKey("Form", Event::Close)) > 0; }
+
+void Form::runLoad() { runOwn(Event::Load); }
+
+void Form::runClose() {
+    if (alive_) runOwn(Event::Close);
+}
+
+void Form::runOwn(Event e) {
+    auto it = handlers_.find(handlerKey("Form", e));
     if (it == handlers_.end()) return;
-    Handler h = it->second;
+    Handler h = it->second;  // the handler may unload this screen while it runs
     h(-1);
 }
 

@@ -24,22 +24,24 @@ struct ScreenColours {
 };
 
 struct FormDef {
-    std::string name;     // the screen's name in the code
-    std::string role;     // its role name, which says what it is for
-    std::string caption;  // the window caption
+    std::string name = {};     // the screen's name in the code
+    std::string role = {};     // its role name, which says what it is for
+    std::string caption = {};  // the window caption
     int width = 9000, height = 7000;  // client area in twips
-    std::string picture;              // background picture file in the program folder, loaded by the screen
-    std::vector<ControlDef> controls;
+    std::string picture = {};         // background picture file in the program folder, loaded by the screen
+    std::vector<ControlDef> controls = {};
     // The control whose click is the screen's own way out (its Back, Return, Cancel, Continue or Exit): the close
     // box of the screen's window and Escape do what it does. Empty when the screen has none: the close box asks
-    // whether to end the program, unless the screen is `aside`.
+    // whether to end the program, unless the screen is `aside`. A screen that binds a handler to its own Close
+    // event takes its close box itself.
     std::string wayOut = {};
     // A way out that costs the player something: the close box asks this Yes/No question first (No is the
     // default answer), and Escape does nothing.
     std::string closeQuestion = {}, closeTitle = {};
     // A small window beside the game's screens (a list of game slots): its close box and Escape hide it.
     bool aside = false;
-    // The button that Return in a one-line text box presses, drawn as the screen's default button.
+    // The button that Return in a one-line text box presses, drawn as the screen's default button; a control that
+    // is not a button is a fault when the screen is built.
     std::string defaultButton = {};
     // The control the keyboard is on when the screen opens, where it is not the first one the player can use.
     std::string opensOn = {};
@@ -85,6 +87,12 @@ public:
     bool handles(const Control& control, Event e) const;
     // The control of the screen's way out, or nothing when it has none.
     Control* wayOut();
+    // The way out when taking it asks nothing and costs nothing (no close question, no close box of the screen's
+    // own): what Escape takes and where the keyboard may wait. Nothing otherwise.
+    Control* freeWayOut();
+    // Whether the screen takes its close box itself, and the player's close box on it.
+    bool takesCloseBox() const;
+    void runClose();
     void runLoad();
     void controlChanged(Control& control);
 
@@ -119,6 +127,8 @@ private:
     friend class Program;
     using Handler = std::function<void(int)>;
     static std::string handlerKey(std::string_view control, Event e);
+    // Runs the handler bound to the screen's own event, if any.
+    void runOwn(Event e);
     // Throws unless the name is "Form" (the screen's own Load) or a control (or control array) of the table.
     void mustHave(std::string_view control) const;
 

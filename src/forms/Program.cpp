@@ -134,8 +134,14 @@ void Program::setEndQuestion(std::string text, std::string title) {
     endTitle_ = std::move(title);
 }
 
-bool Program::askToEnd(MsgResult defaultAnswer) {
-    if (msgBox(endQuestion_, endTitle_, MsgButtons::YesNo, MsgIcon::Question, defaultAnswer) != MsgResult::Yes)
+bool Program::askToEnd(MsgResult defaultAnswer) { return ask(endQuestion_, defaultAnswer); }
+
+std::string Program::closeBoxQuestion() const { return endQuestion_; }
+
+bool Program::closeBoxEnds() { return ask(closeBoxQuestion(), inPlay() ? MsgResult::No : MsgResult::Yes); }
+
+bool Program::ask(const std::string& question, MsgResult defaultAnswer) {
+    if (msgBox(question, endTitle_, MsgButtons::YesNo, MsgIcon::Question, defaultAnswer) != MsgResult::Yes)
         return false;
     end();
     return true;
@@ -150,8 +156,9 @@ bool anyShown(const std::vector<Form*>& forms, const Form* besides) {
 void Program::playerClose(std::string_view nameOrRole) {
     Form* f = loaded(nameOrRole);
     if (ended_ || !f || !f->visible()) return;
-    const MsgResult reflex = inPlay() ? MsgResult::No : MsgResult::Yes;
-    if (Control* way = f->wayOut()) {
+    if (f->takesCloseBox()) {
+        f->runClose();
+    } else if (Control* way = f->wayOut()) {
         if (!way->reachable()) return;
         const FormDef& d = f->design();
         if (!d.closeQuestion.empty() &&
@@ -163,15 +170,15 @@ void Program::playerClose(std::string_view nameOrRole) {
         closedByPlayer_ = f->name();
         hide(f->name());
     } else {
-        askToEnd(reflex);  // Yes ends the program, No keeps every window as it was
+        closeBoxEnds();  // Yes ends the program, No keeps every window as it was
     }
 }
 
 void Program::playerEscape(std::string_view nameOrRole) {
     Form* f = loaded(nameOrRole);
     if (ended_ || !f || !f->visible()) return;
-    if (Control* way = f->wayOut()) {
-        if (f->design().closeQuestion.empty() && way->reachable()) way->playerClick();
+    if (f->wayOut() || f->takesCloseBox()) {
+        if (Control* way = f->freeWayOut(); way && way->reachable()) way->playerClick();
     } else if (f->design().aside && anyShown(loadedForms(), f)) {
         playerClose(nameOrRole);
     }
@@ -180,7 +187,7 @@ void Program::playerEscape(std::string_view nameOrRole) {
 void Program::afterPlayerAction() {
     if (ended_ || closedByPlayer_.empty() || anyShown(loadedForms(), nullptr)) return;
     std::string gone = closedByPlayer_;
-    if (!askToEnd()) show(gone);
+    if (!closeBoxEnds()) show(gone);
 }
 
 void Program::collect() { discarded_.clear(); }

@@ -103,16 +103,20 @@ public:
     bool askToEnd(MsgResult defaultAnswer = MsgResult::Yes);
     // Whether the player has something to lose: then a close box's end question answers No to Return and Escape.
     virtual bool inPlay() const { return false; }
+    // The end question a close box asks: the game's own words, which say what is lost while a game is in play.
+    virtual std::string closeBoxQuestion() const;
 
     // The close box of a shown screen's window:
+    // - a screen that takes its close box itself (a handler bound to its Close event) runs that handler;
     // - a screen with a way out does what a click on that control does, when the player could click it now
     //   (otherwise the window stays as it is); a screen with a close question asks it first, and only Yes goes on;
     // - a screen beside the others (`FormDef::aside`) is hidden, its fields kept; when no other screen would stay
     //   shown, the end question is asked first;
     // - any other screen has nothing to close to: the end question is asked, whatever else is open.
     void playerClose(std::string_view nameOrRole);
-    // Escape on a shown screen's window: the way out, as long as it asks nothing and costs nothing; on a screen
-    // beside the others, its close box. Anywhere else Escape does nothing: it never ends the program.
+    // Escape on a shown screen's window: the way out, as long as it asks nothing and costs nothing (the screen's
+    // `freeWayOut`); on a screen beside the others, its close box. Anywhere else Escape does nothing: it never
+    // ends the program.
     void playerEscape(std::string_view nameOrRole);
     // Runs after each player action: when the screen a close box hid last is still hidden and nothing else is
     // shown any more (the screens left beside it have gone their own way since), the end question is asked,
@@ -136,6 +140,9 @@ private:
     Entry* entry(std::string_view nameOrRole);
     const Entry* entry(std::string_view nameOrRole) const;
     Entry& mustEntry(std::string_view nameOrRole);
+    // The close box's end question, with No as Return's answer while a game is in play.
+    bool closeBoxEnds();
+    bool ask(const std::string& question, MsgResult defaultAnswer);
 
     std::filesystem::path folder_;
     Dialogs& dialogs_;

@@ -30,6 +30,8 @@ public:
 
     // A game is in play from its first day on the hub until it ends and the hub is unloaded.
     bool inPlay() const override;
+    // In play, the close box's end question says what ending the game now loses.
+    std::string closeBoxQuestion() const override;
 
     // A path under the program folder, written with "\" or "/".
     std::filesystem::path path(std::string_view relative) const;

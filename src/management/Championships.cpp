@@ -91,12 +91,17 @@ const FormDef& championsDef() {
 }
 
 const FormDef& renameDef() {
-    static const FormDef def{RenameDialog::Name, RenameDialog::Role, "QAVLE", 4800, 2040, "", {
-        label("Label1", 240, 240, 4320, 300, "Rename championship:"),
-        textBox("Text1", 240, 600, 4320, 315, "Text1"),
-        button("Command1", 840, 1200, 1440, 420, "Save"),
-        button("Command2", 2520, 1200, 1440, 420, "Cancel"),
-    }, "Command2", {}, {}, false, "Command1"};
+    static const FormDef def{
+        .name = RenameDialog::Name, .role = RenameDialog::Role, .caption = "QAVLE", .width = 4800, .height = 2040,
+        .controls = {
+            label("Label1", 240, 240, 4320, 300, "Rename championship:"),
+            textBox("Text1", 240, 600, 4320, 315, "Text1"),
+            button("Command1", 840, 1200, 1440, 420, "Save"),
+            button("Command2", 2520, 1200, 1440, 420, "Cancel"),
+        },
+        .wayOut = "Command2",
+        .defaultButton = "Command1",
+    };
     return def;
 }
 

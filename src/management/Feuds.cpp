@@ -60,8 +60,9 @@ const FormDef& feudDef() {
         for (std::size_t i = 0; i < FeudRows.size(); ++i) {
             const auto& r = FeudRows[i];
             int y = RowTop + static_cast<int>(i) * RowHeight;
-            c.push_back(button(r.newButton, NewLeft, y, 900, 375, "New"));
-            // Ending a feud cannot be taken back: the keyboard never lands on End by itself.
+            // New leaves a feud pending and shuts the way out until both wrestlers are picked, and ending a feud
+            // cannot be taken back: the keyboard never lands on either by itself.
+            c.push_back(button(r.newButton, NewLeft, y, 900, 375, "New", forms::NoAutoFocus));
             c.push_back(button(r.endButton, EndLeft, y, 900, 375, "End", forms::Disabled | forms::NoAutoFocus));
             c.push_back(label(r.title, TitleLeft, y + 45, 3600, 285, "", forms::OneLine));
             c.push_back(label(r.heat, HeatLeft, y + 45, 1500, 285, ""));

@@ -3,6 +3,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "qt/Keyboard.h"
+
 namespace varnholt {
 
 namespace {
@@ -20,7 +22,8 @@ QMessageBox::Icon qtIcon(forms::MsgIcon icon) {
 
 }  // namespace
 
-// The boxes have no parent: a handler may unload the screen it belongs to while its box is open.
+// The boxes have no parent: a handler may unload the screen it belongs to while its box is open. When a box
+// closes, the keyboard goes back to the window it came over.
 forms::MsgResult QtDialogs::messageBox(const std::string& text, const std::string& title, forms::MsgButtons buttons,
                                        forms::MsgIcon icon) {
     return messageBoxWithDefault(text, title, buttons, icon, forms::MsgResult::Yes);
@@ -29,6 +32,7 @@ forms::MsgResult QtDialogs::messageBox(const std::string& text, const std::strin
 forms::MsgResult QtDialogs::messageBoxWithDefault(const std::string& text, const std::string& title,
                                                   forms::MsgButtons buttons, forms::MsgIcon icon,
                                                   forms::MsgResult defaultAnswer) {
+    const KeyboardBack back;
     const bool yesNo = buttons == forms::MsgButtons::YesNo;
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
@@ -46,6 +50,7 @@ forms::MsgResult QtDialogs::messageBoxWithDefault(const std::string& text, const
 
 std::optional<std::string> QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                                const std::string& defaultText) {
+    const KeyboardBack back;
     bool ok = false;
     QString text = QInputDialog::getText(nullptr, QString::fromStdString(title), QString::fromStdString(prompt),
                                          QLineEdit::Normal, QString::fromStdString(defaultText), &ok);

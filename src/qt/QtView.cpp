@@ -4,6 +4,7 @@
 #include <exception>
 #include <map>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 #include <QAbstractItemView>
@@ -55,28 +56,21 @@ std::string fromEditor(const QString& s) {
     return t.toStdString();
 }
 
-// Brings a list's rows in line with the model's items, appending when the model only grew.
-void syncItems(QListWidget* list, const std::vector<std::string>& items) {
-    int kept = list->count();
+// Brings a list's or a drop-down list's rows in line with the model's items, appending when the model only grew.
+template <class Rows>
+void syncItems(Rows* rows, const std::vector<std::string>& items) {
+    auto text = [rows](int i) {
+        if constexpr (std::is_base_of_v<QComboBox, Rows>) return rows->itemText(i);
+        else return rows->item(i)->text();
+    };
+    int kept = rows->count();
     bool prefix = kept <= static_cast<int>(items.size());
-    for (int i = 0; prefix && i < kept; ++i)
-        prefix = list->item(i)->text() == q(items[static_cast<std::size_t>(i)]);
+    for (int i = 0; prefix && i < kept; ++i) prefix = text(i) == q(items[static_cast<std::size_t>(i)]);
     if (!prefix) {
-        list->clear();
+        rows->clear();
         kept = 0;
     }
-    for (std::size_t i = static_cast<std::size_t>(kept); i < items.size(); ++i) list->addItem(q(items[i]));
-}
-
-void syncItems(QComboBox* combo, const std::vector<std::string>& items) {
-    int kept = combo->count();
-    bool prefix = kept <= static_cast<int>(items.size());
-    for (int i = 0; prefix && i < kept; ++i) prefix = combo->itemText(i) == q(items[static_cast<std::size_t>(i)]);
-    if (!prefix) {
-        combo->clear();
-        kept = 0;
-    }
-    for (std::size_t i = static_cast<std::size_t>(kept); i < items.size(); ++i) combo->addItem(q(items[i]));
+    for (std::size_t i = static_cast<std::size_t>(kept); i < items.size(); ++i) rows->addItem(q(items[i]));
 }
 
 // Shows a picture file on a label, loading it only when the file changed.
@@ -115,11 +109,6 @@ void fitOneLine(QLabel* l, const QString& whole, const QString& tooltip) {
     const QString shown = metrics.horizontalAdvance(whole) <= room ? whole : metrics.elidedText(whole, Qt::ElideRight, room);
     if (l->text() != shown) l->setText(shown);
     l->setToolTip(shown == whole ? tooltip : whole);
-}
-
-bool takesLock(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::FileListBox ||
-           kind == ControlKind::ComboBox;
 }
 
 QColor rgb(unsigned colour) { return QColor::fromRgb(static_cast<QRgb>(colour)); }
@@ -162,13 +151,14 @@ void lettering(QWidget* w, const std::optional<QColor>& picture, const forms::Sc
 
 }  // namespace
 
-QtView::QtView(forms::Program& program) : program_(program) {
+QtView::QtView(forms::Program& program)
+    : program_(program),
+      keyboard_(program, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
+                                const std::function<void()>& action) { playerAction(form, window, control, action); }) {
     program_.setObserver(this);
-    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
 QtView::~QtView() {
-    QObject::disconnect(focusWatch_);
     program_.setObserver(nullptr);
     for (auto& [form, screen] : screens_) delete screen.window.data();
     screens_.clear();
@@ -205,7 +195,7 @@ void QtView::perform(const std::function<void()>& action) {
     // A modal dialog runs its own event loop inside a handler: only the outermost action frees screens.
     if (depth_ == 0) {
         program_.collect();
-        keyboardHome();
+        keyboard_.settle();
     }
 }
 
@@ -225,10 +215,8 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
         if (it == screens_.end() || !it->second.window || it->second.window.data() != window) return nullptr;
         return &it->second;
     };
-    Screen* before = live();
-    if (!before) return;
-    QPointer<QWidget> had = before->window->focusWidget();
-    const auto usable = landable(*before);
+    if (!live()) return;
+    const Keyboard::Step step = keyboard_.before(*form);
     perform(action);
     Screen* screen = live();
     if (!screen) return;
@@ -236,83 +224,7 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
         auto w = screen->widgets.find(control);
         if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);
     }
-    keepFocusGoing(*screen, *form, had, usable);
-}
-
-bool QtView::canLand(const Screen& screen, const QWidget* w) const {
-    auto it = screen.controls.find(w);
-    if (it == screen.controls.end()) return false;
-    const forms::Control& c = *it->second;
-    return !(c.design().flags & forms::NoAutoFocus) && !c.locked() && w->isVisible() && w->isEnabled() &&
-           (w->focusPolicy() & Qt::TabFocus);
-}
-
-std::unordered_set<const QWidget*> QtView::landable(const Screen& screen) const {
-    std::unordered_set<const QWidget*> out;
-    for (const auto& [w, c] : screen.controls)
-        if (canLand(screen, w)) out.insert(w);
-    return out;
-}
-
-// A handler that turns off, hides or locks the control the player was on (a match screen closing one booking
-// step and opening the next) sends the keyboard where the screen now waits: to the first control, in the order
-// of the screen's table, that the handler has just made usable; failing that, on to the next usable one, as Tab
-// would. Never to the N button, a read-only box or a control reached by Tab only.
-void QtView::keepFocusGoing(Screen& screen, const forms::Form& form, QWidget* had,
-                            const std::unordered_set<const QWidget*>& before) {
-    if (!had || !screen.window->isVisible() || had->window() != screen.window.data()) return;
-    auto it = screen.controls.find(had);
-    const bool stillUsable = had->isEnabled() && had->isVisible() &&
-                             (it == screen.controls.end() || !it->second->locked());
-    if (stillUsable) return;
-    for (const auto& c : form.controls()) {
-        QWidget* w = screen.widgets[c.get()];
-        if (canLand(screen, w) && !before.count(w)) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    landAfter(screen, had);
-}
-
-bool QtView::landAfter(Screen& screen, QWidget* from) {
-    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
-        if (w->window() == screen.window.data() && canLand(screen, w)) {
-            w->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
-    return false;
-}
-
-// A screen opens with the keyboard on the control it names, or else on the first one the player can use.
-void QtView::focusOpening(Screen& screen, forms::Form& form) {
-    QWidget* target = nullptr;
-    if (!form.design().opensOn.empty()) {
-        QWidget* named = screen.widgets[&form.c(form.design().opensOn)];
-        if (canLand(screen, named)) target = named;
-    }
-    for (auto it = form.controls().begin(); !target && it != form.controls().end(); ++it)
-        if (canLand(screen, screen.widgets[it->get()])) target = screen.widgets[it->get()];
-    if (target) target->setFocus(Qt::ActiveWindowFocusReason);
-}
-
-// Without a window manager nobody hands the keyboard on when a window goes: the topmost game window still
-// shown takes it, unless one of ours or a dialog has it already.
-void QtView::keyboardHome() {
-    if (!windowWent_) return;
-    windowWent_ = false;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
-    const QWidget* active = QApplication::activeWindow();
-    Screen* top = nullptr;
-    for (auto& [form, screen] : screens_) {
-        if (!screen.window || !screen.window->isVisible()) continue;
-        if (screen.window.data() == active) return;
-        if (!top || screen.lastOnTop > top->lastOnTop) top = &screen;
-    }
-    if (!top) return;
-    top->window->raise();
-    top->window->activateWindow();
+    keyboard_.after(*form, step);
 }
 
 QPoint QtView::openingPlace(const QSize& window) {
@@ -326,25 +238,11 @@ QPoint QtView::openingPlace(const QSize& window) {
     return place.topLeft();
 }
 
-void QtView::focusMoved(QWidget* now) {
-    // Only the window that has the keyboard shows its ring; that window is now the topmost.
-    for (auto& [form, screen] : screens_) {
-        if (!screen.ring) continue;
-        bool here = now && screen.window && now->window() == screen.window.data() && now != screen.window.data();
-        screen.ring->follow(here ? now : nullptr);
-        if (here) {
-            screen.lastOnTop = ++onTop_;
-            screen.strayKeyboard = false;  // the player (or the game) put it somewhere since
-        }
-    }
-}
-
 QtView::Screen& QtView::build(forms::Form& form) {
     Screen& screen = screens_[&form];
     auto* win = new FormWindow;
     forms::Form* f = &form;
     win->closeBox = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerClose(f->name()); }); };
-    win->escape = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerEscape(f->name()); }); };
     win->setFixedSize(pixels(form.design().width), pixels(form.design().height));
     win->setPalette(readablePalette(win->palette()));
     QFont font = win->font();
@@ -363,13 +261,11 @@ QtView::Screen& QtView::build(forms::Form& form) {
         screen.widgets[c.get()] = w;
         screen.controls[w] = c.get();
     }
-    if (!form.design().defaultButton.empty())
-        static_cast<QPushButton*>(screen.widgets[&form.c(form.design().defaultButton)])->setDefault(true);
     // Frames and shapes sit behind the controls drawn inside them; the picture behind everything.
     for (const auto& c : form.controls())
         if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape) screen.widgets[c.get()]->lower();
     screen.background->lower();
-    screen.ring = new FocusRing(win);
+    keyboard_.adopt(form, screen);
 
     applyForm(screen, form);
     return screen;
@@ -377,8 +273,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
 
 QWidget* QtView::makeWidget(Screen& screen, forms::Form& form, forms::Control& control) {
     QWidget* w = makeBareWidget(screen, form, control);
-    w->setProperty("tabPolicy", static_cast<int>(w->focusPolicy()));
-    if (screen.boxes && takesLock(control.kind())) w->setPalette(*screen.boxes);
+    if (screen.boxes && forms::isBoxOrList(control.kind())) w->setPalette(*screen.boxes);
     const unsigned flags = control.design().flags;
     if (flags & (forms::Bold | forms::Large | forms::Underline)) {
         QFont font = w->font();
@@ -420,15 +315,6 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
                     std::string typed = s.toStdString();
                     act([c, typed] { c->playerType(typed); });
                 });
-                // Return in a one-line box presses the screen's default button, as in any dialog.
-                if (!form.design().defaultButton.empty()) {
-                    QObject::connect(t, &QLineEdit::returnPressed, t, [act, f] {
-                        act([f] {
-                            forms::Control& button = f->c(f->design().defaultButton);
-                            if (button.reachable()) button.playerClick();
-                        });
-                    });
-                }
                 return t;
             }
         case ControlKind::Label:
@@ -502,15 +388,11 @@ void QtView::applyForm(Screen& screen, forms::Form& form) {
 void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
     // Values pushed from the model must not come back as the player's actions.
     QSignalBlocker block(w);
-    const bool hadKeyboard = screen.window && screen.window->focusWidget() == w;
+    const bool hadKeyboard = keyboard_.holds(screen, w);
 
     w->setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()), pixels(control.height()));
     w->setEnabled(control.enabled());
     w->setToolTip(q(control.tooltip()));
-    // A read-only box or a locked list is no Tab stop; a click still reaches it.
-    if (takesLock(control.kind()))
-        w->setFocusPolicy(control.locked() ? Qt::ClickFocus
-                                           : static_cast<Qt::FocusPolicy>(w->property("tabPolicy").toInt()));
 
     switch (control.kind()) {
         case ControlKind::Button: {
@@ -583,45 +465,34 @@ void QtView::applyControl(Screen& screen, forms::Control& control, QWidget* w) {
         }
     }
     w->setVisible(control.visible());
-    // Turned off under the player's keyboard: the keyboard goes on as Tab would, but never to the N button or
-    // a box the player cannot use (a player action then sends it on where the screen waits).
-    if (hadKeyboard && !(w->isEnabled() && w->isVisible() && !control.locked()))
-        screen.strayKeyboard = !landAfter(screen, w);
-    else if (screen.strayKeyboard && canLand(screen, w)) {
-        // Nothing could take the keyboard then: the first control turned on since takes it.
-        screen.strayKeyboard = false;
-        w->setFocus(Qt::TabFocusReason);
-    }
+    keyboard_.applied(control.form(), control, w, hadKeyboard);
 }
 
 void QtView::formShown(forms::Form& form) {
     auto it = screens_.find(&form);
     Screen& screen = it == screens_.end() ? build(form) : it->second;
-    // Every showing opens the window at its one place, wherever it was moved to before, with the keyboard
-    // where the screen waits.
+    // Every showing opens the window at its one place, wherever it was moved to before.
     const bool opening = !screen.window->isVisible();
     if (opening) screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
-    screen.lastOnTop = ++onTop_;
     screen.window->show();
-    screen.window->raise();
-    screen.window->activateWindow();
-    if (opening) focusOpening(screen, form);
+    keyboard_.shown(form, opening);
 }
 
 void QtView::formHidden(forms::Form& form) {
     auto it = screens_.find(&form);
     if (it != screens_.end() && it->second.window) {
         it->second.window->hide();
-        windowWent_ = true;
+        keyboard_.windowWent();
     }
 }
 
 void QtView::formUnloaded(forms::Form& form) {
     auto it = screens_.find(&form);
     if (it == screens_.end()) return;
+    keyboard_.forget(form);
     if (QWidget* w = it->second.window.data()) {
         w->hide();
-        windowWent_ = true;
+        keyboard_.windowWent();
         // A handler of this window may still be on the stack: the widgets go once it has returned.
         w->deleteLater();
     }
@@ -642,6 +513,7 @@ void QtView::controlChanged(forms::Form& form, forms::Control& control) {
 
 void QtView::programEnded() {
     for (auto& [form, screen] : screens_) {
+        keyboard_.forget(*form);
         if (QWidget* w = screen.window.data()) {
             w->hide();
             w->deleteLater();

@@ -6,13 +6,12 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 
 #include <QPalette>
-#include <QPointer>
 #include <QWidget>
 
 #include "forms/Program.h"
+#include "qt/Keyboard.h"
 #include "qt/Widgets.h"
 
 class QLabel;
@@ -46,15 +45,9 @@ public:
     void programEnded() override;
 
 private:
-    struct Screen {
-        QPointer<QWidget> window;
+    struct Screen : ScreenWidgets {
         QLabel* background = nullptr;
-        FocusRing* ring = nullptr;
         std::optional<QColor> paper;  // the lightest colour of the screen's picture, when it has one
-        std::unordered_map<const forms::Control*, QWidget*> widgets;
-        std::unordered_map<const QWidget*, forms::Control*> controls;
-        long lastOnTop = 0;  // when the window was last shown or took the keyboard: the topmost has the highest
-        bool strayKeyboard = false;  // the control that had the keyboard went off and none could take it
         std::optional<QPalette> boxes;  // the boxes' and lists' colours, on a screen with colours of its own
     };
 
@@ -64,29 +57,16 @@ private:
     void applyForm(Screen& screen, forms::Form& form);
     void applyControl(Screen& screen, forms::Control& control, QWidget* w);
     // Runs a player action on a control, provided its screen still has this window; afterwards the control's
-    // widget shows the game's state again, whatever the gesture left in it.
+    // widget shows the game's state again, whatever the gesture left in it, and the keyboard goes where the
+    // screen now waits.
     void playerAction(const forms::Form* form, const QWidget* window, forms::Control* control,
                       const std::function<void()>& action);
-    // Where the keyboard goes by itself: never to a control the player cannot use or change now, to the N
-    // button or to a control marked as reached by Tab only.
-    bool canLand(const Screen& screen, const QWidget* w) const;
-    std::unordered_set<const QWidget*> landable(const Screen& screen) const;
-    void keepFocusGoing(Screen& screen, const forms::Form& form, QWidget* had,
-                        const std::unordered_set<const QWidget*>& before);
-    void focusOpening(Screen& screen, forms::Form& form);
-    // Sends the keyboard to the next control after `from`, in Tab's order, that it may land on; false when
-    // there is none.
-    bool landAfter(Screen& screen, QWidget* from);
-    void keyboardHome();
-    void focusMoved(QWidget* now);
     void report(const std::string& message);
 
     forms::Program& program_;
     std::unordered_map<const forms::Form*, Screen> screens_;
-    QMetaObject::Connection focusWatch_;
+    Keyboard keyboard_;
     int depth_ = 0;  // player actions and their handlers on the stack
-    long onTop_ = 0;  // counts the windows' turns on top
-    bool windowWent_ = false;  // a window was hidden since the keyboard was last seen to
 };
 
 }  // namespace varnholt

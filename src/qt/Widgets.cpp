@@ -130,12 +130,11 @@ void PlayerList::highlightOnly(int row) {
 
 void PlayerList::showSelection(int row) {
     if (row >= count()) row = -1;
-    if (!currentIndex().isValid()) cursorMoved_ = false;
-    if (pickOnPress_ && cursorMoved_) {
+    if (pickOnPress_) {
+        // The cursor is the player's alone.
         if (selectedRow() != row) highlightOnly(row);
         return;
     }
-    cursorMoved_ = false;
     if (row < 0) {
         if (selectedRow() >= 0 || currentRow() >= 0) {
             clearSelection();
@@ -161,7 +160,6 @@ void PlayerList::mousePressEvent(QMouseEvent* e) {
     }
     pressed_ = true;
     QListWidget::mousePressEvent(e);
-    cursorMoved_ = currentIndex().isValid();
 }
 
 void PlayerList::mouseMoveEvent(QMouseEvent* e) {
@@ -225,7 +223,6 @@ void PlayerList::keyPressEvent(QKeyEvent* e) {
     if (pickOnPress_) {
         // Only the cursor moved: the highlight stays the game's selection.
         if (selectedRow() != before) highlightOnly(before);
-        cursorMoved_ = currentIndex().isValid();
         viewport()->update();
         return;
     }
@@ -241,6 +238,14 @@ void PlayerList::focusInEvent(QFocusEvent* e) {
     if (!hadCursor && currentIndex().isValid())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     viewport()->update();
+}
+
+void PlayerList::changeEvent(QEvent* e) {
+    QListWidget::changeEvent(e);
+    // A list whose pick cannot be taken back is turned on for a new pick (the next booking step, the next
+    // match): its cursor starts on no row, so that Return or Space books nothing the player has not pointed at.
+    if (e->type() == QEvent::EnabledChange && pickOnPress_ && isEnabled() && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 void PlayerList::focusOutEvent(QFocusEvent* e) {

@@ -59,8 +59,9 @@ protected:
 //
 // The keyboard cursor is a frame on one row, drawn apart from the highlight. On a list that picks on press
 // (a pick the player cannot take back), the arrows, Home, End, the Page keys and typed letters move only the
-// cursor; on any other list they move the selection with it, which is a pick. With nothing under the cursor,
-// the first move goes to the top row (End to the last).
+// cursor, which only the player moves, and which starts on no row each time the list is turned on; on any other
+// list they move the selection with it, which is a pick. With nothing under the cursor, the first move goes to
+// the top row (End to the last).
 class PlayerList : public QListWidget {
 public:
     explicit PlayerList(QWidget* parent);
@@ -70,8 +71,7 @@ public:
     void setPickOnPress(bool on) { pickOnPress_ = on; }
     bool picksOnPress() const { return pickOnPress_; }
     int selectedRow() const;
-    // Highlights the game's selection (-1: none). The cursor follows it, unless the player has moved the cursor
-    // of a list that picks on press and it is still on a row.
+    // Highlights the game's selection (-1: none). On a list that only shows something the cursor follows it.
     void showSelection(int row);
 
 protected:
@@ -81,6 +81,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
@@ -88,7 +89,6 @@ private:
     void highlightOnly(int row);
     bool locked_ = false;
     bool pickOnPress_ = false;
-    bool cursorMoved_ = false;  // the cursor is where the player put it, not where the game's selection is
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
 };

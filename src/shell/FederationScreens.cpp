@@ -119,10 +119,14 @@ const FormDef& financeDef() {
 }
 
 const FormDef& notesDef() {
-    static const FormDef def{NotesPad::Name, NotesPad::Role, "QAVLE", 6000, 5400, "", {
-        textBox(NotesPad::Notes, 120, 120, 5760, 4440, "", forms::MultiLine),
-        button("Command1", 2100, 4740, 1800, 495, "Back"),
-    }, "Command1"};
+    static const FormDef def{
+        .name = NotesPad::Name, .role = NotesPad::Role, .caption = "QAVLE", .width = 6000, .height = 5400,
+        .controls = {
+            textBox(NotesPad::Notes, 120, 120, 5760, 4440, "", forms::MultiLine),
+            button("Command1", 2100, 4740, 1800, 495, "Back"),
+        },
+        .wayOut = "Command1",
+    };
     return def;
 }
 

@@ -11,26 +11,34 @@ namespace varnholt {
 namespace {
 
 const FormDef& splashDef() {
-    static const FormDef def{SplashScreen::Name, SplashScreen::Role, "Varnholt", 9600, 7200, "", {
-        image("Image1", 0, 0, 9600, 7200),
-    }};
+    // A click anywhere on the picture goes on, and so does Return: going on loses nothing.
+    static const FormDef def{
+        .name = SplashScreen::Name, .role = SplashScreen::Role, .caption = "Varnholt", .width = 9600, .height = 7200,
+        .controls = {image("Image1", 0, 0, 9600, 7200)},
+        .opensOn = "Image1",
+    };
     return def;
 }
 
 const FormDef& disclaimerDef() {
-    static const FormDef def{DisclaimerScreen::Name, DisclaimerScreen::Role, "Disclaimer", 7200, 4920, "", {
-        label("Label1", 240, 240, 6720, 600, "Varnholt", forms::Bold | forms::Large | forms::Centred),
-        label("Label2", 240, 900, 6720, 360, std::string("By ") + credits::Author, forms::Centred),
-        label("Label6", 240, 1320, 6720, 360, "Version 2.0 - 4th April 2004", forms::Centred),
-        label("Label3", 240, 1860, 6720, 360, "Visit the official website at:", forms::Centred),
-        label("Label4", 240, 2220, 6720, 360, credits::WebAddress, forms::Centred),
-        label("Label5", 240, 2760, 6720, 1080,
-              "This game is an independent work of fiction. It is not connected with, endorsed by or affiliated "
-              "with any of the parties featured in it, and neither the game nor its author has any connection "
-              "with them. Varnholt is free and unofficial and must not be distributed for any sum of money.",
-              forms::Centred),
-        button("Command1", 2700, 4080, 1800, 495, "Continue"),
-    }, "Command1"};
+    static const FormDef def{
+        .name = DisclaimerScreen::Name, .role = DisclaimerScreen::Role, .caption = "Disclaimer", .width = 7200,
+        .height = 4920,
+        .controls = {
+            label("Label1", 240, 240, 6720, 600, "Varnholt", forms::Bold | forms::Large | forms::Centred),
+            label("Label2", 240, 900, 6720, 360, std::string("By ") + credits::Author, forms::Centred),
+            label("Label6", 240, 1320, 6720, 360, "Version 2.0 - 4th April 2004", forms::Centred),
+            label("Label3", 240, 1860, 6720, 360, "Visit the official website at:", forms::Centred),
+            label("Label4", 240, 2220, 6720, 360, credits::WebAddress, forms::Centred),
+            label("Label5", 240, 2760, 6720, 1080,
+                  "This game is an independent work of fiction. It is not connected with, endorsed by or affiliated "
+                  "with any of the parties featured in it, and neither the game nor its author has any connection "
+                  "with them. Varnholt is free and unofficial and must not be distributed for any sum of money.",
+                  forms::Centred),
+            button("Command1", 2700, 4080, 1800, 495, "Continue"),
+        },
+        .wayOut = "Command1",
+    };
     return def;
 }
 
@@ -40,25 +48,32 @@ ControlDef withTooltip(ControlDef def, std::string tooltip) {
 }
 
 const FormDef& mainMenuDef() {
-    static const FormDef def{MainMenu::Name, MainMenu::Role, "Varnholt", 7200, 7200, "", {
-        label("Label1", 240, 240, 6720, 360, std::string("Visit the only official website - ") + credits::WebAddress,
-              forms::Centred),
-        button("Command1", 2100, 1080, 3000, 615, "NEW GAME", forms::Bold),
-        button("Command7", 2100, 1920, 3000, 615, "LOAD GAME", forms::Bold),
-        button("Command6", 2100, 2760, 3000, 615, "EDITOR", forms::Bold),
-        button("Command3", 2100, 3600, 3000, 615, "CREDITS", forms::Bold),
-        button("Command4", 2100, 4440, 3000, 615, "QUIT", forms::Bold),
-        label("Label2", 240, 5700, 6720, 360, std::string("CREATED BY ") + credits::AuthorCapitals, forms::Centred),
-        label("Label4", 240, 6120, 6720, 360, "v2 - 4TH APRIL 2004", forms::Centred),
-        // The saved-game list of an older menu: built hidden and disabled, never shown.
-        withTooltip(fileList(MainMenu::SavedGameList, 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
-                    "To load a saved game, select the file from the list, click on it, and then press load game."),
-        withTooltip(button("Command2", 5460, 1080, 1500, 495, "LOAD GAME", forms::Hidden | forms::Disabled),
-                    "To load a game, select the file from the list, click on it, and then press load game."),
-        withTooltip(button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
-                    "To delete a saved game, firstly select it and then press the Delete button."),
-        textBox(MainMenu::SavedGameNameText, 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
-    }};
+    // The menu opens on NEW GAME: nothing is lost by starting one.
+    static const FormDef def{
+        .name = MainMenu::Name, .role = MainMenu::Role, .caption = "Varnholt", .width = 7200, .height = 7200,
+        .controls = {
+            label("Label1", 240, 240, 6720, 360,
+                  std::string("Visit the only official website - ") + credits::WebAddress, forms::Centred),
+            button("Command1", 2100, 1080, 3000, 615, "NEW GAME", forms::Bold),
+            button("Command7", 2100, 1920, 3000, 615, "LOAD GAME", forms::Bold),
+            button("Command6", 2100, 2760, 3000, 615, "EDITOR", forms::Bold),
+            button("Command3", 2100, 3600, 3000, 615, "CREDITS", forms::Bold),
+            button("Command4", 2100, 4440, 3000, 615, "QUIT", forms::Bold),
+            label("Label2", 240, 5700, 6720, 360, std::string("CREATED BY ") + credits::AuthorCapitals,
+                  forms::Centred),
+            label("Label4", 240, 6120, 6720, 360, "v2 - 4TH APRIL 2004", forms::Centred),
+            // The saved-game list of an older menu: built hidden and disabled, never shown.
+            withTooltip(
+                fileList(MainMenu::SavedGameList, 240, 1080, 1500, 1200, forms::Hidden | forms::Disabled),
+                "To load a saved game, select the file from the list, click on it, and then press load game."),
+            withTooltip(button("Command2", 5460, 1080, 1500, 495, "LOAD GAME", forms::Hidden | forms::Disabled),
+                        "To load a game, select the file from the list, click on it, and then press load game."),
+            withTooltip(button("Command5", 5460, 1680, 1500, 495, "DEL", forms::Hidden | forms::Disabled),
+                        "To delete a saved game, firstly select it and then press the Delete button."),
+            textBox(MainMenu::SavedGameNameText, 5460, 2280, 1500, 315, "", forms::Hidden | forms::Disabled),
+        },
+        .opensOn = "Command1",
+    };
     return def;
 }
 

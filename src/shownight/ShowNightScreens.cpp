@@ -78,18 +78,25 @@ const FormDef& venueDef() {
 
 const FormDef& polaroidDef() {
     // One column across the whole window: the heading, the roster, the caption and its two boxes, Continue.
-    static const FormDef def{PolaroidScreen::Name, PolaroidScreen::Role, "Varnholt", 7200, 6240, "", {
-        notesButton("Command6"),
-        label("Label1", 600, 180, 6000, 300, "Chose a wrestler to appear in polaroids with the audience",
-              forms::Bold | forms::Centred),
-        listBox("lstData", 600, 660, 6000, 3360),
-        label("Label2", 600, 4170, 6000, 600,
-              "Wrestler chosen and Polaroid percentage (expected percentage of the crowd willing to buy a Polaroid "
-              "with the wrestler in question)", forms::Centred),
-        textBox("Text1", 600, 4860, 4680, 315, "", ReadOnly),
-        textBox("txtwpol", 5400, 4860, 1200, 315, "", ReadOnly),
-        button("Command3", 2700, 5490, 1800, 495, "Continue"),
-    }, "Command3"};
+    // Continue is the only way on, and the screen takes its close box itself: closing it must not lose the
+    // polaroid sales by accident.
+    static const FormDef def{
+        .name = PolaroidScreen::Name, .role = PolaroidScreen::Role, .caption = "Varnholt", .width = 7200,
+        .height = 6240,
+        .controls = {
+            notesButton("Command6"),
+            label("Label1", 600, 180, 6000, 300, "Chose a wrestler to appear in polaroids with the audience",
+                  forms::Bold | forms::Centred),
+            listBox("lstData", 600, 660, 6000, 3360),
+            label("Label2", 600, 4170, 6000, 600,
+                  "Wrestler chosen and Polaroid percentage (expected percentage of the crowd willing to buy a "
+                  "Polaroid with the wrestler in question)", forms::Centred),
+            textBox("Text1", 600, 4860, 4680, 315, "", ReadOnly),
+            textBox("txtwpol", 5400, 4860, 1200, 315, "", ReadOnly),
+            button("Command3", 2700, 5490, 1800, 495, "Continue"),
+        },
+        .wayOut = "Command3",
+    };
     return def;
 }
 
@@ -137,6 +144,7 @@ PolaroidScreen::PolaroidScreen(Game& game) : Screen(game, polaroidDef()) {
         {"lstData", Event::Click, &PolaroidScreen::Form23_lstData_Click},
         {"Command3", Event::Click, &PolaroidScreen::Form23_Command3_Click},
         {"Command6", Event::Click, &PolaroidScreen::Form23_Command6_Click},
+        {"Form", Event::Close, &PolaroidScreen::Form23_Form_Close},
     });
 }
 
@@ -166,6 +174,16 @@ void PolaroidScreen::Form23_Command3_Click() {
 }
 
 void PolaroidScreen::Form23_Command6_Click() { game_.show<screens::NotesPad>(); }
+
+// The close box goes on to the night as Continue does; with nobody picked, the night's polaroid sales would be
+// lost, so it asks first, and only Yes goes on.
+void PolaroidScreen::Form23_Form_Close() {
+    if (c("txtwpol").text().empty() &&
+        game_.msgBox(NoPolaroidQuestion, NoPolaroidTitle, forms::MsgButtons::YesNo, forms::MsgIcon::Question,
+                     forms::MsgResult::No) != forms::MsgResult::Yes)
+        return;
+    Form23_Command3_Click();
+}
 
 void registerShowNightScreens(Game& game) {
     game.registerForm<VenueScreen>(game);

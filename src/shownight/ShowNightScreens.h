@@ -25,6 +25,12 @@ public:
     void Form23_lstData_Click();
     void Form23_Command3_Click();  // Continue
     void Form23_Command6_Click();  // N
+    void Form23_Form_Close();      // the close box
+
+    static constexpr const char* NoPolaroidQuestion =
+        "Nobody has been picked for the polaroids, so there will be no polaroid sales tonight. Go on to the show "
+        "without a polaroid wrestler?";
+    static constexpr const char* NoPolaroidTitle = "No polaroids?";
 
 private:
     std::string PolaroidWrestlerName;

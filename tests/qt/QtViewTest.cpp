@@ -1006,6 +1006,7 @@ TEST_F(QtViewTest, ACaptionTooLongForItsLineEndsInAnEllipsisWithTheWholeCaptionA
 
 TEST_F(QtViewTest, WhenAWindowGoesTheTopmostOneStillShownTakesTheKeyboard) {
     forms::Form& f = shown();
+    giveKeyboard(widget<QPushButton>(f, "Command1"));
     forms::Form& second = shown("Test2");
     giveKeyboard(widget<QPushButton>(second, "Command1"));
     ASSERT_EQ(QApplication::activeWindow(), view_->window(second));
