@@ -9,8 +9,8 @@
 
 namespace varnholt {
 
-// One row of the StaffTable: the row's skill and wage texts, then the referee's and the MC's button (captioned
-// with the person's name) and the skill and wage boxes beside it.
+// One row of the StaffTable: the row's skill and wage texts, then for the referee and for the MC the button
+// captioned with the person's name, the skill and wage boxes beside it, and the name.
 struct StaffRow {
     const char* skill;
     const char* wage;
