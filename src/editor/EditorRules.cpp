@@ -39,10 +39,18 @@ int16_t rounded(const std::string& text) { return forms::CInt(numberOf(text)); }
 WrestlerFields FieldsOf(forms::Form& form) {
     using Card = screens::WrestlerCard;
     auto text = [&form](const char* box) { return form.c(box).text(); };
-    return WrestlerFields{text(Card::NameBox),      text(Card::BrawlingBox),   text(Card::TechnicalBox),
-                          text(Card::SpeedBox),     text(Card::OverBox),       text(Card::WageBox),
-                          text(Card::AlignmentBox), text(Card::BirthPlaceBox), text(Card::BiographyBox),
-                          text(Card::PolaroidBox)};
+    return WrestlerFields{
+        .name = text(Card::NameBox),
+        .brawling = text(Card::BrawlingBox),
+        .technical = text(Card::TechnicalBox),
+        .speed = text(Card::SpeedBox),
+        .over = text(Card::OverBox),
+        .wage = text(Card::WageBox),
+        .alignment = text(Card::AlignmentBox),
+        .birthPlace = text(Card::BirthPlaceBox),
+        .biography = text(Card::BiographyBox),
+        .polaroid = text(Card::PolaroidBox),
+    };
 }
 
 FieldCheckResult WrestlerFieldCheck(const WrestlerFields& f) {

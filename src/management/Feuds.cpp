@@ -30,11 +30,13 @@ std::optional<std::string> FeudStartWord(int feud, double heat) {
 
 int16_t OverAfterFeud(int16_t over, int delta) { return static_cast<int16_t>(std::clamp(over + delta, 0, 20)); }
 
+// The four feud rows, top to bottom.
 const std::array<FeudRow, 4> FeudRows = {{
-    {"Command1", "Command2", "Label3", "txtfeud1", "txtfeud1in"},
-    {"Command5", "Command4", "Label7", "txtfeud2", "txtfeud2in"},
-    {"Command8", "Command7", "Label10", "txtfeud3", "txtfeud3in"},
-    {"Command9", "Command10", "Label8", "txtfeud4", "txtfeud4in"},
+    // New       End          title      heat                       initial heat
+    {"Command1", "Command2",  "Label3",  FeudScreen::FirstFeudHeat, "txtfeud1in"},
+    {"Command5", "Command4",  "Label7",  "txtfeud2",                "txtfeud2in"},
+    {"Command8", "Command7",  "Label10", "txtfeud3",                "txtfeud3in"},
+    {"Command9", "Command10", "Label8",  "txtfeud4",                "txtfeud4in"},
 }};
 
 namespace {
@@ -180,7 +182,7 @@ void FeudScreen::Form22_Command7_Click() { EndFeud(3); }
 void FeudScreen::Form22_Command10_Click() { EndFeud(4); }
 
 void FeudScreen::Form22_Command3_Click() {
-    if (auto heat = FeudHeatNumber(c("txtfeud1").caption())) game_.FeudHeat[0] = *heat;
+    if (auto heat = FeudHeatNumber(c(FirstFeudHeat).caption())) game_.FeudHeat[0] = *heat;
     game_.hide<FeudScreen>();
     game_.show<screens::FederationHub>();
 }

@@ -9,18 +9,20 @@
 
 namespace varnholt {
 
+// The page's own facts, which differ on purpose from the presets' (NWA-UK's home, WAW's name, "WZW").
 const std::array<RivalFacts, 11> RivalFactsTable = {{
-    {1, "Frontier Wrestling Alliance", "FWA", "Portsmouth", "70"},
-    {2, "All Star Promotions", "ASP", "Birkenhead", "65"},
-    {3, "NWA-UK Hammerlock", "NWA-UK", "Coventry", "60"},
-    {4, "Scottish Championship Wrestling", "SCW", "Renfrewshire, Scotland", "50"},
-    {5, "World Association of Wrestling", "WAW", "Norwich", "45"},
-    {6, "Premier Promotions", "PP", "Worthing", "40"},
-    {9, "International Championship Wrestling", "ICW", "Lancashire", "25"},
-    {10, "British Championship Wrestling", "BCW", "Kilmarnock, Scotland", "30"},
-    {8, "Wrestle Zone Wrestling", "WZW", "Newcastle", "35"},
-    {11, "Midlands Pro Wrestling", "MPW", "Coventry", "20"},
-    {12, "Tri County Association of Pro Wrestling", "TAP", "East Midlands", "30"},
+    // slot full name                                  initials  based                     starting popularity
+    {1,     "Frontier Wrestling Alliance",             "FWA",    "Portsmouth",             "70"},
+    {2,     "All Star Promotions",                     "ASP",    "Birkenhead",             "65"},
+    {3,     "NWA-UK Hammerlock",                       "NWA-UK", "Coventry",               "60"},
+    {4,     "Scottish Championship Wrestling",         "SCW",    "Renfrewshire, Scotland", "50"},
+    {5,     "World Association of Wrestling",          "WAW",    "Norwich",                "45"},
+    {6,     "Premier Promotions",                      "PP",     "Worthing",               "40"},
+    {9,     "International Championship Wrestling",    "ICW",    "Lancashire",             "25"},
+    {10,    "British Championship Wrestling",          "BCW",    "Kilmarnock, Scotland",   "30"},
+    {8,     "Wrestle Zone Wrestling",                  "WZW",    "Newcastle",              "35"},
+    {11,    "Midlands Pro Wrestling",                  "MPW",    "Coventry",               "20"},
+    {12,    "Tri County Association of Pro Wrestling", "TAP",    "East Midlands",          "30"},
 }};
 
 std::string RivalOwner(const RivalFacts& rival) {

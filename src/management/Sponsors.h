@@ -10,15 +10,16 @@
 
 namespace varnholt {
 
+// A row of the sponsor screen: the sponsor, what it pays and says, and the row's controls.
 struct Sponsor {
-    const char* button;   // the row's button, captioned with the sponsor's name
     const char* name;
-    const char* amountBox;
-    const char* amount;   // per show, pounds
-    const char* sloganBox;
+    const char* amount;                // per show, pounds
+    std::optional<int16_t> threshold;  // the lowest popularity it signs at; nothing: always signs
     const char* slogan;
     const char* website;  // the slogan box's tool tip
-    std::optional<int16_t> threshold;  // the lowest popularity it signs at; nothing: always signs
+    const char* button;   // captioned with the sponsor's name
+    const char* amountBox;
+    const char* sloganBox;
 };
 extern const std::array<Sponsor, 12> Sponsors;
 

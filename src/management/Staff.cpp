@@ -2,19 +2,22 @@
 
 namespace varnholt {
 
-// Rows top to bottom: skill 5 down to 0 in halves, wage ten times the skill; row 11 is "You".
+// The StaffTable, top to bottom: skill 5 down to 0 in halves, wage ten times the skill; row 11 is "You".
+// Each row holds its skill and wage, then the referee's button (captioned with his name), skill box, wage
+// box and name, and the same for the MC.
 const std::array<StaffRow, StaffRows> StaffTable{{
-    {"Command2", "Text4", "Text5", "Command24", "Text30", "Text31", "5", "50", "Alan Pryce", "Vince Harrow"},
-    {"Command3", "Text6", "Text7", "Command25", "Text32", "Text33", "4.5", "45", "Dougie Marsh", "Lenny Caddick"},
-    {"Command4", "Text8", "Text9", "Command23", "Text34", "Text35", "4", "40", "Colin Hartley", "Sally Brennan"},
-    {"Command5", "Text10", "Text11", "Command22", "Text36", "Text37", "3.5", "35", "Gareth Lowe", "Jack Ormsby"},
-    {"Command6", "Text12", "Text13", "Command21", "Text38", "Text39", "3", "30", "Neil Ashcombe", "Des Whitlock"},
-    {"Command7", "Text14", "Text15", "Command20", "Text40", "Text41", "2.5", "25", "Stuart Fenwick", "Fiona Quayle"},
-    {"Command8", "Text16", "Text17", "Command19", "Text42", "Text43", "2", "20", "Terry Blunden", "Barry Nolan"},
-    {"Command9", "Text18", "Text19", "Command18", "Text44", "Text45", "1.5", "15", "Ian Corrigan", "Kev Aldous"},
-    {"Command10", "Text20", "Text21", "Command17", "Text46", "Text47", "1", "10", "Martin Speke", "Pete Garside"},
-    {"Command12", "Text24", "Text25", "Command16", "Text48", "Text49", "0.5", "5", "Rob Tennant", "Mo Tarrant"},
-    {"Command13", "Text26", "Text27", "Command15", "Text50", "Text51", "0", "0", "You", "You"},
+    // skill wage  referee      skill box  wage box  name              MC           skill box  wage box  name
+    {"5",    "50", "Command2",  "Text4",   "Text5",  "Alan Pryce",     "Command24", "Text30",  "Text31", "Vince Harrow"},
+    {"4.5",  "45", "Command3",  "Text6",   "Text7",  "Dougie Marsh",   "Command25", "Text32",  "Text33", "Lenny Caddick"},
+    {"4",    "40", "Command4",  "Text8",   "Text9",  "Colin Hartley",  "Command23", "Text34",  "Text35", "Sally Brennan"},
+    {"3.5",  "35", "Command5",  "Text10",  "Text11", "Gareth Lowe",    "Command22", "Text36",  "Text37", "Jack Ormsby"},
+    {"3",    "30", "Command6",  "Text12",  "Text13", "Neil Ashcombe",  "Command21", "Text38",  "Text39", "Des Whitlock"},
+    {"2.5",  "25", "Command7",  "Text14",  "Text15", "Stuart Fenwick", "Command20", "Text40",  "Text41", "Fiona Quayle"},
+    {"2",    "20", "Command8",  "Text16",  "Text17", "Terry Blunden",  "Command19", "Text42",  "Text43", "Barry Nolan"},
+    {"1.5",  "15", "Command9",  "Text18",  "Text19", "Ian Corrigan",   "Command18", "Text44",  "Text45", "Kev Aldous"},
+    {"1",    "10", "Command10", "Text20",  "Text21", "Martin Speke",   "Command17", "Text46",  "Text47", "Pete Garside"},
+    {"0.5",  "5",  "Command12", "Text24",  "Text25", "Rob Tennant",    "Command16", "Text48",  "Text49", "Mo Tarrant"},
+    {"0",    "0",  "Command13", "Text26",  "Text27", "You",            "Command15", "Text50",  "Text51", "You"},
 }};
 
 namespace {

@@ -9,17 +9,18 @@
 
 namespace varnholt {
 
-// One row of the StaffTable: the referee's and the MC's controls, and the row's skill and wage texts.
+// One row of the StaffTable: the row's skill and wage texts, then for the referee and for the MC the button
+// captioned with the person's name, the skill and wage boxes beside it, and the name.
 struct StaffRow {
+    const char* skill;
+    const char* wage;
     const char* refereeButton;
     const char* refereeSkillBox;
     const char* refereeWageBox;
+    const char* refereeName;
     const char* mcButton;
     const char* mcSkillBox;
     const char* mcWageBox;
-    const char* skill;
-    const char* wage;
-    const char* refereeName;
     const char* mcName;
 };
 

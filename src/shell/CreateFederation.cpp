@@ -105,8 +105,18 @@ void CreateFederationScreen::Form5_Command2_Click() {
         return;
     }
     // The federation's name is kept exactly as typed, and every title starts vacant.
-    FederationStart start{texts[0], texts[1], figures->popularity, figures->money, texts[0], texts[2], texts[3],
-                          texts[1], {texts[4], texts[5], texts[6], texts[7]}, std::nullopt};
+    FederationStart start{
+        .name = texts[0],
+        .initials = texts[1],
+        .popularity = figures->popularity,
+        .money = figures->money,
+        .infoName = texts[0],
+        .owner = texts[2],
+        .based = texts[3],
+        .staffWord = texts[1],
+        .titles = {texts[4], texts[5], texts[6], texts[7]},
+        .holders = std::nullopt,
+    };
     StartFederation(game_, start, Name, false);
 }
 

@@ -2,21 +2,32 @@
 
 namespace varnholt {
 
-const std::array<FinanceRowDef, FinanceRowCount> FinanceRows = {{
-    {FinanceRow::GateReceipts, "Gate receipts", "Label7", {"Label8", "Label27", "Label34", "Label38"}},
-    {FinanceRow::Sponsorship, "Sponsorship", "Label9", {"Label10", "Label31", "Label35", "Label39"}},
-    {FinanceRow::PolaroidSales, "Polaroid Sales", "Label11", {"Label12", "Label32", "Label36", "Label40"}},
-    {FinanceRow::TvRevenue, "TV Revenue", "Label66", {"Label67", "Label68", "Label69", "Label70"}},
-    {FinanceRow::TotalIncome, "Total income", "Label15", {"Label16", "Label33", "Label37", "Label41"}},
-    {FinanceRow::WrestlerWages, "Wrestler wages", "Label26", {"Label25", "Label42", "Label52", "Label57"}},
-    {FinanceRow::StaffWages, "Staff wages", "Label22", {"Label21", "Label43", "Label53", "Label58"}},
-    {FinanceRow::ArenaCost, "Arena cost", "Label24", {"Label23", "Label44", "Label54", "Label59"}},
-    {FinanceRow::HiringCosts, "Hiring costs/Insurance", "Label20", {"Label19", "Label45", "Label55", "Label60"}},
-    {FinanceRow::TotalExpenditure, "Total expenditure", "Label18", {"Label17", "Label50", "Label56", "Label61"}},
-    {FinanceRow::OpeningBalance, "Opening balance", "Label1", {"Label4", "Label46", "Label49", "Label63"}},
-    {FinanceRow::Total, "Total", "Label3", {"Label6", "Label47", "Label51", "Label64"}},
-    {FinanceRow::ClosingBalance, "Closing balance", "Label2", {"Label28", "Label48", "Label62", "Label65"}},
+// The FinanceTable in screen order: each row's caption with its label, and its four week columns. A row
+// stands at the place of its FinanceRow, which FinanceCell relies on.
+constexpr std::array<FinanceRowDef, FinanceRowCount> FinanceRows = {{
+    // row                         caption                   label      this week, last week, 2 and 3 weeks ago
+    {FinanceRow::GateReceipts,     "Gate receipts",          "Label7",  {"Label8", "Label27", "Label34", "Label38"}},
+    {FinanceRow::Sponsorship,      "Sponsorship",            "Label9",  {"Label10", "Label31", "Label35", "Label39"}},
+    {FinanceRow::PolaroidSales,    "Polaroid Sales",         "Label11", {"Label12", "Label32", "Label36", "Label40"}},
+    {FinanceRow::TvRevenue,        "TV Revenue",             "Label66", {"Label67", "Label68", "Label69", "Label70"}},
+    {FinanceRow::TotalIncome,      "Total income",           "Label15", {"Label16", "Label33", "Label37", "Label41"}},
+    {FinanceRow::WrestlerWages,    "Wrestler wages",         "Label26", {"Label25", "Label42", "Label52", "Label57"}},
+    {FinanceRow::StaffWages,       "Staff wages",            "Label22", {"Label21", "Label43", "Label53", "Label58"}},
+    {FinanceRow::ArenaCost,        "Arena cost",             "Label24", {"Label23", "Label44", "Label54", "Label59"}},
+    {FinanceRow::HiringCosts,      "Hiring costs/Insurance", "Label20", {"Label19", "Label45", "Label55", "Label60"}},
+    {FinanceRow::TotalExpenditure, "Total expenditure",      "Label18", {"Label17", "Label50", "Label56", "Label61"}},
+    {FinanceRow::OpeningBalance,   "Opening balance",        "Label1",  {"Label4", "Label46", "Label49", "Label63"}},
+    {FinanceRow::Total,            "Total",                  "Label3",  {"Label6", "Label47", "Label51", "Label64"}},
+    {FinanceRow::ClosingBalance,   "Closing balance",        "Label2",  {"Label28", "Label48", "Label62", "Label65"}},
 }};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < FinanceRows.size(); ++i)
+            if (static_cast<std::size_t>(FinanceRows[i].row) != i) return false;
+        return true;
+    }(),
+    "each row of FinanceRows must stand at the place of its FinanceRow");
 
 forms::Control& FinanceCell(Game& game, FinanceRow row, FinanceColumn column) {
     const auto& cells = FinanceRows[static_cast<std::size_t>(row)].cells;

@@ -32,19 +32,30 @@ const FormDef& newGameDef() {
         c.push_back(label("Label26", rightButton + buttonWidth + moneyGap, top - 420, 900, 315, "Money"));
         // Each preset's button with its popularity to the left and its money to the right; CREATE A FED
         // takes the last place of the right-hand column.
-        auto cell = [&](int column, int row, const char* popLabel, const std::string& popText, const char* name,
-                        const char* caption, const char* moneyLabel, const std::string& moneyText) {
-            const int y = top + row * rowHeight;
-            const int fig = column == 0 ? leftFig : rightFig, btn = column == 0 ? leftButton : rightButton;
-            c.push_back(label(popLabel, fig, y + figTop, figWidth, figHeight, popText, forms::Bold));
-            c.push_back(button(name, btn, y, buttonWidth, buttonHeight, caption));
-            c.push_back(label(moneyLabel, btn + buttonWidth + moneyGap, y + figTop, moneyWidth, figHeight, moneyText,
-                              forms::Bold));
+        struct Cell {
+            int column, row;
+            const char* popularityLabel;
+            std::string popularity;
+            const char* button;
+            const char* caption;
+            const char* moneyLabel;
+            std::string money;
+        };
+        auto addCell = [&](const Cell& cell) {
+            const int y = top + cell.row * rowHeight;
+            const int fig = cell.column == 0 ? leftFig : rightFig, btn = cell.column == 0 ? leftButton : rightButton;
+            c.push_back(
+                label(cell.popularityLabel, fig, y + figTop, figWidth, figHeight, cell.popularity, forms::Bold));
+            c.push_back(button(cell.button, btn, y, buttonWidth, buttonHeight, cell.caption));
+            c.push_back(label(cell.moneyLabel, btn + buttonWidth + moneyGap, y + figTop, moneyWidth, figHeight,
+                              cell.money, forms::Bold));
         };
         for (const auto& p : presets::Federations)
-            cell(p.column, p.row, p.popularityLabel, forms::CStr(p.popularity), p.button, p.caption, p.moneyLabel,
-                 forms::CStr(p.money));
-        cell(1, 5, "Label21", "?", "Command8", "CREATE A FED", "Label20", "?");
+            addCell({.column = p.column, .row = p.row, .popularityLabel = p.popularityLabel,
+                     .popularity = forms::CStr(p.popularity), .button = p.button, .caption = p.caption,
+                     .moneyLabel = p.moneyLabel, .money = forms::CStr(p.money)});
+        addCell({.column = 1, .row = 5, .popularityLabel = "Label21", .popularity = "?", .button = "Command8",
+                 .caption = "CREATE A FED", .moneyLabel = "Label20", .money = "?"});
         c.push_back(button("Command9", 12000, 7560, 900, 495, "TWA", forms::Hidden));
         c.push_back(button("Command10", 5400, 7200, 2400, 615, "BACK", forms::Bold));
         d.wayOut = "Command10";
@@ -141,9 +152,19 @@ void StartFederation(Game& game, const FederationStart& f, const char* leaving, 
 }
 
 void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
-    FederationStart start{p.name, p.initials, p.popularity, p.money, p.infoName, p.owner, p.based, p.staffWord,
-                          {p.titles[0], p.titles[1], p.titles[2], p.titles[3]},
-                          std::array<std::string, 5>{p.holders[0], p.holders[1], p.holders[2], p.holders[3], p.holders[4]}};
+    FederationStart start{
+        .name = p.name,
+        .initials = p.initials,
+        .popularity = p.popularity,
+        .money = p.money,
+        .infoName = p.infoName,
+        .owner = p.owner,
+        .based = p.based,
+        .staffWord = p.staffWord,
+        .titles = {p.titles.primary, p.titles.secondary, p.titles.tertiary, p.titles.tagTeam},
+        .holders = std::array<std::string, 5>{p.holders.primary, p.holders.secondary, p.holders.tertiary,
+                                              p.holders.tagTeam, p.holders.tagTeamPartner},
+    };
     StartFederation(game_, start, Name, true);
 }
 

@@ -9,6 +9,25 @@
 
 namespace varnholt::presets {
 
+inline constexpr const char* Vacant = "Vacant";
+
+// The names of a federation's four championships.
+struct TitleNames {
+    const char* primary;
+    const char* secondary;
+    const char* tertiary;
+    const char* tagTeam;
+};
+
+// Who holds each title when the game starts; a title nobody is given stays vacant.
+struct TitleHolders {
+    const char* primary = Vacant;
+    const char* secondary = Vacant;
+    const char* tertiary = Vacant;
+    const char* tagTeam = Vacant;  // the tag team: two wrestlers
+    const char* tagTeamPartner = Vacant;
+};
+
 struct PresetFederation {
     const char* button;     // the NewGameScreen's button for this federation
     const char* caption;    // the button's caption (WAW's differs from its name)
@@ -22,59 +41,125 @@ struct PresetFederation {
     const char* infoName;   // the federation information screen's name
     const char* based;
     const char* staffWord;  // first word of the in-house referee and announcer
-    std::array<const char*, 4> titles;   // primary, secondary, tertiary, tag team
-    std::array<const char*, 5> holders;  // primary, secondary, tertiary, tag team (two)
+    TitleNames titles;
+    TitleHolders holders;
     const char* owner;
     int rivalSlot;  // the federation's place among the rivals' popularities
 };
 
-inline constexpr const char* Vacant = "Vacant";
-
 inline constexpr std::array<PresetFederation, 11> Federations = {{
-    {"Command1", "FRONTIER WRESTLING ALLIANCE", "Label3", "Label16", 0, 0, "FRONTIER WRESTLING ALLIANCE", "FWA", 70, 10000, "Frontier Wrestling Alliance", "Portsmouth", "FWA",
-     {"FWA British Heavyweight Championship", "FWA All England Championship", "XPW European Championship",
-      "FWA Tag Team Championship"},
-     {"Rhys Pellow", "Nell Abberley", "Eamon Quill", Vacant, Vacant}, "Martin Greaves", 1},
-    {"Command2", "ALL STAR PROMOTIONS", "Label5", "Label14", 0, 1, "ALL STAR PROMOTIONS", "ASP", 65, 7500, "All Star Promotions", "Birkenhead", "ASP",
-     {"Peoples Championship", "British Championship", "World Heavymiddleweight Championship", "Tag Team Championship"},
-     {"Dougie Rackham", "Johnny Crask", "Connor Vale", Vacant, Vacant}, "Brian Tallis", 2},
-    {"Command3", "NWA-UK HAMMERLOCK", "Label6", "Label13", 0, 2, "NWA-UK HAMMERLOCK", "NWA-UK", 60, 6000, "NWA-UK Hammerlock", "Kent", "NWA-UK",
-     {"NWA-UK Heavyweight Championship", "NWA-UK Junior Championship", "NWA-UK British Championship",
-      "NWA-UK Tag Team Championship"},
-     {"Gideon Scarrow", "Kit Marrowby", Vacant, Vacant, Vacant}, "Colin Redfearn", 3},
-    {"Command7", "SCOTTISH CHAMPIONSHIP WRESTLING", "Label4", "Label15", 0, 3, "SCOTTISH CHAMPIONSHIP WRESTLING", "SCW", 50, 5000, "Scottish Championship Wrestling",
-     "Renfrewshire, Scotland", "SCW",
-     {"SCW Scottish Heavyweight Championship", "SCW King of Scotland", "SCW Tertiary Championship",
-      "SCW Tag Team Championship"},
-     {Vacant, Vacant, Vacant, Vacant, Vacant}, "Alasdair Munro", 4},
-    {"Command4", "WORLD ASSOCIATION OF WRESTLING", "Label7", "Label12", 0, 4, "WORLD ASSOCIATION WRESTLING", "WAW", 45, 5000, "World Association Wrestling", "Norwich", "WAW",
-     {"WAW World Heavyweight Championship", "WAW British Heavyweight Championship", "WAW Cruiserweight Championship",
-      "WAW Tag Team Championship"},
-     {"Ambrose Fettle", "Johnny Crask", "Tamsin Orrell", Vacant, Vacant}, "Ray Kettering", 5},
-    {"Command5", "PREMIER PROMOTIONS", "Label8", "Label11", 0, 5, "PREMIER PROMOTIONS", "PP", 40, 3000, "Premier Promotions", "Worthing", "Premier",
-     {"Premier Heavyweight Championship", "Premier Middleheavyweight Championship",
-      "Premier Lightheavyweight Championship", "Premier Tag Team Championship"},
-     {"Rhys Pellow", "Connor Vale", "Kit Marrowby", "Kit Marrowby", "Eamon Quill"}, "Derek Ainsworth", 6},
-    {"Command12", "WRESTLE ZONE WRESTLING", "Label19", "Label23", 1, 0, "WRESTLE ZONE WRESTLING", "wZw", 35, 4000, "Wrestle Zone Wrestling", "Newcastle", "wZw",
-     {"Heavyweight Championship", "Interpromotional Championship", "Xtreme Championship", "Tag Team Championship"},
-     {"Dougie Rackham", "Mags Thorley", "Mags Thorley", Vacant, Vacant}, "Stuart Pellham", 8},
-    {"Command6", "BRITISH CHAMPIONSHIP WRESTLING", "Label18", "Label22", 1, 1, "BRITISH CHAMPIONSHIP WRESTLING", "BCW", 30, 3500, "British Championship Wrestling",
-     "Kilmarnock, Scotland", "BCW",
-     {"BCW Championship", "BCW Lightweight Championship", "BCW Tertiary Championship", "BCW Tag Team Championship"},
-     {"Ambrose Fettle", "Eamon Quill", Vacant, Vacant, Vacant}, "Ambrose Fettle", 10},
-    {"Command14", "TRI COUNTY ASSOCIATION OF PRO WRESTLING", "Label28", "Label25", 1, 2, "TRI COUNTY ASSOCIATION OF PRO WRESTLING", "TAP", 30, 2500, "Tri County Association of Pro Wrestling",
-     "East Midlands", "TAP",
-     {"TAP Heavyweight Championship", "TAP Junior Heavyweight Championship", "TAP UK Championship",
-      "TAP Tag Tournament Championship"},
-     {"Johnny Crask", "Eamon Quill", "Nell Abberley", "Eamon Quill", "Connor Vale"}, "Graham Oakley", 12},
-    {"Command11", "INTERNATIONAL CHAMPIONSHIP WRESTLING", "Label9", "Label10", 1, 3, "INTERNATIONAL CHAMPIONSHIP WRESTLING", "ICW", 25, 2500, "International Championship Wrestling",
-     "Lancashire", "ICW",
-     {"World Championship", "International Championship", "British Championship", "Tag Team Championship"},
-     {Vacant, Vacant, "Mags Thorley", "Gideon Scarrow", "Mags Thorley"}, "Gideon Scarrow", 9},
-    {"Command13", "MIDLANDS PRO WRESTLING", "Label29", "Label24", 1, 4, "MIDLANDS PRO WRESTLING", "MPW", 20, 1500, "Midlands Pro Wrestling", "Coventry", "MPW",
-     {"MPW Mat Masters Championship", "MPW Queen of the Ring Championship", "MPW Tertiary Championship",
-      "MPW Tag Team Championship"},
-     {"Gideon Scarrow", "Nell Abberley", Vacant, Vacant, Vacant}, "Phil Summerby", 11},
+    {
+        .button = "Command1", .caption = "FRONTIER WRESTLING ALLIANCE",
+        .popularityLabel = "Label3", .moneyLabel = "Label16", .column = 0, .row = 0,
+        .name = "FRONTIER WRESTLING ALLIANCE", .initials = "FWA", .popularity = 70, .money = 10000,
+        .infoName = "Frontier Wrestling Alliance", .based = "Portsmouth", .staffWord = "FWA",
+        .titles = {.primary = "FWA British Heavyweight Championship", .secondary = "FWA All England Championship",
+                   .tertiary = "XPW European Championship", .tagTeam = "FWA Tag Team Championship"},
+        .holders = {.primary = "Rhys Pellow", .secondary = "Nell Abberley", .tertiary = "Eamon Quill"},
+        .owner = "Martin Greaves", .rivalSlot = 1,
+    },
+    {
+        .button = "Command2", .caption = "ALL STAR PROMOTIONS",
+        .popularityLabel = "Label5", .moneyLabel = "Label14", .column = 0, .row = 1,
+        .name = "ALL STAR PROMOTIONS", .initials = "ASP", .popularity = 65, .money = 7500,
+        .infoName = "All Star Promotions", .based = "Birkenhead", .staffWord = "ASP",
+        .titles = {.primary = "Peoples Championship", .secondary = "British Championship",
+                   .tertiary = "World Heavymiddleweight Championship", .tagTeam = "Tag Team Championship"},
+        .holders = {.primary = "Dougie Rackham", .secondary = "Johnny Crask", .tertiary = "Connor Vale"},
+        .owner = "Brian Tallis", .rivalSlot = 2,
+    },
+    {
+        .button = "Command3", .caption = "NWA-UK HAMMERLOCK",
+        .popularityLabel = "Label6", .moneyLabel = "Label13", .column = 0, .row = 2,
+        .name = "NWA-UK HAMMERLOCK", .initials = "NWA-UK", .popularity = 60, .money = 6000,
+        .infoName = "NWA-UK Hammerlock", .based = "Kent", .staffWord = "NWA-UK",
+        .titles = {.primary = "NWA-UK Heavyweight Championship", .secondary = "NWA-UK Junior Championship",
+                   .tertiary = "NWA-UK British Championship", .tagTeam = "NWA-UK Tag Team Championship"},
+        .holders = {.primary = "Gideon Scarrow", .secondary = "Kit Marrowby"},
+        .owner = "Colin Redfearn", .rivalSlot = 3,
+    },
+    {
+        .button = "Command7", .caption = "SCOTTISH CHAMPIONSHIP WRESTLING",
+        .popularityLabel = "Label4", .moneyLabel = "Label15", .column = 0, .row = 3,
+        .name = "SCOTTISH CHAMPIONSHIP WRESTLING", .initials = "SCW", .popularity = 50, .money = 5000,
+        .infoName = "Scottish Championship Wrestling", .based = "Renfrewshire, Scotland", .staffWord = "SCW",
+        .titles = {.primary = "SCW Scottish Heavyweight Championship", .secondary = "SCW King of Scotland",
+                   .tertiary = "SCW Tertiary Championship", .tagTeam = "SCW Tag Team Championship"},
+        .holders = {},  // every title vacant
+        .owner = "Alasdair Munro", .rivalSlot = 4,
+    },
+    {
+        .button = "Command4", .caption = "WORLD ASSOCIATION OF WRESTLING",
+        .popularityLabel = "Label7", .moneyLabel = "Label12", .column = 0, .row = 4,
+        .name = "WORLD ASSOCIATION WRESTLING", .initials = "WAW", .popularity = 45, .money = 5000,
+        .infoName = "World Association Wrestling", .based = "Norwich", .staffWord = "WAW",
+        .titles = {.primary = "WAW World Heavyweight Championship", .secondary = "WAW British Heavyweight Championship",
+                   .tertiary = "WAW Cruiserweight Championship", .tagTeam = "WAW Tag Team Championship"},
+        .holders = {.primary = "Ambrose Fettle", .secondary = "Johnny Crask", .tertiary = "Tamsin Orrell"},
+        .owner = "Ray Kettering", .rivalSlot = 5,
+    },
+    {
+        .button = "Command5", .caption = "PREMIER PROMOTIONS",
+        .popularityLabel = "Label8", .moneyLabel = "Label11", .column = 0, .row = 5,
+        .name = "PREMIER PROMOTIONS", .initials = "PP", .popularity = 40, .money = 3000,
+        .infoName = "Premier Promotions", .based = "Worthing", .staffWord = "Premier",
+        .titles = {.primary = "Premier Heavyweight Championship", .secondary = "Premier Middleheavyweight Championship",
+                   .tertiary = "Premier Lightheavyweight Championship", .tagTeam = "Premier Tag Team Championship"},
+        .holders = {.primary = "Rhys Pellow", .secondary = "Connor Vale", .tertiary = "Kit Marrowby",
+                    .tagTeam = "Kit Marrowby", .tagTeamPartner = "Eamon Quill"},
+        .owner = "Derek Ainsworth", .rivalSlot = 6,
+    },
+    {
+        .button = "Command12", .caption = "WRESTLE ZONE WRESTLING",
+        .popularityLabel = "Label19", .moneyLabel = "Label23", .column = 1, .row = 0,
+        .name = "WRESTLE ZONE WRESTLING", .initials = "wZw", .popularity = 35, .money = 4000,
+        .infoName = "Wrestle Zone Wrestling", .based = "Newcastle", .staffWord = "wZw",
+        .titles = {.primary = "Heavyweight Championship", .secondary = "Interpromotional Championship",
+                   .tertiary = "Xtreme Championship", .tagTeam = "Tag Team Championship"},
+        .holders = {.primary = "Dougie Rackham", .secondary = "Mags Thorley", .tertiary = "Mags Thorley"},
+        .owner = "Stuart Pellham", .rivalSlot = 8,
+    },
+    {
+        .button = "Command6", .caption = "BRITISH CHAMPIONSHIP WRESTLING",
+        .popularityLabel = "Label18", .moneyLabel = "Label22", .column = 1, .row = 1,
+        .name = "BRITISH CHAMPIONSHIP WRESTLING", .initials = "BCW", .popularity = 30, .money = 3500,
+        .infoName = "British Championship Wrestling", .based = "Kilmarnock, Scotland", .staffWord = "BCW",
+        .titles = {.primary = "BCW Championship", .secondary = "BCW Lightweight Championship",
+                   .tertiary = "BCW Tertiary Championship", .tagTeam = "BCW Tag Team Championship"},
+        .holders = {.primary = "Ambrose Fettle", .secondary = "Eamon Quill"},
+        .owner = "Ambrose Fettle", .rivalSlot = 10,
+    },
+    {
+        .button = "Command14", .caption = "TRI COUNTY ASSOCIATION OF PRO WRESTLING",
+        .popularityLabel = "Label28", .moneyLabel = "Label25", .column = 1, .row = 2,
+        .name = "TRI COUNTY ASSOCIATION OF PRO WRESTLING", .initials = "TAP", .popularity = 30, .money = 2500,
+        .infoName = "Tri County Association of Pro Wrestling", .based = "East Midlands", .staffWord = "TAP",
+        .titles = {.primary = "TAP Heavyweight Championship", .secondary = "TAP Junior Heavyweight Championship",
+                   .tertiary = "TAP UK Championship", .tagTeam = "TAP Tag Tournament Championship"},
+        .holders = {.primary = "Johnny Crask", .secondary = "Eamon Quill", .tertiary = "Nell Abberley",
+                    .tagTeam = "Eamon Quill", .tagTeamPartner = "Connor Vale"},
+        .owner = "Graham Oakley", .rivalSlot = 12,
+    },
+    {
+        .button = "Command11", .caption = "INTERNATIONAL CHAMPIONSHIP WRESTLING",
+        .popularityLabel = "Label9", .moneyLabel = "Label10", .column = 1, .row = 3,
+        .name = "INTERNATIONAL CHAMPIONSHIP WRESTLING", .initials = "ICW", .popularity = 25, .money = 2500,
+        .infoName = "International Championship Wrestling", .based = "Lancashire", .staffWord = "ICW",
+        .titles = {.primary = "World Championship", .secondary = "International Championship",
+                   .tertiary = "British Championship", .tagTeam = "Tag Team Championship"},
+        .holders = {.tertiary = "Mags Thorley", .tagTeam = "Gideon Scarrow", .tagTeamPartner = "Mags Thorley"},
+        .owner = "Gideon Scarrow", .rivalSlot = 9,
+    },
+    {
+        .button = "Command13", .caption = "MIDLANDS PRO WRESTLING",
+        .popularityLabel = "Label29", .moneyLabel = "Label24", .column = 1, .row = 4,
+        .name = "MIDLANDS PRO WRESTLING", .initials = "MPW", .popularity = 20, .money = 1500,
+        .infoName = "Midlands Pro Wrestling", .based = "Coventry", .staffWord = "MPW",
+        .titles = {.primary = "MPW Mat Masters Championship", .secondary = "MPW Queen of the Ring Championship",
+                   .tertiary = "MPW Tertiary Championship", .tagTeam = "MPW Tag Team Championship"},
+        .holders = {.primary = "Gideon Scarrow", .secondary = "Nell Abberley"},
+        .owner = "Phil Summerby", .rivalSlot = 11,
+    },
 }};
 
 }  // namespace varnholt::presets

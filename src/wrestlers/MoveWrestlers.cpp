@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "forms/Control.h"
@@ -150,9 +151,8 @@ void ShowWrestlerOnCard(forms::Form& form, const WrestlerRecord& w) {
 
 void ClearCardBoxes(forms::Form& form) {
     using Card = screens::WrestlerCard;
-    for (const char* box : {Card::NameBox, Card::BrawlingBox, Card::TechnicalBox, Card::SpeedBox, Card::OverBox,
-                            Card::WageBox, Card::PolaroidBox, Card::BirthPlaceBox, Card::BiographyBox})
-        form.c(box).setText("");
+    for (const char* box : Card::CardBoxes)
+        if (std::string_view(box) != Card::AlignmentBox) form.c(box).setText("");
 }
 
 void ShowWrestlerAtPosition(Game& game, forms::Form& form, forms::Control& bar) {
