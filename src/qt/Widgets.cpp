@@ -1,5 +1,6 @@
 #include "qt/Widgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -246,6 +247,28 @@ void PlayerList::changeEvent(QEvent* e) {
     // match): its cursor starts on no row, so that Return or Space books nothing the player has not pointed at.
     if (e->type() == QEvent::EnabledChange && pickOnPress_ && isEnabled() && currentIndex().isValid())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void PlayerList::keyboardSearch(const QString& search) {
+    if (count() == 0 || search.isEmpty()) return;
+    // With no interval at all every letter starts afresh.
+    const int interval = QApplication::keyboardInputInterval();
+    const bool spelling = interval > 0 && lastKey_.isValid() && lastKey_.elapsed() <= interval;
+    lastKey_.start();
+    typed_ = spelling ? typed_ + search : search;
+    const bool sameLetter = typed_.count(typed_.front()) == typed_.size();
+    const QString wanted = sameLetter ? typed_.left(1) : typed_;
+    // A letter that starts a search, or the same letter again, looks past the cursor's row; a longer start of
+    // a row may be the row the cursor is on.
+    const int from = currentRow();
+    const int start = from < 0 ? 0 : (typed_.size() == 1 || sameLetter ? from + 1 : from);
+    for (int i = 0; i < count(); ++i) {
+        const int row = (start + i) % count();
+        if (item(row)->text().startsWith(wanted, Qt::CaseInsensitive)) {
+            setCurrentIndex(model()->index(row, 0));
+            return;
+        }
+    }
 }
 
 void PlayerList::focusOutEvent(QFocusEvent* e) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -82,6 +83,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Typed letters: the same letter again goes on to the next row that starts with it, round to the top;
+    // letters typed quickly one after another spell the start of a row.
+    void keyboardSearch(const QString& search) override;
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
@@ -91,6 +95,8 @@ private:
     bool pickOnPress_ = false;
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
+    QString typed_;          // the letters typed so far, quickly one after another
+    QElapsedTimer lastKey_;  // since the last typed letter
 };
 
 // A drop-down list; a locked one neither opens nor changes by keys or the wheel, but still takes the focus.

@@ -13,18 +13,22 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "forms/Dialogs.h"
 #include "forms/Files.h"
 #include "game/Game.h"
+#include "game/ScreenNames.h"
 #include "qt/QtView.h"
 #include "Gestures.h"
+#include "KeptState.h"
 #include "ProgramFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace gestures;
+namespace screens = varnholt::screens;
 
 class GameGestures : public ::testing::Test {
 protected:
@@ -164,6 +168,7 @@ protected:
         if (before == row || (c.form().alive() && c.listIndex() != row)) key(Qt::Key_Space);
     }
     bool on(const char* screen, const char* control) { return game_->form(screen).c(control).enabled(); }
+    std::string kept(const QWidget* typedInto) { return keptState(*game_, *view_, folder_, typedInto); }
     // QUIT to the menu, EDITOR, Add.
     void openAddDialog() {
         press("FederationHub", "Command12");
@@ -218,6 +223,13 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
         EXPECT_EQ(focus(), at("Command5"));
         key(Qt::Key_Return);  // Next match: on to the next booking, or to End night after the fifth
         EXPECT_EQ(focus(), at(match < 5 ? "List1" : "Command3"));
+        if (match < 5) {
+            // The last match's pick stays highlighted, but the cursor is on no row: a reflex Return books
+            // nothing.
+            EXPECT_EQ(widget<QListWidget>(m, "List1")->currentRow(), -1);
+            key(Qt::Key_Return);
+            EXPECT_FALSE(on(m, "List2"));
+        }
     }
     ASSERT_EQ(game_->form(m).c("Command3").caption(), "End night");
     pressButton(m, "Command3");
@@ -479,6 +491,178 @@ TEST_F(KeyboardAlone, TheTripleThreatAndFourWayScreensAreWhiteOnRed) {
         reads("on");
         view_->perform([&] { f.hide(); });
     }
+}
+
+// Return opens a screen and a reflex Return follows on whatever the new screen gave the keyboard: it acts on
+// nothing the player has not seen yet. (It may type into the box it finds, as in the notes pad.) The screens
+// that name what Return does on them are left out: the hub's NEXT DAY, the menu's NEW GAME, and the dialogs
+// whose box presses Save or Play.
+TEST_F(KeyboardAlone, AReflexReturnJustAfterAScreenOpensChangesNothing) {
+    auto reflex = [&](const char* screen) {
+        SCOPED_TRACE(screen);
+        ASSERT_TRUE(game_->isShown(screen));
+        QWidget* at = focus();
+        ASSERT_NE(at, nullptr);
+        ASSERT_EQ(at->window(), window(screen));
+        const std::string before = kept(at);
+        key(Qt::Key_Return);
+        EXPECT_EQ(kept(at), before);
+    };
+    auto away = [&](const char* screen) { pressKey(window(screen), Qt::Key_Escape); };
+    const char* hub = screens::FederationHub::Role;
+    const char* menu = screens::MainMenu::Role;
+
+    // The menu's screens.
+    pressButton(hub, "Command12");  // QUIT
+    for (auto [button, screen] : {std::pair{"Command3", screens::CreditsScreen::Role},
+                                  {"Command1", screens::NewGameScreen::Role}, {"Command7", screens::LoadSlotScreen::Role},
+                                  {"Command6", screens::WrestlerEditor::Role}}) {
+        pressButton(menu, button);
+        reflex(screen);
+        away(screen);
+        ASSERT_TRUE(game_->isShown(menu)) << screen;
+    }
+
+    // A new game, and the hub's screens.
+    pressButton(menu, "Command1");
+    pressButton(screens::NewGameScreen::Role, "Command2");
+    for (auto [button, screen] : {std::pair{"Command5", screens::RosterScreen::Role},
+                                  {"Command7", screens::ScoutScreen::Role}, {"Command2", screens::StaffScreen::Role},
+                                  {"Command3", screens::ChampionsScreen::Role}, {"Command6", screens::FinanceScreen::Role},
+                                  {"Command8", screens::SponsorScreen::Role},
+                                  {"Command9", screens::FederationInfoScreen::Role},
+                                  {"Command11", screens::FeudScreen::Role}, {"Command10", screens::NewsScreen::Role},
+                                  {"Command14", screens::SaveSlotScreen::Role}, {"Command4", screens::NotesPad::Role}}) {
+        pressButton(hub, button);
+        reflex(screen);
+        away(screen);
+        ASSERT_TRUE(game_->isShown(hub)) << screen;
+    }
+
+    // A show night: the venue, the polaroids, and each match screen as the night moves to it.
+    pickRow(hub, "List1", 1);  // Normal mode: Wednesday is a show day
+    pressButton(hub, "Command1");
+    reflex(screens::VenueScreen::Role);
+    pressButton(screens::VenueScreen::Role, "Command1", 7);
+    reflex(screens::PolaroidScreen::Role);
+    pickRow(screens::PolaroidScreen::Role, "lstData", 5);
+    pressButton(screens::PolaroidScreen::Role, "Command3");
+    reflex(screens::SinglesMatchScreen::Role);
+    pickRow(screens::SinglesMatchScreen::Role, "List1", 3);  // Tag Team
+    reflex(screens::TagMatchScreen::Role);
+    view_->perform([&] { game_->form(screens::TagMatchScreen::Role).c("List1").setText("Triple Threat"); });
+    reflex(screens::TripleThreatMatchScreen::Role);
+    view_->perform([&] { game_->form(screens::TripleThreatMatchScreen::Role).c("List1").setText("Four Way"); });
+    reflex(screens::FourWayMatchScreen::Role);
+}
+
+// Escape on the polaroid screen loses nothing; its close box goes on to the night only after asking, when
+// nobody is picked and the night's polaroid sales would be lost.
+TEST_F(KeyboardAlone, ThePolaroidsCloseBoxAsksBeforeTheNightGoesOnWithoutPolaroids) {
+    const char* polaroids = screens::PolaroidScreen::Role;
+    pickRow(screens::FederationHub::Role, "List1", 1);
+    pressButton(screens::FederationHub::Role, "Command1");
+    pressButton(screens::VenueScreen::Role, "Command1", 7);
+    ASSERT_TRUE(game_->isShown(polaroids));
+    const std::size_t asked = dialogs_.shown().size();
+    pressKey(window(polaroids), Qt::Key_Escape);
+    EXPECT_TRUE(game_->isShown(polaroids));
+    EXPECT_EQ(dialogs_.shown().size(), asked);
+
+    dialogs_.queueAnswer(forms::MsgResult::No);
+    window(polaroids)->close();
+    ASSERT_EQ(dialogs_.shown().size(), asked + 1);
+    EXPECT_EQ(dialogs_.shown().back().title, "No polaroids?");
+    EXPECT_EQ(dialogs_.shown().back().defaultAnswer, forms::MsgResult::No);
+    EXPECT_TRUE(game_->isShown(polaroids));
+
+    // With a wrestler picked the close box goes on as Continue does, polaroids and all.
+    pickRow(polaroids, "lstData", 5);
+    window(polaroids)->close();
+    EXPECT_EQ(dialogs_.shown().size(), asked + 1);
+    ASSERT_TRUE(game_->isShown(screens::SinglesMatchScreen::Role));
+    EXPECT_NE(game_->form(screens::SinglesMatchScreen::Role).c("Text20").text(), "0");
+}
+
+// A long commentary is read to its finish by the keys: Tab reaches it after the match, the keys scroll it, and
+// the keyboard never lands on it by itself.
+TEST_F(KeyboardAlone, TheCommentaryIsReachedByTabAndScrolledByTheKeys) {
+    const char* m = screens::FourWayMatchScreen::Role;
+    view_->perform([&] {
+        game_->form(screens::FederationHub::Role).c("List1").setText("Normal mode");
+        game_->form(screens::FederationHub::Role).c("Command1").playerClick();
+        game_->form(screens::VenueScreen::Role).c("Command1", 7).playerClick();
+        game_->form(screens::PolaroidScreen::Role).c("Command3").playerClick();
+        game_->form(screens::SinglesMatchScreen::Role).c("List1").playerSelect(2);  // Four Way
+        forms::Form& f = game_->form(m);
+        f.c("List2").playerSelect(0);
+        f.c("List3").playerSelect(3);
+        for (int row = 0; row < 4; ++row) f.c("lstData").playerSelect(row);
+        f.c("Command1").playerClick();
+    });
+    ASSERT_TRUE(game_->isShown(m));
+    pressButton(m, "Command3");  // Match
+    EXPECT_EQ(focus(), view_->widget(game_->form(m).c("Command8")));  // Next match, not the commentary
+    // A commentary longer than its box, as a long four-way match gives on a small screen.
+    forms::Control& text = game_->form(m).c("Text4");
+    const std::string once = text.text();
+    view_->perform([&] {
+        for (int i = 0; i < 4; ++i) text.setText(text.text() + "\r\n" + once);
+    });
+    auto* commentary = widget<QPlainTextEdit>(m, "Text4");
+    tabTo(m, "Text4");
+    ASSERT_GT(commentary->verticalScrollBar()->maximum(), 0);
+    key(Qt::Key_PageDown);
+    EXPECT_GT(commentary->verticalScrollBar()->value(), 0);
+    key(Qt::Key_End);
+    EXPECT_EQ(commentary->verticalScrollBar()->value(), commentary->verticalScrollBar()->maximum());
+    EXPECT_TRUE(game_->form(m).c("Command8").enabled());
+}
+
+// Typing a letter again on a list goes on to the next entry with that letter, round to the first again; letters
+// typed quickly spell the start of an entry. On a booking list they move only the cursor.
+TEST_F(KeyboardAlone, TheSameLetterAgainGoesToTheNextEntryWithIt) {
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(60000);
+    view_->perform([&] {
+        game_->form(screens::FederationHub::Role).c("List1").setText("Normal mode");
+        game_->form(screens::FederationHub::Role).c("Command1").playerClick();
+        game_->form(screens::VenueScreen::Role).c("Command1", 7).playerClick();
+        game_->form(screens::PolaroidScreen::Role).c("Command3").playerClick();
+    });
+    const char* m = screens::SinglesMatchScreen::Role;
+    auto* types = widget<QListWidget>(m, "List1");  // Singles, Triple Threat, Four Way, Tag Team
+    tabTo(m, "List1");
+    std::vector<int> rows;
+    for (int i = 0; i < 3; ++i) {
+        key(Qt::Key_T, "t");
+        rows.push_back(types->currentRow());
+    }
+    EXPECT_EQ(rows, (std::vector<int>{1, 3, 1}));
+    QApplication::setKeyboardInputInterval(0);  // a pause: each letter starts a search of its own
+    key(Qt::Key_S, "s");
+    EXPECT_EQ(types->currentRow(), 0);
+    key(Qt::Key_T, "t");
+    EXPECT_EQ(types->currentRow(), 1);
+    QApplication::setKeyboardInputInterval(60000);
+    key(Qt::Key_A, "a");  // quickly after the "t": "ta"
+    EXPECT_EQ(types->currentRow(), 3);
+    EXPECT_EQ(game_->form(m).c("List1").listIndex(), -1);
+    EXPECT_FALSE(on(m, "List2"));
+    QApplication::setKeyboardInputInterval(interval);
+}
+
+// New on another row moves the feud still waiting for its wrestlers there: the keyboard stays with the roster
+// list, where the picks are made, never on the old row's New.
+TEST_F(KeyboardAlone, NewOnAnotherFeudRowLeavesTheKeyboardOnTheRoster) {
+    const char* s = screens::FeudScreen::Role;
+    pressButton(screens::FederationHub::Role, "Command11");
+    forms::Form& f = game_->form(s);
+    pressButton(s, "Command1");  // New, first row
+    EXPECT_EQ(focus(), view_->widget(f.c("lstData")));
+    pressButton(s, "Command5");  // New, second row: the first row's New is open again
+    EXPECT_TRUE(f.c("Command1").enabled());
+    EXPECT_EQ(focus(), view_->widget(f.c("lstData")));
 }
 
 }  // namespace

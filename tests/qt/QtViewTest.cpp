@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -170,6 +172,27 @@ const forms::FormDef AsideDef = [] {
     return d;
 }();
 
+// Screens whose boxes and lists are all off: nothing the player chooses by keys to open on. The first has no
+// way out, the second a way out that costs nothing, the third one that costs something.
+forms::FormDef buttonsOnly(const char* name) {
+    forms::FormDef d = screenDef(name);
+    for (auto& c : d.controls)
+        if (forms::isBoxOrList(c.kind)) c.flags |= forms::Disabled;
+    return d;
+}
+const forms::FormDef ButtonsDef = buttonsOnly("Test5");
+const forms::FormDef FreeWayOutDef = [] {
+    forms::FormDef d = buttonsOnly("Test6");
+    d.wayOut = "Command2";
+    return d;
+}();
+const forms::FormDef CostlyWayOutDef = [] {
+    forms::FormDef d = buttonsOnly("Test7");
+    d.wayOut = "Command2";
+    d.closeQuestion = "Leave the arena? The crowd will riot.";
+    return d;
+}();
+
 // What the screen's handlers saw.
 struct Log {
     int goClicks = 0;
@@ -275,7 +298,8 @@ protected:
         program_->registerForm(FirstDef.name, FirstDef.role, [this] { return std::make_unique<TestScreen>(*program_, FirstDef, log_); });
         program_->registerForm(SecondDef.name, SecondDef.role, [this] { return std::make_unique<TestScreen>(*program_, SecondDef, log_); });
         program_->registerForm(ThirdDef.name, ThirdDef.role, [this] { return std::make_unique<TestScreen>(*program_, ThirdDef, log_); });
-        program_->registerForm(AsideDef.name, AsideDef.role, [this] { return std::make_unique<TestScreen>(*program_, AsideDef, log_); });
+        for (const forms::FormDef* d : {&AsideDef, &ButtonsDef, &FreeWayOutDef, &CostlyWayOutDef})
+            program_->registerForm(d->name, d->role, [this, d] { return std::make_unique<TestScreen>(*program_, *d, log_); });
         program_->setEndQuestion("Are you sure you want to Exit?", "Exit?");
         view_ = std::make_unique<varnholt::QtView>(*program_);
     }
@@ -982,6 +1006,16 @@ TEST_F(QtViewTest, ReturnInAOneLineBoxPressesTheDefaultButton) {
     pressKey(box, Qt::Key_Return);
     EXPECT_EQ(log_.goClicks, 1);
     EXPECT_EQ(log_.typed, std::vector<std::string>{"7"});
+    // A held key presses once; a default button that is off or hidden is not pressed.
+    pressKey(box, Qt::Key_Return, Qt::NoModifier, {}, true);
+    view_->perform([&] { f.c("Command1").setEnabled(false); });
+    pressKey(box, Qt::Key_Return);
+    view_->perform([&] {
+        f.c("Command1").setEnabled(true);
+        f.c("Command1").setVisible(false);
+    });
+    pressKey(box, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(log_.goClicks, 1);
     // On a screen without a default button Return in a box presses nothing.
     forms::Form& first = shown();
     pressKey(widget<QLineEdit>(first, "Text1"), Qt::Key_Return);
@@ -1014,6 +1048,100 @@ TEST_F(QtViewTest, WhenAWindowGoesTheTopmostOneStillShownTakesTheKeyboard) {
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), view_->window(f));
     EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(f, "Command1"));
+}
+
+// A screen opens with the keyboard on its first box or list the player can use; with none, on its way out when
+// taking it costs nothing; else on no control at all, so that a reflex Return does nothing until a Tab.
+TEST_F(QtViewTest, AScreenNeverOpensOnAButtonThatActsUnlessItIsAFreeWayOut) {
+    forms::Form& first = shown();
+    EXPECT_EQ(view_->window(first)->focusWidget(), widget<QLineEdit>(first, "Text1"));
+
+    forms::Form& free = shown("Test6");
+    EXPECT_EQ(view_->window(free)->focusWidget(), widget<QPushButton>(free, "Command2"));
+
+    for (const char* name : {"Test5", "Test7"}) {
+        SCOPED_TRACE(name);
+        forms::Form& f = shown(name);
+        QWidget* win = view_->window(f);
+        QApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), win);
+        EXPECT_EQ(QApplication::focusWidget(), win);
+        pressKey(win, Qt::Key_Return);
+        pressKey(win, Qt::Key_Space, Qt::NoModifier, " ");
+        EXPECT_EQ(log_.goClicks, 0);
+        EXPECT_TRUE(program_->isShown(name));
+        pressKey(win, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(f, "Command1"));
+    }
+}
+
+// A box of several lines the player only reads is a Tab stop, and the keys scroll it; it never takes the
+// keyboard by itself.
+TEST_F(QtViewTest, AReadOnlyBoxOfSeveralLinesIsReadByTheKeys) {
+    forms::Form& f = shown();
+    std::string lines;
+    for (int i = 1; i <= 60; ++i) lines += "Round " + std::to_string(i) + " of the commentary\r\n";
+    view_->perform([&] {
+        f.c("Text2").setText(lines);
+        f.c("Text2").setLocked(true);
+    });
+    auto* notes = widget<QPlainTextEdit>(f, "Text2");
+    giveKeyboard(widget<QListWidget>(f, "List1"));
+    pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), notes);
+    pressKey(notes, Qt::Key_PageDown);
+    const int paged = notes->verticalScrollBar()->value();
+    EXPECT_GT(paged, 0);
+    pressKey(notes, Qt::Key_Down);
+    EXPECT_GT(notes->verticalScrollBar()->value(), paged);
+    pressKey(notes, Qt::Key_End);
+    EXPECT_EQ(notes->verticalScrollBar()->value(), notes->verticalScrollBar()->maximum());
+    EXPECT_EQ(f.c("Text2").text(), lines);
+
+    // A step that takes the keyboard's control away never hands it to the read-only box.
+    view_->perform([&] {
+        for (const char* name : {"Text1", "List1"}) f.c(name).setEnabled(false);
+    });
+    auto* step = widget<QPushButton>(f, "Command6");
+    giveKeyboard(step);
+    pressKey(step, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), widget<QPushButton>(f, "Command5"));
+}
+
+// Escapes whatever modal box is up next: No to a question, Cancel to an input box.
+void escapeNextBox() {
+    QTimer::singleShot(20, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) pressKey(box, Qt::Key_Escape);
+        else ADD_FAILURE() << "no box appeared";
+    });
+}
+
+// Without a window manager the keyboard would stay with the screen's root once a box has gone: the window the
+// box came over takes it back, on the control that had it.
+TEST_F(QtViewTest, AMessageOrInputBoxGivesTheKeyboardBackToTheWindowItCameOver) {
+    varnholt::QtDialogs real;
+    forms::Program program(folder_, real);
+    program.registerForm(FirstDef.name, FirstDef.role, [&] { return std::make_unique<TestScreen>(program, FirstDef, log_); });
+    varnholt::QtView view(program);
+    view.perform([&] { program.show("Test1"); });
+    QWidget* win = view.window(program.form("Test1"));
+    auto* ask = qobject_cast<QPushButton*>(view.widget(program.form("Test1").c("Command3")));
+    ASSERT_NE(ask, nullptr);
+    giveKeyboard(ask);
+    escapeNextBox();
+    pressKey(ask, Qt::Key_Return);
+    ASSERT_EQ(log_.answers, std::vector<forms::MsgResult>{forms::MsgResult::No});
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), win);
+    EXPECT_EQ(QApplication::focusWidget(), ask);
+
+    auto* box = qobject_cast<QLineEdit*>(view.widget(program.form("Test1").c("Text1")));
+    giveKeyboard(box);
+    escapeNextBox();
+    view.perform([&] { EXPECT_EQ(real.inputBox("Name the new arena:", "", ""), std::nullopt); });
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), win);
+    EXPECT_EQ(QApplication::focusWidget(), box);
 }
 
 }  // namespace

@@ -365,7 +365,7 @@ public:
 const FormDef MisboundScreen::Def{"Form7", "Misbound", "Misbound", 3000, 2000, "",
                                   {control(ControlKind::Button, "Command1", 0, "One")}};
 
-TEST(ScreenTable, HandlersAndTheWayOutMustNameAControlOfTheScreen) {
+TEST(ScreenTable, HandlersTheWayOutAndTheDefaultButtonMustNameAControlOfTheScreen) {
     try {
         QueuedDialogs dialogs;
         Program program(std::filesystem::temp_directory_path(), dialogs);
@@ -385,6 +385,12 @@ TEST(ScreenTable, HandlersAndTheWayOutMustNameAControlOfTheScreen) {
     ASSERT_NE(screen.wayOut(), nullptr);
     EXPECT_EQ(screen.wayOut()->caption(), "Back");
     EXPECT_THROW(Form(program, bad), std::logic_error);
+    // Return in a box presses the default button: it must be a button.
+    static const FormDef boxAsDefault{.name = "Form10", .role = "BoxAsDefault", .caption = "Box",
+                                      .controls = {control(ControlKind::Button, "Command1", -1, "Save"),
+                                                   control(ControlKind::TextBox, "Text1", -1, "")},
+                                      .defaultButton = "Text1"};
+    EXPECT_THROW(Form(program, boxAsDefault), std::logic_error);
 }
 
 TEST_F(Screens, RemovingItemsAdjustsTheSelection) {
