@@ -6,6 +6,7 @@
 
 namespace varnholt {
 
+using forms::CInt;
 using forms::CLng;
 using forms::CStr;
 using forms::I32;
@@ -14,6 +15,10 @@ using forms::Str;
 MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchType& type) : Screen(game, def), type_(type) {}
 
 void MatchScreen::LoadScreen() {
+    if (type_.referee == RefereeSkillFrom::ScreenLoad) {
+        using Staff = screens::StaffScreen;
+        RefereeSkillAtLoad = CInt(game_.form<Staff>().c(Staff::RefereeSkillText).text());
+    }
     setPicture("\\QAVLE.bmp");
     if (type_.weekWagesAtLoad) WeekWagesAtLoad = CLng(FinanceCell(game_, FinanceRow::WrestlerWages).caption());
     SlotSelector = 1;
@@ -151,9 +156,9 @@ void MatchScreen::RateBookedMatch(const std::vector<SlotStats>& slots) {
 void MatchScreen::rate(const CategoryScores& scores) {
     const int ratings = type_.tiesRateTwice && TwoWayTieForLead(scores) ? 2 : 1;
     const bool titleMatch = TitleMatch();
+    const int16_t referee = type_.referee == RefereeSkillFrom::ScreenLoad ? RefereeSkillAtLoad : game_.RefereeSkill;
     for (int i = 0; i < ratings; ++i)
-        MatchRatingValue =
-            RateMatch(scores, titleMatch, game_.RefereeSkill, type_.matchTypeBonus, [this] { return game_.Rnd(); });
+        MatchRatingValue = RateMatch(scores, titleMatch, referee, type_.matchTypeBonus, [this] { return game_.Rnd(); });
     game_.MatchRating = MatchRatingValue;
     const int32_t shown = ShownRating(MatchRatingValue);
     c(Rating).setText(type_.signedRating && shown == MatchRatingValue ? Str(shown) : CStr(shown));

@@ -22,6 +22,13 @@ enum class Settlement {
     ReplacingWeekKeepingPopularityCopy,  // as ReplacingWeek; the popularity's copy keeps the value from before
 };
 
+// Where a match type's rating takes the referee's skill from.
+enum class RefereeSkillFrom {
+    ScreenLoad,  // the staff screen's skill box as it stood when the match screen loaded (the singles screen
+                 // loads at the venue booking): a referee hired later in the night does not rate here
+    Hired,       // the referee hired as the match is played (RefereeSkill): the booking's, or one hired since
+};
+
 struct MatchType {
     const char* item;    // the match-type list's item
     const char* screen;  // the screen that books and plays it, by its name in the code
@@ -36,6 +43,7 @@ struct MatchType {
     // Scoring.
     double scoreDivisor;        // 1: the stats' plain sums; otherwise CLng(sum / divisor)
     int16_t matchTypeBonus;
+    RefereeSkillFrom referee;
     bool tiesRateTwice;         // a two-way tie for the lead rates twice and the second rating stands
     bool wageIncludesStipulation;  // the match's wage bill carries the stipulation's cost
     const std::array<StipulationCommentary, 5>* commentary;  // the type's own lines (singles: the common ones)
