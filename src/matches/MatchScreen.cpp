@@ -106,7 +106,7 @@ void MatchScreen::PressMatch() {
     c(Referee).setEnabled(true);
     for (const char* name : ResultCaptions) c(name).setEnabled(true);
     for (const char* name : type_.shown) c(name).setEnabled(true);
-    if (type_.hasPartnerBox()) c(Partner).setEnabled(true);
+    if (type_.partnerBox) c(Partner).setEnabled(true);
     if (c(MatchButton).caption() == EndNight) {
         SettleNight(*this);
         return;
@@ -119,7 +119,7 @@ void MatchScreen::PressMatch() {
 bool MatchScreen::bookingComplete() {
     for (const char* list : {MatchTypeList, StipulationList, ChampionshipList})
         if (c(list).text().empty()) return false;
-    if (game_.MatchCounter == "6" || WinnerChosen == 0) return false;
+    if (AllMatchesPlayed(game_) || WinnerChosen == 0) return false;
     for (int i = 0; i < type_.wrestlers; ++i) {
         const std::string name = c(NameBoxes[static_cast<std::size_t>(i)]).text();
         if (name.empty()) return false;
@@ -174,7 +174,7 @@ void MatchScreen::RecordResult(const std::string& winner) {
 void MatchScreen::NextMatch() {
     std::vector<std::string> results(ResultBoxes.begin(), ResultBoxes.end());
     results.insert(results.end(), type_.shown.begin(), type_.shown.end());
-    if (type_.hasPartnerBox()) results.push_back(Partner);
+    if (type_.partnerBox) results.push_back(Partner);
     const std::vector<std::string> names(NameBoxes.begin(), NameBoxes.begin() + type_.wrestlers);
     auto off = [](forms::Control& x) { x.setEnabled(false); };
     auto empty = [](forms::Control& x) {
@@ -184,7 +184,7 @@ void MatchScreen::NextMatch() {
     for (const char* name : ResultCaptions) off(c(name));
     for (const auto& name : results) off(c(name));
     for (const auto& name : results) empty(c(name));
-    const bool nightOver = game_.MatchCounter == "6";
+    const bool nightOver = AllMatchesPlayed(game_);
     // The referee's box shuts with the results, except at the night's end on a screen whose referee leaves.
     if (!nightOver || !type_.refereeLeaves) c(Referee).setEnabled(false);
     if (!nightOver) {

@@ -51,7 +51,8 @@ struct MatchType {
 
     // The result column.
     const char* nextButton;     // "Next match"
-    const char* winnerCaption;  // Label8; "Winners" adds the partner's box Text23 (hasPartnerBox)
+    const char* winnerCaption;  // Label8
+    bool partnerBox;            // Text23 beside the winner's box names the winner's partner
     int nameRows;               // rows of the competitors' names above the results
     std::vector<const char*> shown;  // the competitors' names over the results in slot order, then the "VS" labels
     bool signedRating;          // the rating box shows a blank before the number
@@ -60,11 +61,12 @@ struct MatchType {
     // The night.
     bool weekWagesAtLoad;  // the screen reads the week's wrestler wages when it loads
     bool captionsTravel;   // the captions go with the night when the player picks another type here
+    bool winnerCaptionStays;  // captions the night brings here leave this screen's Label8 as it is
+    std::vector<const char*> emptiedOnArrival;  // boxes of this screen the night empties on arrival, after the
+                                                // booking boxes it empties on every screen
     bool refereeLeaves;    // the referee's box empties at every "Next match" and stays on at the night's end
     bool firstNamesStay;   // the first two name boxes keep the last match when the night's summary opens
     Settlement settlement;
-
-    bool hasPartnerBox() const { return std::string_view(winnerCaption) == "Winners"; }
 };
 
 // Singles, Tag Team, Triple Threat, Four Way.
