@@ -54,7 +54,6 @@ public:
     void queueAnswer(MsgResult r) { answers_.push_back(r); }
     void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
     std::size_t pendingAnswers() const { return answers_.size(); }
-    std::size_t pendingInputs() const { return inputs_.size(); }
 
     MsgResult messageBox(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) override;
     MsgResult messageBoxWithDefault(const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon,

@@ -81,6 +81,7 @@ public:
 
     void show(std::string_view nameOrRole);
     void hide(std::string_view nameOrRole);
+    // Discards the screen and every field it holds; a screen that is not loaded is left alone.
     void unload(std::string_view nameOrRole);
     template <class T>
     void show() { show(T::Name); }

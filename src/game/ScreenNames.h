@@ -58,7 +58,9 @@ struct FederationHub {
     static constexpr const char* PopularityText = "Text7";
     static constexpr const char* MoneyText = "Text8";
     static constexpr const char* TvDealStreakStore = "Text9";  // hidden: the TV-deal streak, saved with the game
-    static constexpr const char* RedWeeksStore = "Text10";     // hidden: the weeks ended in the red
+    // Hidden: what the count of weeks ended in the red starts from when the hub loads. Nothing writes it,
+    // so the count starts at 0; the week ends keep it in RedWeeks, never here.
+    static constexpr const char* RedWeeksStore = "Text10";
     static constexpr const char* LastNightRating = "Label3";   // hidden
     static constexpr const char* LastNightCost = "Label4";     // hidden
     static constexpr const char* ShowMode = "List1";

@@ -52,7 +52,7 @@ struct MatchBoxes {
     static constexpr const char* Commentary = "Text4";
     static constexpr const char* WinnerCaption = "Label8";
     static constexpr const char* Winner = "Text15";
-    static constexpr const char* Partner = "Text23";  // the winner's partner, where the type has "Winners"
+    static constexpr const char* Partner = "Text23";  // the winner's partner, where the type has a partner box
     static constexpr const char* Bar = "Shape1";      // between the halves
 
     // --- the night summary, across the bottom left ---------------------------------------------------

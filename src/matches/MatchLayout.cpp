@@ -34,7 +34,7 @@ FormDef MatchScreenDef(const char* name, const char* role, const MatchType& type
     const int RV = R + 1860, VW = RW - 1860;           // result captions and values
     const int top = NameRowTop(type.nameRows) + 60;   // the results, below the competitors' names
     const int winnerTop = NextTop - 90 - BoxHeight;
-    const bool partnerBox = type.hasPartnerBox();
+    const bool partnerBox = type.partnerBox;
     const int winnerWidth = partnerBox ? (VW - 60) / 2 : VW;
     const int row[] = {SummaryTop, SummaryTop + Pitch, SummaryTop + 2 * Pitch};
     const auto types = MatchTypeItems();

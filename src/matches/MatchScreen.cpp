@@ -6,6 +6,7 @@
 
 namespace varnholt {
 
+using forms::CInt;
 using forms::CLng;
 using forms::CStr;
 using forms::I32;
@@ -14,6 +15,10 @@ using forms::Str;
 MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchType& type) : Screen(game, def), type_(type) {}
 
 void MatchScreen::LoadScreen() {
+    if (type_.referee == RefereeSkillFrom::ScreenLoad) {
+        using Staff = screens::StaffScreen;
+        RefereeSkillAtLoad = CInt(game_.form<Staff>().c(Staff::RefereeSkillText).text());
+    }
     setPicture("\\QAVLE.bmp");
     if (type_.weekWagesAtLoad) WeekWagesAtLoad = CLng(FinanceCell(game_, FinanceRow::WrestlerWages).caption());
     SlotSelector = 1;
@@ -101,7 +106,7 @@ void MatchScreen::PressMatch() {
     c(Referee).setEnabled(true);
     for (const char* name : ResultCaptions) c(name).setEnabled(true);
     for (const char* name : type_.shown) c(name).setEnabled(true);
-    if (type_.hasPartnerBox()) c(Partner).setEnabled(true);
+    if (type_.partnerBox) c(Partner).setEnabled(true);
     if (c(MatchButton).caption() == EndNight) {
         SettleNight(*this);
         return;
@@ -114,7 +119,7 @@ void MatchScreen::PressMatch() {
 bool MatchScreen::bookingComplete() {
     for (const char* list : {MatchTypeList, StipulationList, ChampionshipList})
         if (c(list).text().empty()) return false;
-    if (game_.MatchCounter == "6" || WinnerChosen == 0) return false;
+    if (AllMatchesPlayed(game_) || WinnerChosen == 0) return false;
     for (int i = 0; i < type_.wrestlers; ++i) {
         const std::string name = c(NameBoxes[static_cast<std::size_t>(i)]).text();
         if (name.empty()) return false;
@@ -151,9 +156,9 @@ void MatchScreen::RateBookedMatch(const std::vector<SlotStats>& slots) {
 void MatchScreen::rate(const CategoryScores& scores) {
     const int ratings = type_.tiesRateTwice && TwoWayTieForLead(scores) ? 2 : 1;
     const bool titleMatch = TitleMatch();
+    const int16_t referee = type_.referee == RefereeSkillFrom::ScreenLoad ? RefereeSkillAtLoad : game_.RefereeSkill;
     for (int i = 0; i < ratings; ++i)
-        MatchRatingValue =
-            RateMatch(scores, titleMatch, game_.RefereeSkill, type_.matchTypeBonus, [this] { return game_.Rnd(); });
+        MatchRatingValue = RateMatch(scores, titleMatch, referee, type_.matchTypeBonus, [this] { return game_.Rnd(); });
     game_.MatchRating = MatchRatingValue;
     const int32_t shown = ShownRating(MatchRatingValue);
     c(Rating).setText(type_.signedRating && shown == MatchRatingValue ? Str(shown) : CStr(shown));
@@ -169,7 +174,7 @@ void MatchScreen::RecordResult(const std::string& winner) {
 void MatchScreen::NextMatch() {
     std::vector<std::string> results(ResultBoxes.begin(), ResultBoxes.end());
     results.insert(results.end(), type_.shown.begin(), type_.shown.end());
-    if (type_.hasPartnerBox()) results.push_back(Partner);
+    if (type_.partnerBox) results.push_back(Partner);
     const std::vector<std::string> names(NameBoxes.begin(), NameBoxes.begin() + type_.wrestlers);
     auto off = [](forms::Control& x) { x.setEnabled(false); };
     auto empty = [](forms::Control& x) {
@@ -179,7 +184,7 @@ void MatchScreen::NextMatch() {
     for (const char* name : ResultCaptions) off(c(name));
     for (const auto& name : results) off(c(name));
     for (const auto& name : results) empty(c(name));
-    const bool nightOver = game_.MatchCounter == "6";
+    const bool nightOver = AllMatchesPlayed(game_);
     // The referee's box shuts with the results, except at the night's end on a screen whose referee leaves.
     if (!nightOver || !type_.refereeLeaves) c(Referee).setEnabled(false);
     if (!nightOver) {

@@ -26,8 +26,8 @@ public:
 protected:
     MatchScreen(Game& game, const FormDef& def, const MatchType& type);
 
-    // The load: the picture, the match-type step open, picking from slot 1, the roster list; the week's
-    // wages where the type reads them here.
+    // The load: the referee's skill and the week's wages where the type reads them here, the picture,
+    // the match-type step open, picking from slot 1, the roster list.
     void LoadScreen();
 
     // The booking steps. The match-type list (List1): the screen's own type opens the stipulation step,
@@ -66,6 +66,7 @@ protected:
     int32_t MatchRatingValue = 0;
     int32_t MatchCost = 0;  // the wage bill of the match just played
     int32_t WeekWagesAtLoad = 0;
+    int16_t RefereeSkillAtLoad = 0;
 
 private:
     virtual void playMatch() = 0;

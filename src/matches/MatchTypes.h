@@ -22,6 +22,13 @@ enum class Settlement {
     ReplacingWeekKeepingPopularityCopy,  // as ReplacingWeek; the popularity's copy keeps the value from before
 };
 
+// Where a match type's rating takes the referee's skill from.
+enum class RefereeSkillFrom {
+    ScreenLoad,  // the staff screen's skill box as it stood when the match screen loaded (the singles screen
+                 // loads at the venue booking): a referee hired later in the night does not rate here
+    Hired,       // the referee hired as the match is played (RefereeSkill): the booking's, or one hired since
+};
+
 struct MatchType {
     const char* item;    // the match-type list's item
     const char* screen;  // the screen that books and plays it, by its name in the code
@@ -36,6 +43,7 @@ struct MatchType {
     // Scoring.
     double scoreDivisor;        // 1: the stats' plain sums; otherwise CLng(sum / divisor)
     int16_t matchTypeBonus;
+    RefereeSkillFrom referee;
     bool tiesRateTwice;         // a two-way tie for the lead rates twice and the second rating stands
     bool wageIncludesStipulation;  // the match's wage bill carries the stipulation's cost
     const std::array<StipulationCommentary, 5>* commentary;  // the type's own lines (singles: the common ones)
@@ -43,7 +51,8 @@ struct MatchType {
 
     // The result column.
     const char* nextButton;     // "Next match"
-    const char* winnerCaption;  // Label8; "Winners" adds the partner's box Text23 (hasPartnerBox)
+    const char* winnerCaption;  // Label8
+    bool partnerBox;            // Text23 beside the winner's box names the winner's partner
     int nameRows;               // rows of the competitors' names above the results
     std::vector<const char*> shown;  // the competitors' names over the results in slot order, then the "VS" labels
     bool signedRating;          // the rating box shows a blank before the number
@@ -52,11 +61,12 @@ struct MatchType {
     // The night.
     bool weekWagesAtLoad;  // the screen reads the week's wrestler wages when it loads
     bool captionsTravel;   // the captions go with the night when the player picks another type here
+    bool winnerCaptionStays;  // captions the night brings here leave this screen's Label8 as it is
+    std::vector<const char*> emptiedOnArrival;  // boxes of this screen the night empties on arrival, after the
+                                                // booking boxes it empties on every screen
     bool refereeLeaves;    // the referee's box empties at every "Next match" and stays on at the night's end
     bool firstNamesStay;   // the first two name boxes keep the last match when the night's summary opens
     Settlement settlement;
-
-    bool hasPartnerBox() const { return std::string_view(winnerCaption) == "Winners"; }
 };
 
 // Singles, Tag Team, Triple Threat, Four Way.

@@ -21,6 +21,9 @@ namespace {
 using Hub = screens::FederationHub;
 using Staff = screens::StaffScreen;
 
+// The match counter once the fifth match is played.
+constexpr const char* AfterTheFifthMatch = "6";
+
 forms::Form& singlesScreen(Game& game) { return game.form<screens::SinglesMatchScreen>(); }
 
 // The figures a night pays come from the boxes that show them: the signed sponsor's amount and the staff's
@@ -208,7 +211,6 @@ void HandNightTo(MatchScreen& from, const MatchType& to) {
     using B = MatchBoxes;
     Game& game = from.game();
     auto& t = game.form(to.screen);
-    const bool toTag = std::string_view(to.screen) == screens::TagMatchScreen::Name;
     t.c(B::MatchTypeList).setEnabled(false);
     t.c(B::MatchTypePrompt).setEnabled(false);
     t.c(B::StipulationList).setEnabled(true);
@@ -217,7 +219,7 @@ void HandNightTo(MatchScreen& from, const MatchType& to) {
     t.c(B::MatchTypeList).setText(from.c(B::MatchTypeList).text());
     if (from.type().captionsTravel) {
         for (const char* name : B::NightCaptions) {
-            if (toTag && std::string_view(name) == B::WinnerCaption) continue;  // the tag screen's "Winners" stays
+            if (to.winnerCaptionStays && std::string_view(name) == B::WinnerCaption) continue;
             t.c(name).setCaption(from.c(name).caption());
         }
     }
@@ -225,10 +227,7 @@ void HandNightTo(MatchScreen& from, const MatchType& to) {
     for (const char* name : {B::MatchTypeShown, B::StipulationShown, B::Commentary, B::NameBoxes[0], B::NameBoxes[1],
                              B::RatingWordBox, B::Rating, B::Winner})
         t.c(name).setText("");
-    if (toTag) {
-        t.c(B::PolaroidMoney).setText("");
-        t.c(B::NameBoxes[2]).setText("");
-    }
+    for (const char* name : to.emptiedOnArrival) t.c(name).setText("");
     game.show(to.screen);
     game.hide(from.name());
 }
@@ -255,7 +254,7 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
         return;
     }
     if (counter != 5) return;
-    game.MatchCounter = "6";
+    game.MatchCounter = AfterTheFifthMatch;
     c(MatchBoxes::MatchRatings[4]).setText(shown);
     c(MatchBoxes::MatchButton).setCaption(MatchBoxes::EndNight);
     const int32_t total = I32(static_cast<long long>(rating) + game.MatchRatingTotal);
@@ -274,6 +273,8 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
         .setCaption(CStr(static_cast<long long>(
             forms::Saturate32(static_cast<long long>(screen.weekWagesAtLoad()) + game.ShowCost))));
 }
+
+bool AllMatchesPlayed(const Game& game) { return game.MatchCounter == AfterTheFifthMatch; }
 
 void ChangeTitle(Game& game, const std::string& championship, const std::string& winner) {
     const Title* title = SinglesTitleFor(championship);

@@ -10,10 +10,10 @@
 //     commentary, and the polaroid money waits in its hidden box for the end of the night.
 //  3. Five matches, each on the screen of its type. Choosing another type on a match screen hands the
 //     night's boxes to that screen (HandNightTo). After each match (RecordMatchInNight) its rating and wage
-//     bill go into the night's totals; after the fifth the night rating and the show's cost go onto the
-//     hub and the week's wrestler wages into the finance sheet. A title at stake changes hands (ChangeTitle,
-//     or the tag screen's own), the winner's Over moves in the roster (WriteOver, RaiseWinnerOver) and a
-//     singles match between feuding wrestlers steps the feud's heat (StepFeudHeat).
+//     bill go into the night's totals; after the fifth (AllMatchesPlayed) the night rating and the show's
+//     cost go onto the hub and the week's wrestler wages into the finance sheet. A title at stake changes
+//     hands (ChangeTitle, or the tag screen's own), the winner's Over moves in the roster (WriteOver,
+//     RaiseWinnerOver) and a singles match between feuding wrestlers steps the feud's heat (StepFeudHeat).
 //  4. "End night" (SettleNight): the night moves the popularity (on the singles screen by MovePopularity)
 //     and the money on the hub, the last five shows on the federation information screen and this week's
 //     cells of the finance sheet; the match screens close and the hub shows again.
@@ -44,6 +44,9 @@ void ShowPolaroidInNight(Game& game, const std::string& wrestler, bool intereste
 void HandNightTo(MatchScreen& from, const MatchType& to);
 // The night's totals after a match on this screen.
 void RecordMatchInNight(MatchScreen& screen, int32_t wageBill);
+// Whether the night's five matches have been played: then no further match is played, "Next match" opens
+// the night's summary and the match button says "End night".
+bool AllMatchesPlayed(const Game& game);
 // A singles title at stake goes to the winner unless he already holds it.
 void ChangeTitle(Game& game, const std::string& championship, const std::string& winner);
 // A wrestler's new Over into his roster record; a name not in the roster is left alone.

@@ -118,7 +118,7 @@ void SinglesMatchScreen::recordResult() {
 }
 
 void SinglesMatchScreen::Form10_Command5_Click() {
-    if (game_.MatchCounter != "6") PickCount = 0;
+    if (!AllMatchesPlayed(game_)) PickCount = 0;
     NextMatch();
 }
 

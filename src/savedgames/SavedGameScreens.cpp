@@ -149,7 +149,7 @@ bool LoadFromSlot(Game& game, int slot) {
 
     game.show<screens::FederationHub>();
     game.unload<LoadSlotScreen>();
-    if (game.loaded<screens::MainMenu>()) game.unload<screens::MainMenu>();
+    game.unload<screens::MainMenu>();
     return true;
 }
 
@@ -185,7 +185,7 @@ void LoadSelectedGame(Game& game) {
     if (!readNamedSave(game, name, values)) return;
     if (!ApplySavedGame(game, values)) return;
     game.show<screens::FederationHub>();
-    if (game.loaded<screens::MainMenu>()) game.unload<screens::MainMenu>();
+    game.unload<screens::MainMenu>();
 }
 
 void DeleteSavedGame(Game& game) {

@@ -38,6 +38,21 @@ TEST(AttendanceRule, DrawsOncePerBandPassedAndKeepsTheLast) {
     EXPECT_EQ(four.used, 4u);
 }
 
+TEST(AttendanceRule, EachBandEndsAtItsOwnPopularity) {
+    // The last popularity of a band and the first of the next, at the ends of 60 and 80 (40 above):
+    // every draw gives 4.
+    struct Edge {
+        int16_t popularity;
+        int16_t crowd;
+        std::size_t draws;
+    };
+    for (const Edge& e : {Edge{60, 364, 2}, Edge{61, 492, 3}, Edge{80, 644, 3}, Edge{81, 814, 4}}) {
+        Draws d{{0.5, 0.5, 0.5, 0.5}};
+        EXPECT_EQ(AttendanceRule(e.popularity, 1000, d.draw()), e.crowd) << "popularity " << e.popularity;
+        EXPECT_EQ(d.used, e.draws) << "popularity " << e.popularity;
+    }
+}
+
 TEST(AttendanceRule, IsCappedAtTheCapacityAndNeverNegative) {
     Draws d{{0.99, 0.99, 0.99, 0.99}};
     EXPECT_EQ(AttendanceRule(100, 1000, d.draw()), 1000);
