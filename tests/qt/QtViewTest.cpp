@@ -145,21 +145,30 @@ forms::FormDef screenDef(const char* name) {
     return d;
 }
 
-const forms::FormDef FirstDef = screenDef("Test1");
-// The second screen's Close is its way out.
-const forms::FormDef SecondDef = [] {
-    forms::FormDef d = screenDef("Test2");
+// A screen whose Close (Command2) is its way out; with a question, a way out that costs something, so that its
+// close box asks first.
+forms::FormDef leavingBy(forms::FormDef d, const char* question = "") {
     d.wayOut = "Command2";
+    d.closeQuestion = question;
     return d;
-}();
-// A third screen, larger than the others. Its way out costs something, so its close box asks first; Return in
-// its text box presses Go.
+}
+const char* const Riot = "Leave the arena? The crowd will riot.";
+
+// Screens whose boxes and lists are all off: nothing the player chooses by keys to open on.
+forms::FormDef buttonsOnly(const char* name) {
+    forms::FormDef d = screenDef(name);
+    for (auto& c : d.controls)
+        if (forms::isBoxOrList(c.kind)) c.flags |= forms::Disabled;
+    return d;
+}
+
+const forms::FormDef FirstDef = screenDef("Test1");
+const forms::FormDef SecondDef = leavingBy(screenDef("Test2"));
+// A third screen, larger than the others, whose way out costs something; Return in its text box presses Go.
 const forms::FormDef ThirdDef = [] {
-    forms::FormDef d = screenDef("Test3");
+    forms::FormDef d = leavingBy(screenDef("Test3"), Riot);
     d.width = 7500;
     d.height = 5400;
-    d.wayOut = "Command2";
-    d.closeQuestion = "Leave the arena? The crowd will riot.";
     d.closeTitle = "Leave?";
     d.defaultButton = "Command1";
     d.opensOn = "Text1";
@@ -171,27 +180,11 @@ const forms::FormDef AsideDef = [] {
     d.aside = true;
     return d;
 }();
-
-// Screens whose boxes and lists are all off: nothing the player chooses by keys to open on. The first has no
-// way out, the second a way out that costs nothing, the third one that costs something.
-forms::FormDef buttonsOnly(const char* name) {
-    forms::FormDef d = screenDef(name);
-    for (auto& c : d.controls)
-        if (forms::isBoxOrList(c.kind)) c.flags |= forms::Disabled;
-    return d;
-}
+// Screens with nothing to open on but buttons: without a way out, with one that costs nothing, with one that
+// costs something.
 const forms::FormDef ButtonsDef = buttonsOnly("Test5");
-const forms::FormDef FreeWayOutDef = [] {
-    forms::FormDef d = buttonsOnly("Test6");
-    d.wayOut = "Command2";
-    return d;
-}();
-const forms::FormDef CostlyWayOutDef = [] {
-    forms::FormDef d = buttonsOnly("Test7");
-    d.wayOut = "Command2";
-    d.closeQuestion = "Leave the arena? The crowd will riot.";
-    return d;
-}();
+const forms::FormDef FreeWayOutDef = leavingBy(buttonsOnly("Test6"));
+const forms::FormDef CostlyWayOutDef = leavingBy(buttonsOnly("Test7"), Riot);
 
 // What the screen's handlers saw.
 struct Log {
@@ -462,13 +455,26 @@ TEST_F(QtViewTest, RunTimeErrorIsReportedAndPlayGoesOn) {
     EXPECT_EQ(log_.goClicks, 1);
 }
 
+// The first test screen shown in a program of its own, whose message and input boxes are real Qt dialogs.
+struct RealBoxes {
+    RealBoxes(const fs::path& folder, Log& log) : program(folder, dialogs), view(program) {
+        program.registerForm(FirstDef.name, FirstDef.role,
+                             [this, &log] { return std::make_unique<TestScreen>(program, FirstDef, log); });
+        view.perform([this] { program.show("Test1"); });
+    }
+    QWidget* window() { return view.window(program.form("Test1")); }
+    template <class W>
+    W* widget(const char* key) {
+        return qobject_cast<W*>(view.widget(program.form("Test1").c(key)));
+    }
+    varnholt::QtDialogs dialogs;
+    forms::Program program;
+    varnholt::QtView view;
+};
+
 TEST_F(QtViewTest, MessageBoxAnswerReturnsToTheHandler) {
-    varnholt::QtDialogs real;
-    forms::Program program(folder_, real);
-    program.registerForm(FirstDef.name, FirstDef.role, [&] { return std::make_unique<TestScreen>(program, FirstDef, log_); });
-    varnholt::QtView view(program);
-    view.perform([&] { program.show("Test1"); });
-    auto* ask = qobject_cast<QPushButton*>(view.widget(program.form("Test1").c("Command3")));
+    RealBoxes real(folder_, log_);
+    auto* ask = real.widget<QPushButton>("Command3");
     ASSERT_NE(ask, nullptr);
     QString text;
     answerNextDialog(QMessageBox::Yes, &text);
@@ -1119,13 +1125,9 @@ void escapeNextBox() {
 // Without a window manager the keyboard would stay with the screen's root once a box has gone: the window the
 // box came over takes it back, on the control that had it.
 TEST_F(QtViewTest, AMessageOrInputBoxGivesTheKeyboardBackToTheWindowItCameOver) {
-    varnholt::QtDialogs real;
-    forms::Program program(folder_, real);
-    program.registerForm(FirstDef.name, FirstDef.role, [&] { return std::make_unique<TestScreen>(program, FirstDef, log_); });
-    varnholt::QtView view(program);
-    view.perform([&] { program.show("Test1"); });
-    QWidget* win = view.window(program.form("Test1"));
-    auto* ask = qobject_cast<QPushButton*>(view.widget(program.form("Test1").c("Command3")));
+    RealBoxes real(folder_, log_);
+    QWidget* win = real.window();
+    auto* ask = real.widget<QPushButton>("Command3");
     ASSERT_NE(ask, nullptr);
     giveKeyboard(ask);
     escapeNextBox();
@@ -1135,10 +1137,10 @@ TEST_F(QtViewTest, AMessageOrInputBoxGivesTheKeyboardBackToTheWindowItCameOver) 
     EXPECT_EQ(QApplication::activeWindow(), win);
     EXPECT_EQ(QApplication::focusWidget(), ask);
 
-    auto* box = qobject_cast<QLineEdit*>(view.widget(program.form("Test1").c("Text1")));
+    auto* box = real.widget<QLineEdit>("Text1");
     giveKeyboard(box);
     escapeNextBox();
-    view.perform([&] { EXPECT_EQ(real.inputBox("Name the new arena:", "", ""), std::nullopt); });
+    real.view.perform([&] { EXPECT_EQ(real.dialogs.inputBox("Name the new arena:", "", ""), std::nullopt); });
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), win);
     EXPECT_EQ(QApplication::focusWidget(), box);
