@@ -177,9 +177,9 @@ void Program::playerClose(std::string_view nameOrRole) {
 void Program::playerEscape(std::string_view nameOrRole) {
     Form* f = loaded(nameOrRole);
     if (ended_ || !f || !f->visible()) return;
-    if (f->wayOut() || f->takesCloseBox()) {
-        if (Control* way = f->freeWayOut(); way && way->reachable()) way->playerClick();
-    } else if (f->design().aside && anyShown(loadedForms(), f)) {
+    if (Control* way = f->freeWayOut()) {
+        if (way->reachable()) way->playerClick();
+    } else if (!f->wayOut() && !f->takesCloseBox() && f->design().aside && anyShown(loadedForms(), f)) {
         playerClose(nameOrRole);
     }
 }

@@ -21,10 +21,9 @@ bool Game::inPlay() const { return isLoaded(screens::FederationHub::Name); }
 
 std::string Game::closeBoxQuestion() const {
     if (!inPlay()) return Program::closeBoxQuestion();
-    // A show night runs from the venue's booking until its match screens are closed at its end.
-    const bool night = isShown(screens::VenueScreen::Name) || isShown(screens::PolaroidScreen::Name) ||
-                       isLoaded(screens::SinglesMatchScreen::Name) || isLoaded(screens::TagMatchScreen::Name) ||
-                       isLoaded(screens::TripleThreatMatchScreen::Name) || isLoaded(screens::FourWayMatchScreen::Name);
+    // A show night runs from the venue on a show day until the end of the night: the booking loads the singles
+    // screen, on which every night opens, and the night's end closes it with the other match screens.
+    const bool night = isShown(screens::VenueScreen::Name) || isLoaded(screens::SinglesMatchScreen::Name);
     return night ? "Quit this game? Anything you have not saved will be lost, tonight's show included."
                  : "Quit this game? Anything you have not saved will be lost.";
 }

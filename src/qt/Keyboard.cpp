@@ -1,5 +1,7 @@
 #include "qt/Keyboard.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -26,14 +28,13 @@ Keyboard::Keyboard(forms::Program& program, Act act) : program_(program), act_(s
 
 Keyboard::~Keyboard() { QObject::disconnect(focusWatch_); }
 
-Keyboard::Custody* Keyboard::custody(const forms::Form& form) {
+const Keyboard::Custody* Keyboard::custody(const forms::Form& form) const {
     auto it = custody_.find(&form);
     return it == custody_.end() || !it->second.screen->window ? nullptr : &it->second;
 }
 
-const Keyboard::Custody* Keyboard::custody(const forms::Form& form) const {
-    auto it = custody_.find(&form);
-    return it == custody_.end() || !it->second.screen->window ? nullptr : &it->second;
+Keyboard::Custody* Keyboard::custody(const forms::Form& form) {
+    return const_cast<Custody*>(std::as_const(*this).custody(form));
 }
 
 void Keyboard::adopt(forms::Form& form, ScreenWidgets& screen) {
