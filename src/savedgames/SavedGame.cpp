@@ -130,6 +130,14 @@ std::optional<int32_t> SavedInteger32(std::string_view line) {
     return convert<int32_t>(line, [](std::string_view t) { return forms::CLng(t); });
 }
 
+namespace {
+
+// A value as its line stores it, and the value that a line reads back as.
+std::string storedLine(std::string_view value) { return forms::utf8ToCp1252(EncodeSavedValue(value)); }
+std::string valueOfLine(std::string_view line) { return DecodeSavedValue(forms::cp1252ToUtf8(line)); }
+
+}  // namespace
+
 bool WriteSavedGameFile(const fs::path& path, const std::vector<std::string>& values) {
     if (values.size() != static_cast<std::size_t>(SavedGameLineCount)) return false;
     const fs::path temp = besideAs(path, ".tmp");
@@ -137,7 +145,7 @@ bool WriteSavedGameFile(const fs::path& path, const std::vector<std::string>& va
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (out) {
-            for (const auto& v : values) out << forms::utf8ToCp1252(EncodeSavedValue(v)) << "\r\n";
+            for (const auto& v : values) out << storedLine(v) << "\r\n";
             out.flush();
             written = static_cast<bool>(out);
             out.close();
@@ -158,7 +166,7 @@ SavedGameRead ReadSavedGameFile(const fs::path& path, std::vector<std::string>& 
     std::string line;
     while (values.size() < static_cast<std::size_t>(SavedGameLineCount) && std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        values.push_back(DecodeSavedValue(forms::cp1252ToUtf8(line)));
+        values.push_back(valueOfLine(line));
     }
     if (values.size() < static_cast<std::size_t>(SavedGameLineCount)) {
         values.clear();
@@ -188,6 +196,14 @@ bool SavedValuesUsable(const std::vector<std::string>& values) {
         if (!(line == MoneyLine ? SavedInteger32(text).has_value() : SavedInteger16(text).has_value())) return false;
     }
     return true;
+}
+
+bool SavedValuesLoadBack(const std::vector<std::string>& values) {
+    if (values.size() != static_cast<std::size_t>(SavedGameLineCount)) return false;
+    std::vector<std::string> readBack;
+    readBack.reserve(values.size());
+    for (const auto& v : values) readBack.push_back(valueOfLine(storedLine(v)));
+    return SavedValuesUsable(readBack);
 }
 
 SavedGameCheck CheckSavedGame(const fs::path& file, const std::vector<fs::path>& recordFiles,

@@ -77,6 +77,10 @@ SavedGameRead ReadSavedGameFile(const std::filesystem::path& path, std::vector<s
 // field that the game reads back as a number holds a text that this reading accepts.
 bool SavedValuesUsable(const std::vector<std::string>& values);
 
+// Whether the loader would take back a saved game of these 155 values: its own check, run on the values
+// as they would read back from the file that the writer makes of them. A writer asks before it writes.
+bool SavedValuesLoadBack(const std::vector<std::string>& values);
+
 enum class SavedGameCheck {
     Empty,    // nothing of that name: no game was saved there
     Damaged,  // it cannot be read to its 155th line, a value cannot be used, or a wrestler file is not whole

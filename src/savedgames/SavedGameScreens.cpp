@@ -73,6 +73,20 @@ bool readNamedSave(Game& game, const std::string& name, std::vector<std::string>
     return false;
 }
 
+// Every game on the hub has a year: a new game starts in one, and a load takes back only a year that is a
+// number. A hub without one holds no game: a screen left up when its game ended has brought it back, or a
+// federation is still being created.
+bool hubHoldsGame(Game& game) {
+    using Hub = screens::FederationHub;
+    return game.loaded<Hub>() && !game.form<Hub>().c(Hub::Year).text().empty();
+}
+
+void refuseSave(Game& game, int slot, const std::string& why) {
+    game.msgBox("The game could not be saved to game slot " + std::to_string(slot) + why +
+                    ". The slot keeps what it held before.",
+                "Save failed!");
+}
+
 std::string menuFileName(Game& game) {
     return game.form<screens::MainMenu>().c(screens::MainMenu::SavedGameNameText).text();
 }
@@ -84,13 +98,18 @@ fs::path SlotSavedGamePath(int slot) { return fs::path(std::to_string(slot) + ".
 fs::path SlotFolder(const Game& game, int slot) { return game.path("\\saves\\s" + std::to_string(slot)); }
 
 bool SaveToSlot(Game& game, int slot) {
-    // A slot screen left open when the game ended would save a game of empty screens over the slot.
-    if (!game.loaded<screens::FederationHub>()) {
+    // A slot screen left up when the game ended would save a game of empty screens over the slot.
+    if (!hubHoldsGame(game)) {
         game.msgBox("There is no game in progress to save.", "Nothing to save!");
         game.unload<SaveSlotScreen>();
         return false;
     }
+    // Only a game that the slot's load takes back is written: the slot's files are not touched otherwise.
     const std::vector<std::string> values = CollectSavedGame(game);
+    if (!SavedValuesLoadBack(values)) {
+        refuseSave(game, slot, ": it holds a figure that could not be loaded back");
+        return false;
+    }
 
     // The record copies are made beside their final names first; the slot's files are replaced only
     // once every new file is complete, so a failure keeps the slot's previous save whole.
@@ -114,9 +133,7 @@ bool SaveToSlot(Game& game, int slot) {
         removeQuietly(temp);
     }
     if (!ok) {
-        game.msgBox("The game could not be saved to game slot " + std::to_string(slot) +
-                        ". The slot keeps what it held before.",
-                    "Save failed!");
+        refuseSave(game, slot, "");
         return false;
     }
     game.unload<SaveSlotScreen>();

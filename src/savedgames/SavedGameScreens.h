@@ -19,7 +19,8 @@ std::filesystem::path SlotFolder(const Game& game, int slot);
 
 // Saves the running game into slot n: the saved game and copies of both record files. Either all three
 // files of the slot are replaced or, when something cannot be written, none is and the player is told.
-// True when the slot holds the game now.
+// Nothing is written when the hub holds no game (the slot screen then closes) or when the slot's load
+// would refuse what the game holds. True when the slot holds the game now.
 bool SaveToSlot(Game& game, int slot);
 
 // Loads slot n: a slot without a saved game changes nothing; a damaged slot (its saved game or its

@@ -144,6 +144,64 @@ TEST_F(SavedGameSlots, AFailedSaveSaysSoAndKeepsTheSlot) {
     EXPECT_EQ(lines[3], "Thursday");
 }
 
+// A game holding a figure that the slot's load would refuse is not saved over the slot: the player is told,
+// the slot screen stays up, and the slot's three files stay exactly as they were.
+TEST_F(SavedGameSlots, AGameTheLoadWouldRefuseIsNotSaved) {
+    startPreset();
+    saveTo(2);
+    const fs::path slot = folder_ / "saves/s2";
+    const std::string savedGame = fileBytes("2.qavle");
+    const std::string agents = fileBytes(slot / "wrestlers.dat"), roster = fileBytes(slot / "promotion.dat");
+    // The game moves on, on the hub and on disk, so that a save would change every file of the slot.
+    click("FederationHub", "Command1");
+    fs::resize_file(folder_ / "promotion.dat", 158 * 2);
+    click("FederationHub", "Command14");
+
+    struct Figure {
+        const char* screen;
+        const char* control;
+        const char* text;
+    };
+    const Figure refused[] = {
+        {"FederationHub", "Text7", ""},             // an empty popularity is not 0 to the screens
+        {"StaffScreen", "Text29", ""},
+        {"FederationHub", "Text8", "a fortune"},
+        {"FinanceScreen", "Label27", "n/a"},
+        {"FederationHub", "Text9", "three"},        // the TV-deal streak's store
+        {"FederationHub", "Text7", "40000"},
+        {"SponsorScreen", "Text26", "-32769"},
+        {"FederationHub", "Text6", "99999999999"},  // the year
+    };
+    std::size_t boxes = 0;
+    for (const auto& f : refused) {
+        auto& field = ctl(f.screen, f.control);
+        const std::string kept = field.text();
+        field.setText(f.text);
+        click("SaveSlotScreen", "Command2");
+        ASSERT_EQ(dialogs_.shown().size(), ++boxes) << f.control << " " << f.text;
+        EXPECT_EQ(dialogs_.shown().back().title, "Save failed!");
+        EXPECT_EQ(dialogs_.shown().back().text,
+                  "The game could not be saved to game slot 2: it holds a figure that could not be loaded back. "
+                  "The slot keeps what it held before.");
+        EXPECT_TRUE(game().isShown("SaveSlotScreen"));
+        EXPECT_EQ(fileBytes("2.qavle"), savedGame) << f.control << " " << f.text;
+        EXPECT_EQ(fileBytes(slot / "wrestlers.dat"), agents);
+        EXPECT_EQ(fileBytes(slot / "promotion.dat"), roster);
+        for (const fs::path& temp : {fs::path("2.qavle.tmp"), slot / "wrestlers.dat.tmp", slot / "promotion.dat.tmp"})
+            EXPECT_FALSE(fs::exists(temp)) << temp;
+        field.setText(kept);
+    }
+
+    // Put right, the game saves over the slot as it stands.
+    click("SaveSlotScreen", "Command2");
+    EXPECT_EQ(dialogs_.shown().size(), boxes);
+    EXPECT_FALSE(game().isLoaded("SaveSlotScreen"));
+    EXPECT_EQ(fs::file_size(slot / "promotion.dat"), 158u * 2);
+    std::vector<std::string> lines;
+    ASSERT_EQ(ReadSavedGameFile("2.qavle", lines), SavedGameRead::Complete);
+    EXPECT_EQ(lines[3], "Thursday");
+}
+
 // Every kind of damage refuses the slot before anything of it is used; the cases next to them still load.
 TEST_F(SavedGameSlots, TheSlotCheckRefusesEveryKindOfDamage) {
     startPreset();
