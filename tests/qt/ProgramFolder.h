@@ -5,11 +5,14 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 #include "forms/Files.h"
 
+// The folder's name carries the process's, so that runs side by side never share a folder.
 inline std::filesystem::path freshProgramFolder(const std::string& name) {
     namespace fs = std::filesystem;
-    fs::path folder = fs::temp_directory_path() / name;
+    fs::path folder = fs::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder / "data");
     for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})

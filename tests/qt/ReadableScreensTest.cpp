@@ -48,6 +48,8 @@ TEST(ReadableScreens, EveryLetteringOnEveryScreenReadsEnabledOrNot) {
             view.perform([&] { game.hide(name); });
         }
     }
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
 }
 
 }  // namespace

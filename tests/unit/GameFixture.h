@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "forms/Dialogs.h"
 #include "forms/Files.h"
 #include "game/Game.h"
@@ -27,8 +29,9 @@ protected:
     void SetUp() override {
         namespace fs = std::filesystem;
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("varnholt-" + std::string(info->test_suite_name()) + "-" + info->name());
+        // Named by the test and the process, so that runs side by side never share a folder.
+        folder_ = fs::temp_directory_path() / ("varnholt-" + std::string(info->test_suite_name()) + "-" +
+                                               info->name() + "-" + std::to_string(::getpid()));
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "data");
         // The tests run in the build's program folder, which holds the shipped files.
