@@ -81,7 +81,7 @@ bool hubHoldsGame(Game& game) {
     return game.loaded<Hub>() && !game.form<Hub>().c(Hub::Year).text().empty();
 }
 
-void refuseSave(Game& game, int slot, const std::string& why) {
+void tellNotSaved(Game& game, int slot, const std::string& why) {
     game.msgBox("The game could not be saved to game slot " + std::to_string(slot) + why +
                     ". The slot keeps what it held before.",
                 "Save failed!");
@@ -107,7 +107,7 @@ bool SaveToSlot(Game& game, int slot) {
     // Only a game that the slot's load takes back is written: the slot's files are not touched otherwise.
     const std::vector<std::string> values = CollectSavedGame(game);
     if (!SavedValuesLoadBack(values)) {
-        refuseSave(game, slot, ": it holds a figure that could not be loaded back");
+        tellNotSaved(game, slot, ": it holds a figure that could not be loaded back");
         return false;
     }
 
@@ -133,7 +133,7 @@ bool SaveToSlot(Game& game, int slot) {
         removeQuietly(temp);
     }
     if (!ok) {
-        refuseSave(game, slot, "");
+        tellNotSaved(game, slot, "");
         return false;
     }
     game.unload<SaveSlotScreen>();
