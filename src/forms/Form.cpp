@@ -9,9 +9,15 @@ namespace forms {
 
 Form::Form(Program& program, const FormDef& def) : program_(program), def_(def), caption_(def.caption) {
     controls_.reserve(def.controls.size());
+    // A name is one control's, or the name of a control array whose members each have their own index.
+    std::unordered_map<std::string, bool> arrays;  // each name so far, and whether it names an array
     for (const auto& cd : def.controls) {
-        controls_.push_back(std::make_unique<Control>(*this, cd));
-        byKey_[controls_.back()->key()] = controls_.back().get();
+        Control* made = controls_.emplace_back(std::make_unique<Control>(*this, cd)).get();
+        const bool member = cd.index >= 0;
+        const auto [seen, first] = arrays.emplace(cd.name, member);
+        const bool shared = !first && !(member && seen->second);
+        if (shared || !byKey_.emplace(made->key(), made).second)
+            throw std::logic_error("screen " + def.name + " has two controls named " + made->key());
     }
     auto mustName = [&](const std::string& key, const char* what) {
         if (!key.empty() && !find(key))
@@ -25,6 +31,24 @@ Form::Form(Program& program, const FormDef& def) : program_(program), def_(def),
 }
 
 Form::~Form() = default;
+
+bool Form::keyboardCanLand(const Control& control) const {
+    switch (control.kind()) {
+        case ControlKind::Button: return true;
+        case ControlKind::Label:
+        case ControlKind::PictureBox:
+        case ControlKind::Image: return handles(control, Event::Click);
+        default: return isBoxOrList(control.kind());
+    }
+}
+
+void Form::checkOpensOn() const {
+    if (def_.opensOn.empty()) return;
+    const auto it = byKey_.find(def_.opensOn);
+    if (it != byKey_.end() && !keyboardCanLand(*it->second))
+        throw std::logic_error("screen " + def_.name + " opens on " + def_.opensOn +
+                               ", which the keyboard cannot land on");
+}
 
 void Form::setCaption(const std::string& c) {
     caption_ = c;

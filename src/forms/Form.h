@@ -43,7 +43,9 @@ struct FormDef {
     // The button that Return in a one-line text box presses, drawn as the screen's default button; a control that
     // is not a button is a fault when the screen is built.
     std::string defaultButton = {};
-    // The control the keyboard is on when the screen opens, where it is not the first one the player can use.
+    // The control the keyboard is on when the screen opens, where it is not the first one the player can use: a
+    // control the keyboard can land on (a button, a box or a list, or a label or picture the player can click),
+    // or the screen is a fault when it is built.
     std::string opensOn = {};
     std::optional<ScreenColours> colours = {};
 };
@@ -131,6 +133,12 @@ private:
     void runOwn(Event e);
     // Throws unless the name is "Form" (the screen's own Load) or a control (or control array) of the table.
     void mustHave(std::string_view control) const;
+    // Whether the keyboard can rest on a control: a button, a box or a list, or a label or picture with a click
+    // of its own.
+    bool keyboardCanLand(const Control& control) const;
+    // Throws unless the screen opens on a control the keyboard can land on. The registry asks once the screen is
+    // built, its handlers bound.
+    void checkOpensOn() const;
 
     Program& program_;
     const FormDef& def_;

@@ -57,7 +57,9 @@ Form& Program::form(std::string_view nameOrRole) {
     if (!e.instance) {
         // The screen counts as loaded before its load handler runs: loads nest, and a load handler
         // may read a field of the screen that is loading it.
-        e.instance = e.factory();
+        std::unique_ptr<Form> built = e.factory();
+        built->checkOpensOn();
+        e.instance = std::move(built);
         e.loadOrder = ++loads_;
         Form* f = e.instance.get();
         f->runLoad();

@@ -12,7 +12,7 @@ using forms::CStr;
 using forms::I32;
 using forms::Str;
 
-MatchScreen::MatchScreen(Game& game, const FormDef& def, const MatchType& type) : Screen(game, def), type_(type) {}
+MatchScreen::MatchScreen(Game& game, const FormDef& def) : Screen(game, def), type_(MatchTypeOfScreen(def.name)) {}
 
 void MatchScreen::LoadScreen() {
     if (type_.referee == RefereeSkillFrom::ScreenLoad) {

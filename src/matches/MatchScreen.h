@@ -24,7 +24,8 @@ public:
     int slotSelector() const { return SlotSelector; }
 
 protected:
-    MatchScreen(Game& game, const FormDef& def, const MatchType& type);
+    // The screen plays the match type whose row names it.
+    MatchScreen(Game& game, const FormDef& def);
 
     // The load: the referee's skill and the week's wages where the type reads them here, the picture,
     // the match-type step open, picking from slot 1, the roster list.

@@ -1,5 +1,7 @@
 #include "matches/MatchTypes.h"
 
+#include <stdexcept>
+
 #include "matches/Commentary.h"
 #include "matches/MatchBoxes.h"
 
@@ -145,9 +147,19 @@ const MatchType& MatchTypeFor(std::string_view item) {
     return MatchTypes[0];
 }
 
+const MatchType& MatchTypeOfScreen(std::string_view screen) {
+    for (const auto& m : MatchTypes)
+        if (screen == m.screen) return m;
+    throw std::logic_error("no match type is played on screen " + std::string(screen));
+}
+
 std::vector<std::string> MatchTypeItems() {
     // The list shows the types in its own order: the tag match last.
-    return {MatchTypes[0].item, MatchTypes[2].item, MatchTypes[3].item, MatchTypes[1].item};
+    std::vector<std::string> items;
+    for (const char* screen : {screens::SinglesMatchScreen::Name, screens::TripleThreatMatchScreen::Name,
+                               screens::FourWayMatchScreen::Name, screens::TagMatchScreen::Name})
+        items.push_back(MatchTypeOfScreen(screen).item);
+    return items;
 }
 
 const std::array<StipulationRules, 6> Stipulations = {{

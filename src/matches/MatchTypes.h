@@ -73,6 +73,8 @@ struct MatchType {
 extern const std::array<MatchType, 4> MatchTypes;
 // The match type of a list item; singles for a text that is none.
 const MatchType& MatchTypeFor(std::string_view item);
+// The match type a match screen books and plays, by the screen's name in the code.
+const MatchType& MatchTypeOfScreen(std::string_view screen);
 // The match-type list's items, the same on every match screen.
 std::vector<std::string> MatchTypeItems();
 

@@ -16,7 +16,7 @@ constexpr int MiddleCentre = ResultLeft + ResultWidth / 2;
 const FormDef& tripleThreatDef() {
     static const FormDef def = [] {
         using Triple = TripleThreatMatchScreen;
-        const MatchType& type = MatchTypeFor("Triple Threat");
+        const MatchType& type = MatchTypeOfScreen(Triple::Name);
         FormDef d = MatchScreenDef(Triple::Name, Triple::Role, type);
         d.colours = WhiteOnRed;
         auto& c = d.controls;
@@ -43,7 +43,7 @@ const FormDef& tripleThreatDef() {
 const FormDef& fourWayDef() {
     static const FormDef def = [] {
         using FourWay = FourWayMatchScreen;
-        const MatchType& type = MatchTypeFor("Four Way");
+        const MatchType& type = MatchTypeOfScreen(FourWay::Name);
         FormDef d = MatchScreenDef(FourWay::Name, FourWay::Role, type);
         d.colours = WhiteOnRed;
         auto& c = d.controls;
@@ -126,7 +126,7 @@ void MultiMatchScreen::recordResult() {
 }
 
 TripleThreatMatchScreen::TripleThreatMatchScreen(Game& game)
-    : MultiMatchScreen(game, tripleThreatDef(), MatchTypeFor("Triple Threat")) {
+    : MultiMatchScreen(game, tripleThreatDef()) {
     bind<TripleThreatMatchScreen>({
         {"Form", Event::Load, &TripleThreatMatchScreen::Form19_Form_Load},
         {MatchTypeList, Event::Click, &TripleThreatMatchScreen::Form19_List1_Click},
@@ -143,7 +143,7 @@ TripleThreatMatchScreen::TripleThreatMatchScreen(Game& game)
     });
 }
 
-FourWayMatchScreen::FourWayMatchScreen(Game& game) : MultiMatchScreen(game, fourWayDef(), MatchTypeFor("Four Way")) {
+FourWayMatchScreen::FourWayMatchScreen(Game& game) : MultiMatchScreen(game, fourWayDef()) {
     bind<FourWayMatchScreen>({
         {"Form", Event::Load, &FourWayMatchScreen::Form20_Form_Load},
         {MatchTypeList, Event::Click, &FourWayMatchScreen::Form20_List1_Click},

@@ -21,8 +21,7 @@ namespace {
 using Hub = screens::FederationHub;
 using Staff = screens::StaffScreen;
 
-// The match counter once the fifth match is played.
-constexpr const char* AfterTheFifthMatch = "6";
+static_assert(MatchBoxes::MatchRatings.size() == MatchesInANight, "a rating box for every match of the night");
 
 forms::Form& singlesScreen(Game& game) { return game.form<screens::SinglesMatchScreen>(); }
 
@@ -186,7 +185,7 @@ void BookVenueIntoNight(Game& game) {
     game.ArenaCost = 2 * game.VenueCapacity;
     auto& staff = game.form<Staff>();
     game.RefereeSkill = CInt(staff.c(Staff::RefereeSkillText).text());
-    game.MatchCounter = "1";
+    game.MatchCounter = CStr(FirstMatch);
     game.ShowCost = 0;
     game.StipulationCost = 0;  // a night whose first match is British charges nothing for it
     singles.c(MatchBoxes::Referee).setText(staff.c(Staff::RefereeNameText).text());
@@ -236,12 +235,15 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
     Game& game = screen.game();
     auto c = [&screen](const char* name) -> forms::Control& { return screen.c(name); };
     const int32_t rating = screen.matchRatingValue();
-    int16_t counter = CInt(game.MatchCounter);
+    const int16_t counter = CInt(game.MatchCounter);
     const std::string shown = c(MatchBoxes::Rating).text();
-    if (counter >= 1 && counter <= 4) {
+    auto ratingBox = [&](int16_t match) -> forms::Control& {
+        return c(MatchBoxes::MatchRatings[static_cast<std::size_t>(match - FirstMatch)]);
+    };
+    if (counter >= FirstMatch && counter < LastMatch) {
         game.MatchCounter = CStr(counter + 1);
-        c(MatchBoxes::MatchRatings[static_cast<std::size_t>(counter - 1)]).setText(shown);
-        if (counter == 1) {
+        ratingBox(counter).setText(shown);
+        if (counter == FirstMatch) {
             c(MatchBoxes::RatingTotal).setText(Str(rating));
             c(MatchBoxes::ShowCost).setText(Str(static_cast<long long>(wageBill)));
         } else {
@@ -253,14 +255,14 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
         game.ShowCost = CLng(c(MatchBoxes::ShowCost).text());
         return;
     }
-    if (counter != 5) return;
-    game.MatchCounter = AfterTheFifthMatch;
-    c(MatchBoxes::MatchRatings[4]).setText(shown);
+    if (counter != LastMatch) return;
+    game.MatchCounter = CStr(AfterTheLastMatch);
+    ratingBox(LastMatch).setText(shown);
     c(MatchBoxes::MatchButton).setCaption(MatchBoxes::EndNight);
     const int32_t total = I32(static_cast<long long>(rating) + game.MatchRatingTotal);
     c(MatchBoxes::RatingTotal).setText(Str(total));
     RefreshPaidFigures(game);
-    const double nightRating = total / 5.0 + game.MCSkill;
+    const double nightRating = total / static_cast<double>(MatchesInANight) + game.MCSkill;
     c(MatchBoxes::NightRating).setText(screen.type().signedNightRating ? Str(nightRating) : CStr(nightRating));
     game.MatchRatingTotal = CLng(c(MatchBoxes::NightRating).text());
     auto& hub = game.form<Hub>();
@@ -274,7 +276,7 @@ void RecordMatchInNight(MatchScreen& screen, int32_t wageBill) {
             forms::Saturate32(static_cast<long long>(screen.weekWagesAtLoad()) + game.ShowCost))));
 }
 
-bool AllMatchesPlayed(const Game& game) { return game.MatchCounter == AfterTheFifthMatch; }
+bool AllMatchesPlayed(const Game& game) { return game.MatchCounter == CStr(AfterTheLastMatch); }
 
 void ChangeTitle(Game& game, const std::string& championship, const std::string& winner) {
     const Title* title = SinglesTitleFor(championship);

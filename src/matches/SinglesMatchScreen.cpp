@@ -15,7 +15,7 @@ namespace {
 const FormDef& singlesDef() {
     static const FormDef def = [] {
         using Singles = SinglesMatchScreen;
-        const MatchType& type = MatchTypeFor("Singles");
+        const MatchType& type = MatchTypeOfScreen(Singles::Name);
         FormDef d = MatchScreenDef(Singles::Name, Singles::Role, type);
         auto& c = d.controls;
         BookingColumn booking(c, type);
@@ -38,7 +38,7 @@ const FormDef& singlesDef() {
 
 }  // namespace
 
-SinglesMatchScreen::SinglesMatchScreen(Game& game) : MatchScreen(game, singlesDef(), MatchTypeFor("Singles")) {
+SinglesMatchScreen::SinglesMatchScreen(Game& game) : MatchScreen(game, singlesDef()) {
     bind<SinglesMatchScreen>({
         {"Form", Event::Load, &SinglesMatchScreen::Form10_Form_Load},
         {MatchTypeList, Event::Click, &SinglesMatchScreen::Form10_List1_Click},

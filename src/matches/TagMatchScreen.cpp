@@ -14,7 +14,7 @@ namespace {
 const FormDef& tagDef() {
     static const FormDef def = [] {
         using Tag = TagMatchScreen;
-        const MatchType& type = MatchTypeFor("Tag Team");
+        const MatchType& type = MatchTypeOfScreen(Tag::Name);
         FormDef d = MatchScreenDef(Tag::Name, Tag::Role, type);
         auto& c = d.controls;
         BookingColumn booking(c, type);
@@ -44,7 +44,7 @@ const FormDef& tagDef() {
 
 }  // namespace
 
-TagMatchScreen::TagMatchScreen(Game& game) : MatchScreen(game, tagDef(), MatchTypeFor("Tag Team")) {
+TagMatchScreen::TagMatchScreen(Game& game) : MatchScreen(game, tagDef()) {
     bind<TagMatchScreen>({
         {"Form", Event::Load, &TagMatchScreen::Form17_Form_Load},
         {MatchTypeList, Event::Click, &TagMatchScreen::Form17_List1_Click},

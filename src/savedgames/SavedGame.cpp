@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <fstream>
 #include <system_error>
+#include <tuple>
+#include <vector>
 
 #include "forms/Cp1252.h"
 #include "forms/Files.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
 #include "game/ScreenNames.h"
+#include "shell/FederationScreens.h"
 #include "wrestlers/WrestlerRecord.h"
 
 namespace varnholt {
@@ -17,7 +20,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
+// The number a control's name ends in: 28 for "Label28".
+int nameNumber(std::string_view name) {
+    int n = 0;
+    for (char ch : name.substr(name.find_first_of("0123456789"))) n = n * 10 + (ch - '0');
+    return n;
+}
+
+// Every cell of the finance sheet, in the order of the numbers of the labels that show them: the order the
+// saved game keeps them in, on lines 84 to 135.
+static_assert(FinanceRowCount * std::tuple_size_v<decltype(FinanceRowDef::cells)> == 135 - 83);
+std::vector<const char*> financeCellsInLabelOrder() {
+    std::vector<const char*> cells;
+    for (const auto& row : FinanceRows) cells.insert(cells.end(), row.cells.begin(), row.cells.end());
+    std::sort(cells.begin(), cells.end(), [](const char* a, const char* b) { return nameNumber(a) < nameNumber(b); });
+    return cells;
+}
+
+std::array<SavedField, SavedGameTextLines> buildFields() {
     std::array<SavedField, SavedGameTextLines> f{};
     using Hub = screens::FederationHub;
     using Champions = screens::ChampionsScreen;
@@ -25,20 +45,13 @@ constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
     using Sponsor = screens::SponsorScreen;
     constexpr const char* hubText[] = {Hub::PlayerName, Hub::FederationName, Hub::FederationInitials, Hub::DayName,
                                        Hub::WeekLabel,  Hub::Year,           Hub::PopularityText,     Hub::MoneyText};
-    // The control names Text1..Text45 and the finance labels, spelled out once.
+    // The control names Text1..Text45, spelled out once.
     constexpr const char* text[] = {
         "Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",  "Text9",
         "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18",
         "Text19", "Text20", "Text21", "Text22", "Text23", "Text24", "Text25", "Text26", "Text27",
         "Text28", "Text29", "Text30", "Text31", "Text32", "Text33", "Text34", "Text35", "Text36",
         "Text37", "Text38", "Text39", "Text40", "Text41", "Text42", "Text43", "Text44", "Text45"};
-    constexpr const char* finance[] = {
-        "Label4",  "Label6",  "Label8",  "Label10", "Label12", "Label16", "Label17", "Label19", "Label21",
-        "Label23", "Label25", "Label27", "Label28", "Label31", "Label32", "Label33", "Label34", "Label35",
-        "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42", "Label43", "Label44",
-        "Label45", "Label46", "Label47", "Label48", "Label49", "Label50", "Label51", "Label52", "Label53",
-        "Label54", "Label55", "Label56", "Label57", "Label58", "Label59", "Label60", "Label61", "Label62",
-        "Label63", "Label64", "Label65", "Label67", "Label68", "Label69", "Label70"};
     std::size_t k = 0;
     for (const char* c : hubText) f[k++] = {Hub::Role, c};                                       // 1..8
     f[k++] = {screens::NotesPad::Role, screens::NotesPad::Notes};                                // 9
@@ -49,7 +62,8 @@ constexpr std::array<SavedField, SavedGameTextLines> buildFields() {
     for (int i = 0; i < 18; ++i) f[k++] = {screens::FederationInfoScreen::Role, text[i]};        // 63..80
     for (const char* c : {Sponsor::SponsorText, Sponsor::SponsorAmountText, Sponsor::SloganText})
         f[k++] = {Sponsor::Role, c};                                                             // 81..83
-    for (const char* c : finance) f[k++] = {screens::FinanceScreen::Role, c, SavedReading::Number32};  // 84..135
+    for (const char* c : financeCellsInLabelOrder())
+        f[k++] = {screens::FinanceScreen::Role, c, SavedReading::Number32};                     // 84..135
     f[k++] = {Hub::Role, Hub::TvDealStreakStore, SavedReading::IntegerLine};                     // 136
     for (const char* c : {Champions::PrimaryTitle, Champions::TagTeamTitle, Champions::SecondaryTitle,
                           Champions::TertiaryTitle})

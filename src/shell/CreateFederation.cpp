@@ -1,5 +1,7 @@
 #include "shell/CreateFederation.h"
 
+#include <array>
+
 #include "forms/Numbers.h"
 #include "shell/FederationScreens.h"
 #include "shell/NewGame.h"
@@ -11,23 +13,25 @@ namespace {
 constexpr double PopularityLowest = 0, PopularityHighest = 100;
 constexpr double MoneyLowest = -20000, MoneyHighest = 20000;
 
-// The ten boxes in screen order, with their captions.
+// The ten boxes in screen order, with their captions and the typed text each one gives.
 struct Field {
     const char* caption;
     const char* label;
     const char* box;
+    std::string CreatedFederationTexts::*text;
 };
+using Typed = CreatedFederationTexts;
 constexpr std::array<Field, 10> Fields = {{
-    {"Federation Name", "Label1", "Text1"},
-    {"Federation Initials", "Label2", "Text2"},
-    {"Owner", "Label9", "Text3"},
-    {"Based In", "Label10", "Text4"},
-    {"Championship 1", "Label3", "Text5"},
-    {"Championship 2", "Label4", "Text6"},
-    {"Championship 3", "Label5", "Text7"},
-    {"Championship 4 (Tag Team)", "Label6", "Text8"},
-    {"Popularity", "Label7", "Text9"},
-    {"Money", "Label8", "Text10"},
+    {"Federation Name", "Label1", "Text1", &Typed::name},
+    {"Federation Initials", "Label2", "Text2", &Typed::initials},
+    {"Owner", "Label9", "Text3", &Typed::owner},
+    {"Based In", "Label10", "Text4", &Typed::based},
+    {"Championship 1", "Label3", "Text5", &Typed::primaryTitle},
+    {"Championship 2", "Label4", "Text6", &Typed::secondaryTitle},
+    {"Championship 3", "Label5", "Text7", &Typed::tertiaryTitle},
+    {"Championship 4 (Tag Team)", "Label6", "Text8", &Typed::tagTeamTitle},
+    {"Popularity", "Label7", "Text9", &Typed::popularity},
+    {"Money", "Label8", "Text10", &Typed::money},
 }};
 
 constexpr const char* PopularityTip = "Popularity can be a minimum of 0 and a maximum of 100";
@@ -40,8 +44,8 @@ const FormDef& createFederationDef() {
         constexpr int captionLeft = 600, captionWidth = 3600, boxLeft = 4440, boxWidth = 5400, rowStep = 540;
         int top = 480;
         for (const Field& f : Fields) {
-            const std::string box = f.box;
-            const char* tip = box == "Text9" ? PopularityTip : box == "Text10" ? MoneyTip : "";
+            const bool popularity = f.text == &Typed::popularity, money = f.text == &Typed::money;
+            const char* tip = popularity ? PopularityTip : money ? MoneyTip : "";
             ControlDef caption = label(f.label, captionLeft, top + 45, captionWidth, 300, f.caption,
                                        forms::Bold | forms::Transparent);
             caption.tooltip = tip;
@@ -49,10 +53,10 @@ const FormDef& createFederationDef() {
             c.push_back(textBox(f.box, boxLeft, top, boxWidth, 375, "", 0, tip));
             top += rowStep;
             // The range hints stand under the two figure boxes.
-            if (box == "Text9") {
+            if (popularity) {
                 c.push_back(label("Label11", boxLeft, top - 120, boxWidth, 285, "From 0 to 100", forms::Transparent));
                 top += 300;
-            } else if (box == "Text10") {
+            } else if (money) {
                 c.push_back(label("Label12", boxLeft, top - 120, boxWidth, 285, "From -20000 to 20000",
                                   forms::Transparent));
                 top += 300;
@@ -76,12 +80,12 @@ std::optional<double> typedFigure(const std::string& text) {
 
 }  // namespace
 
-std::optional<CreatedFederationFigures> CheckCreatedFederation(const std::array<std::string, 10>& texts) {
-    for (const auto& t : texts)
-        if (t.empty()) return std::nullopt;
-    auto money = typedFigure(texts[9]);
+std::optional<CreatedFederationFigures> CheckCreatedFederation(const CreatedFederationTexts& texts) {
+    for (const Field& f : Fields)
+        if ((texts.*f.text).empty()) return std::nullopt;
+    auto money = typedFigure(texts.money);
     if (!money || *money > MoneyHighest || *money < MoneyLowest) return std::nullopt;
-    auto popularity = typedFigure(texts[8]);
+    auto popularity = typedFigure(texts.popularity);
     if (!popularity || *popularity > PopularityHighest || *popularity < PopularityLowest) return std::nullopt;
     return CreatedFederationFigures{forms::CInt(*popularity), forms::CInt(*money)};
 }
@@ -97,24 +101,27 @@ CreateFederationScreen::CreateFederationScreen(Game& game) : Screen(game, create
 void CreateFederationScreen::Form5_Form_Load() { setPicture("\\QAVLE.bmp"); }
 
 void CreateFederationScreen::Form5_Command2_Click() {
-    std::array<std::string, 10> texts;
-    for (std::size_t i = 0; i < Fields.size(); ++i) texts[i] = c(Fields[i].box).text();
-    auto figures = CheckCreatedFederation(texts);
+    CreatedFederationTexts typed;
+    for (const Field& f : Fields) typed.*f.text = c(f.box).text();
+    auto figures = CheckCreatedFederation(typed);
     if (!figures) {
         game_.msgBox("Not a valid created fed", "Varnholt");
         return;
     }
     // The federation's name is kept exactly as typed, and every title starts vacant.
     FederationStart start{
-        .name = texts[0],
-        .initials = texts[1],
+        .name = typed.name,
+        .initials = typed.initials,
         .popularity = figures->popularity,
         .money = figures->money,
-        .infoName = texts[0],
-        .owner = texts[2],
-        .based = texts[3],
-        .staffWord = texts[1],
-        .titles = {texts[4], texts[5], texts[6], texts[7]},
+        .infoName = typed.name,
+        .owner = typed.owner,
+        .based = typed.based,
+        .staffWord = typed.initials,
+        .titles = {.primary = typed.primaryTitle,
+                   .secondary = typed.secondaryTitle,
+                   .tertiary = typed.tertiaryTitle,
+                   .tagTeam = typed.tagTeamTitle},
         .holders = std::nullopt,
     };
     StartFederation(game_, start, Name, false);

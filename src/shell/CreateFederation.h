@@ -2,7 +2,6 @@
 // title names and starting popularity and money; Play starts the game with them on the hub.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,10 +16,16 @@ struct CreatedFederationFigures {
     int16_t money = 0;
 };
 
-// Checks the ten typed texts in screen order (name, initials, owner, home, four titles, popularity,
-// money): none may be empty, the popularity must be a number from 0 to 100 and the money one from -20000
-// to 20000, both taken before rounding. Nothing when the federation must be refused.
-std::optional<CreatedFederationFigures> CheckCreatedFederation(const std::array<std::string, 10>& texts);
+// The ten texts the player types, in screen order.
+struct CreatedFederationTexts {
+    std::string name, initials, owner, based;
+    std::string primaryTitle, secondaryTitle, tertiaryTitle, tagTeamTitle;
+    std::string popularity, money;
+};
+
+// Checks the typed texts: none may be empty, the popularity must be a number from 0 to 100 and the money
+// one from -20000 to 20000, both taken before rounding. Nothing when the federation must be refused.
+std::optional<CreatedFederationFigures> CheckCreatedFederation(const CreatedFederationTexts& texts);
 
 class CreateFederationScreen : public Screen, public screens::CreateFederationScreen {
 public:

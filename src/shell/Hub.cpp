@@ -90,7 +90,7 @@ FederationHub::FederationHub(Game& game) : Screen(game, hubDef()) {
 void FederationHub::Form4_Form_Load() {
     game_.unload<screens::SinglesMatchScreen>();
     setPicture("\\QAVLE.bmp");
-    game_.MatchCounter = std::string("1");
+    game_.MatchCounter = forms::CStr(FirstMatch);
     FinanceCell(game_, FinanceRow::OpeningBalance).setText(c(MoneyText).text());
     game_.TvDealStreak = forms::CInt(c(TvDealStreakStore).text());
     game_.RedWeeks = forms::CInt(c(RedWeeksStore).text());

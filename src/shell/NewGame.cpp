@@ -122,13 +122,16 @@ void StartFederation(Game& game, const FederationStart& f, const char* leaving, 
     hub.c(Hub::FederationInitials).setText(f.initials);
 
     auto& champions = game.form<Champions>();
-    const char* titleLabels[4] = {Champions::PrimaryTitle, Champions::SecondaryTitle, Champions::TertiaryTitle,
-                                  Champions::TagTeamTitle};
-    for (std::size_t i = 0; i < 4; ++i) champions.c(titleLabels[i]).setText(f.titles[i]);
-    if (f.holders) {
-        const char* holderBoxes[5] = {Champions::PrimaryHolder, Champions::SecondaryHolder, Champions::TertiaryHolder,
-                                      Champions::TagTeamHolder, Champions::TagTeamPartner};
-        for (std::size_t i = 0; i < 5; ++i) champions.c(holderBoxes[i]).setText((*f.holders)[i]);
+    champions.c(Champions::PrimaryTitle).setText(f.titles.primary);
+    champions.c(Champions::SecondaryTitle).setText(f.titles.secondary);
+    champions.c(Champions::TertiaryTitle).setText(f.titles.tertiary);
+    champions.c(Champions::TagTeamTitle).setText(f.titles.tagTeam);
+    if (const auto& holders = f.holders) {
+        champions.c(Champions::PrimaryHolder).setText(holders->primary);
+        champions.c(Champions::SecondaryHolder).setText(holders->secondary);
+        champions.c(Champions::TertiaryHolder).setText(holders->tertiary);
+        champions.c(Champions::TagTeamHolder).setText(holders->tagTeam);
+        champions.c(Champions::TagTeamPartner).setText(holders->tagTeamPartner);
     }
 
     auto& staff = game.form<Staff>();
@@ -161,9 +164,15 @@ void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
         .owner = p.owner,
         .based = p.based,
         .staffWord = p.staffWord,
-        .titles = {p.titles.primary, p.titles.secondary, p.titles.tertiary, p.titles.tagTeam},
-        .holders = std::array<std::string, 5>{p.holders.primary, p.holders.secondary, p.holders.tertiary,
-                                              p.holders.tagTeam, p.holders.tagTeamPartner},
+        .titles = {.primary = p.titles.primary,
+                   .secondary = p.titles.secondary,
+                   .tertiary = p.titles.tertiary,
+                   .tagTeam = p.titles.tagTeam},
+        .holders = StartHolders{.primary = p.holders.primary,
+                                .secondary = p.holders.secondary,
+                                .tertiary = p.holders.tertiary,
+                                .tagTeam = p.holders.tagTeam,
+                                .tagTeamPartner = p.holders.tagTeamPartner},
     };
     StartFederation(game_, start, Name, true);
 }

@@ -1,7 +1,6 @@
 // The new-game screen: the player's name and the choice of a federation to take over.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,6 +36,15 @@ private:
     void preset(std::string_view button);
 };
 
+// The names of a federation's four championships.
+struct StartTitles {
+    std::string primary, secondary, tertiary, tagTeam;
+};
+// Who holds each title when the game starts ("Vacant" for nobody); the tag team is two wrestlers.
+struct StartHolders {
+    std::string primary, secondary, tertiary, tagTeam, tagTeamPartner;
+};
+
 // A federation's start state: what a new game writes into the hub and the screens that hold the game.
 struct FederationStart {
     std::string name;      // the hub's federation name
@@ -47,8 +55,8 @@ struct FederationStart {
     std::string owner;
     std::string based;
     std::string staffWord;  // first word of the in-house referee and announcer
-    std::array<std::string, 4> titles;                    // primary, secondary, tertiary, tag team
-    std::optional<std::array<std::string, 5>> holders;  // none: every title keeps its "Vacant"
+    StartTitles titles;
+    std::optional<StartHolders> holders;  // none: every title keeps its "Vacant"
 };
 
 // Starts the game on the hub with a federation, in the order every new game writes it. `leaving` is the

@@ -9,6 +9,13 @@
 
 namespace varnholt {
 
+// The marks of the night's match counter: a night has five matches, the counter names the next one to be
+// played from the first, and stands one past the last once all five are played.
+inline constexpr int16_t MatchesInANight = 5;
+inline constexpr int16_t FirstMatch = 1;
+inline constexpr int16_t LastMatch = MatchesInANight;
+inline constexpr int16_t AfterTheLastMatch = LastMatch + 1;
+
 struct ShowNightGlobals {
     std::string MatchCounter;        // the number of the next match, "1".."6"
     int32_t ShowCost = 0;            // the night's wrestler wages so far, pounds

@@ -2,7 +2,6 @@
 // goes half to even, and a figure that is not a plain number is refused instead of stopping the game.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -34,10 +33,13 @@ TEST(CreatedFederationCheck, FiguresRoundHalfToEven) {
 }
 
 TEST(CreatedFederationCheck, EmptyTextsAndNonNumbersAreRefused) {
-    for (std::size_t i = 0; i < 10; ++i) {
-        std::array<std::string, 10> texts = {"Name", "N", "Owner", "Home", "T1", "T2", "T3", "T4", "50", "500"};
-        texts[i].clear();
-        EXPECT_FALSE(CheckCreatedFederation(texts)) << i;
+    using Texts = CreatedFederationTexts;
+    for (auto text : {&Texts::name, &Texts::initials, &Texts::owner, &Texts::based, &Texts::primaryTitle,
+                      &Texts::secondaryTitle, &Texts::tertiaryTitle, &Texts::tagTeamTitle, &Texts::popularity,
+                      &Texts::money}) {
+        Texts texts = {"Name", "N", "Owner", "Home", "T1", "T2", "T3", "T4", "50", "500"};
+        (texts.*text).clear();
+        EXPECT_FALSE(CheckCreatedFederation(texts));
     }
     for (const char* bad : {" ", "abc", "5O", "1e2", "50,5", "--5", "0x10", "50%"}) {
         EXPECT_FALSE(check(bad, "500")) << bad;

@@ -2,6 +2,7 @@
 // and the message and input boxes answered from a queue.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -391,6 +392,69 @@ TEST(ScreenTable, HandlersTheWayOutAndTheDefaultButtonMustNameAControlOfTheScree
                                                    control(ControlKind::TextBox, "Text1", -1, "")},
                                       .defaultButton = "Text1"};
     EXPECT_THROW(Form(program, boxAsDefault), std::logic_error);
+}
+
+TEST(ScreenTable, TwoControlsOfOneNameAreAFault) {
+    QueuedDialogs dialogs;
+    Program program(std::filesystem::temp_directory_path(), dialogs);
+    auto screenOf = [](std::vector<ControlDef> controls) {
+        return FormDef{.name = "Form11", .role = "Twice", .controls = std::move(controls)};
+    };
+    const FormDef pasted = screenOf({control(ControlKind::Button, "Command1", -1, "Save"),
+                                     control(ControlKind::TextBox, "Text1", -1, ""),
+                                     control(ControlKind::Button, "Command1", -1, "Cancel")});
+    const FormDef sameIndex = screenOf({control(ControlKind::Label, "Label1", 0, "VS"),
+                                        control(ControlKind::Label, "Label1", 0, "VS")});
+    const FormDef plainAndMember = screenOf({control(ControlKind::Label, "Label1", -1, "VS"),
+                                             control(ControlKind::Label, "Label1", 0, "VS")});
+    for (const FormDef* faulty : {&pasted, &sameIndex, &plainAndMember}) {
+        try {
+            Form screen(program, *faulty);
+            ADD_FAILURE() << "a second " << faulty->controls.back().name << " was accepted";
+        } catch (const std::logic_error& e) {
+            EXPECT_NE(std::string(e.what()).find(faulty->controls.back().name), std::string::npos) << e.what();
+        }
+    }
+    // The members of a control array share their name.
+    Form array(program, screenOf({control(ControlKind::Label, "Label1", 0, "VS"),
+                                  control(ControlKind::Label, "Label1", 1, "VS")}));
+    EXPECT_EQ(array.c("Label1", 1).caption(), "VS");
+}
+
+// A title card that goes on at a click on its picture, and opens on the control its table names.
+class TitleCard : public Form {
+public:
+    TitleCard(Program& p, const FormDef& def, bool pictureClicks) : Form(p, def) {
+        if (pictureClicks) bind<TitleCard>({{"Image1", Event::Click, &TitleCard::onClick}});
+    }
+    void onClick() {}
+};
+
+TEST(ScreenTable, AScreenOpensOnAControlTheKeyboardCanLandOn) {
+    QueuedDialogs dialogs;
+    Program program(std::filesystem::temp_directory_path(), dialogs);
+    std::vector<std::unique_ptr<FormDef>> defs;
+    // Registers a title card that opens on the given control, and builds it.
+    auto build = [&](const std::string& opensOn, bool pictureClicks) {
+        const std::string name = "Form" + std::to_string(20 + defs.size());
+        defs.push_back(std::make_unique<FormDef>(FormDef{
+            .name = name,
+            .role = name,
+            .controls = {control(ControlKind::Image, "Image1", -1, ""), control(ControlKind::Label, "Label1", -1, "Go"),
+                         control(ControlKind::ListBox, "List1", -1, ""),
+                         control(ControlKind::Button, "Command1", -1, "Go")},
+            .opensOn = opensOn}));
+        const FormDef& def = *defs.back();
+        program.registerForm(name, name, [&program, &def, pictureClicks] {
+            return std::make_unique<TitleCard>(program, def, pictureClicks);
+        });
+        program.form(name);
+    };
+    EXPECT_THROW(build("Label1", true), std::logic_error);
+    EXPECT_THROW(build("Image1", false), std::logic_error);
+    EXPECT_NO_THROW(build("Image1", true));
+    EXPECT_NO_THROW(build("List1", false));
+    EXPECT_NO_THROW(build("Command1", false));
 }
 
 TEST_F(Screens, RemovingItemsAdjustsTheSelection) {

@@ -6,7 +6,11 @@
 #include <iostream>
 
 #include "GameFixture.h"
+#include "forms/Numbers.h"
+#include "matches/MatchBoxes.h"
+#include "matches/MatchTypes.h"
 
+using namespace varnholt;
 using varnholt::testing::GameFixture;
 
 namespace {
@@ -133,6 +137,39 @@ TEST_F(ShowNight, ANightRatedAtThePopularityLeavesThePopularityTextAsItWas) {
     EXPECT_EQ(ctl("Form4", "Text7").text(), rating);
     EXPECT_EQ(game().Popularity, std::stoi(rating));
     EXPECT_EQ(ctl("Form13", "Text5").text(), rating);
+}
+
+// The popularity after a night at each of its rule's six edges (a night rated twice, one and a half times and
+// once the popularity, and the popularity twice, one and a half times and once the rating) and just past
+// each, for a night ending on each match screen: every screen settles it in a way of its own.
+TEST_F(ShowNight, PopularityMovesAtEachEdgeOfItsRuleWhereverTheNightEnds) {
+    using Hub = screens::FederationHub;
+    struct Edge {
+        int popularity, rating, moved;
+    };
+    const Edge edges[] = {
+        {40, 80, +2},  {40, 81, +5},   // twice the popularity
+        {40, 60, +1},  {40, 61, +2},   // one and a half times the popularity
+        {40, 40, 0},   {40, 41, +1},   // the popularity
+        {40, 20, -3},  {41, 20, -10},  // the popularity twice the rating
+        {30, 20, -1},  {31, 20, -3},   // the popularity one and a half times the rating
+        {40, 39, -1},                  // the popularity just above the rating
+    };
+    startPreset("Command2");
+    auto& hub = game().form<Hub>();
+    for (const auto& type : MatchTypes)
+        for (const Edge& edge : edges) {
+            hub.c(Hub::PopularityText).setText(forms::CStr(edge.popularity));
+            hub.c(Hub::LastNightRating).setCaption(forms::CStr(edge.rating));
+            auto& endNight = game().form(type.screen).c(MatchBoxes::MatchButton);
+            endNight.setCaption(MatchBoxes::EndNight);
+            endNight.setEnabled(true);
+            endNight.playerClick();
+            game().collect();
+            ASSERT_FALSE(game().isLoaded(type.screen)) << type.item << ": the night did not end";
+            EXPECT_EQ(forms::CInt(hub.c(Hub::PopularityText).text()), edge.popularity + edge.moved)
+                << type.item << ", popularity " << edge.popularity << ", night rated " << edge.rating;
+        }
 }
 
 TEST_F(ShowNight, MoneyBeyondSixteenBits) {
