@@ -216,7 +216,7 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
         return &it->second;
     };
     if (!live()) return;
-    const Keyboard::Step step = keyboard_.before(*form);
+    const Keyboard::Step step = keyboard_.before(*form, control);
     perform(action);
     Screen* screen = live();
     if (!screen) return;
@@ -241,6 +241,8 @@ QPoint QtView::openingPlace(const QSize& window) {
 QtView::Screen& QtView::build(forms::Form& form) {
     Screen& screen = screens_[&form];
     auto* win = new FormWindow;
+    // A dialog of the program: a window manager keeps it in front of the program's other windows.
+    if (form.design().dialog) win->setWindowFlags(Qt::Dialog);
     forms::Form* f = &form;
     win->closeBox = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerClose(f->name()); }); };
     win->setFixedSize(pixels(form.design().width), pixels(form.design().height));

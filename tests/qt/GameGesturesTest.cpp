@@ -245,9 +245,11 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
     EXPECT_TRUE(game_->isShown("VenueScreen"));
 }
 
-// Each screen opens with the keyboard where the player starts on it.
-TEST_F(KeyboardAlone, TheHubOpensOnNextDayAndTheAddDialogOnName) {
-    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+// Each screen opens with the keyboard where the player starts on it: the hub on its show modes with no row
+// under the cursor (never on NEXT DAY, which passes a day), the Add dialog on the name.
+TEST_F(KeyboardAlone, TheHubOpensOnItsShowModesAndTheAddDialogOnName) {
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("List1")));
+    EXPECT_EQ(widget<QListWidget>("FederationHub", "List1")->currentRow(), -1);
     openAddDialog();
     EXPECT_EQ(focus(), view_->widget(game_->form("AddWrestlerDialog").c("txtName")));
 }
@@ -352,7 +354,7 @@ TEST_F(KeyboardAlone, TheHubsCloseBoxAsksWithTheNotesPadOpenAndNoKeepsIt) {
     // The pad's Back by Escape: without a window manager the hub takes the keyboard back.
     pressKey(window("NotesPad"), Qt::Key_Escape);
     EXPECT_FALSE(game_->isShown("NotesPad"));
-    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("List1")));
     EXPECT_EQ(QApplication::activeWindow(), window("FederationHub"));
 }
 
@@ -361,7 +363,7 @@ TEST_F(KeyboardAlone, EscapeHidesAGameSlotWindowAndNeverEndsTheGame) {
     ASSERT_TRUE(game_->isShown("SaveSlotScreen"));
     pressKey(window("SaveSlotScreen"), Qt::Key_Escape);
     EXPECT_FALSE(game_->isShown("SaveSlotScreen"));
-    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("List1")));
     const std::size_t asked = dialogs_.shown().size();
     pressKey(window("FederationHub"), Qt::Key_Escape);
     EXPECT_EQ(dialogs_.shown().size(), asked);
