@@ -302,7 +302,7 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
         }
         case ControlKind::TextBox:
             if (control.design().flags & forms::MultiLine) {
-                auto* t = new QPlainTextEdit(win);
+                auto* t = new PlayerText(win);
                 // Tab moves on to the next control, as in every other box.
                 t->setTabChangesFocus(true);
                 QObject::connect(t, &QPlainTextEdit::textChanged, t, [act, c, t] {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
@@ -287,6 +288,16 @@ void PlayerList::keyboardSearch(const QString& search) {
 void PlayerList::focusOutEvent(QFocusEvent* e) {
     QListWidget::focusOutEvent(e);
     viewport()->update();
+}
+
+void PlayerText::keyPressEvent(QKeyEvent* e) {
+    const bool toEnd = e->key() == Qt::Key_End;
+    if (isReadOnly() && (e->key() == Qt::Key_Home || toEnd) && e->modifiers() == Qt::ControlModifier) {
+        e->accept();
+        verticalScrollBar()->triggerAction(toEnd ? QAbstractSlider::SliderToMaximum : QAbstractSlider::SliderToMinimum);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
 }
 
 void PlayerCombo::showPopup() {

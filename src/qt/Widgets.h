@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
@@ -99,6 +100,16 @@ private:
     bool afterDoubleClick_ = false;
     QString typed_;          // the letters typed so far, quickly one after another
     QElapsedTimer lastKey_;  // since the last typed letter
+};
+
+// A text box of several lines. One the player only reads is scrolled by the keys: the arrows, the Page keys,
+// Home and End, Ctrl+Home and Ctrl+End.
+class PlayerText : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A drop-down list; a locked one neither opens nor changes by keys or the wheel, but still takes the focus.

@@ -1102,6 +1102,10 @@ TEST_F(QtViewTest, AReadOnlyBoxOfSeveralLinesIsReadByTheKeys) {
     EXPECT_GT(notes->verticalScrollBar()->value(), paged);
     pressKey(notes, Qt::Key_End);
     EXPECT_EQ(notes->verticalScrollBar()->value(), notes->verticalScrollBar()->maximum());
+    pressKey(notes, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(notes->verticalScrollBar()->value(), 0);
+    pressKey(notes, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(notes->verticalScrollBar()->value(), notes->verticalScrollBar()->maximum());
     EXPECT_EQ(f.c("Text2").text(), lines);
 
     // A step that takes the keyboard's control away never hands it to the read-only box.
