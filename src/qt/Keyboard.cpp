@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include "forms/Program.h"
 #include "qt/Widgets.h"
@@ -202,10 +203,47 @@ void Keyboard::shown(forms::Form& form, bool opening) {
         this->opening(*c, form);
 }
 
+QWidget* Keyboard::topScreen() const {
+    const Custody* top = nullptr;
+    for (const auto& [form, c] : custody_)
+        if (!form->design().dialog && c.screen->window && c.screen->window->isVisible() &&
+            (!top || c.lastOnTop > top->lastOnTop))
+            top = &c;
+    return top ? top->screen->window.data() : nullptr;
+}
+
+namespace {
+// A window manager keeps a dialog in front of the window it belongs to, which it reads as the dialog opens.
+void belongTo(QWidget* dialog, QWidget* screen) {
+    dialog->winId();
+    screen->winId();
+    dialog->windowHandle()->setTransientParent(screen->windowHandle());
+}
+}  // namespace
+
+void Keyboard::opensOver(const forms::Form& form) {
+    const Custody* c = custody(form);
+    QWidget* top = topScreen();
+    if (c && form.design().dialog && top) belongTo(c->screen->window.data(), top);
+}
+
 // The game's dialogs stay in front of its screens, in the order they were last on top. A window manager keeps
-// them there by itself (they are dialogs of the program); without one, the program's own raising of a screen
-// would bury them.
+// each in front of the screen it came over; one still up when that screen has gone is opened again over the
+// screen on top. Without a window manager, the program's own raising of a screen would bury them.
 void Keyboard::raiseDialogs() {
+    if (QWidget* top = topScreen()) {
+        for (const auto& [form, c] : custody_) {
+            QWidget* win = c.screen->window.data();
+            if (!form->design().dialog || !win || !win->isVisible()) continue;
+            const QWindow* owner = win->windowHandle() ? win->windowHandle()->transientParent() : nullptr;
+            if (owner && owner->isVisible()) continue;
+            win->setAttribute(Qt::WA_ShowWithoutActivating);
+            win->hide();
+            belongTo(win, top);
+            win->show();
+            win->setAttribute(Qt::WA_ShowWithoutActivating, false);
+        }
+    }
     std::vector<const Custody*> dialogs;
     for (const auto& [form, c] : custody_)
         if (form->design().dialog && c.screen->window && c.screen->window->isVisible()) dialogs.push_back(&c);
@@ -281,6 +319,7 @@ void Keyboard::settle() {
     if (!windowWent_) return;
     windowWent_ = false;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    raiseDialogs();  // one whose screen went now belongs to the screen on top
     const QWidget* active = QApplication::activeWindow();
     const Custody* top = nullptr;
     for (const auto& [form, c] : custody_) {

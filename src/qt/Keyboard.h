@@ -62,6 +62,8 @@ public:
     bool holds(const ScreenWidgets& screen, const QWidget* w) const;
     void applied(const forms::Form& form, const forms::Control& control, QWidget* w, bool held);
 
+    // A screen's window is about to open: a dialog belongs to the screen on top.
+    void opensOver(const forms::Form& form);
     // A screen's window is up, and on top; `opening` when it was not up before.
     void shown(forms::Form& form, bool opening);
     // A window went down.
@@ -103,6 +105,8 @@ private:
     // A key's press that is only its repeat while it is held down.
     bool held(const QKeyEvent* e) const;
     void raiseDialogs();
+    // The window of the topmost game screen up that is not a dialog.
+    QWidget* topScreen() const;
 
     forms::Program& program_;
     Act act_;

@@ -476,6 +476,7 @@ void QtView::formShown(forms::Form& form) {
     // Every showing opens the window at its one place, wherever it was moved to before.
     const bool opening = !screen.window->isVisible();
     if (opening) screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
+    if (opening) keyboard_.opensOver(form);
     screen.window->show();
     keyboard_.shown(form, opening);
 }
