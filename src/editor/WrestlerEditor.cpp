@@ -66,7 +66,7 @@ const FormDef& editorDef() {
         c.push_back(listBox("lstData", 240, 240, 3360, 5160));
         c.push_back(label("Label1", 3840, 240, CardWidth, 285, StatsNote, forms::Transparent));
         addCard(c, 3840, 600);
-        c.push_back(button("cmdAdd", 3840, 5640, 1500, 495, "Add"));
+        c.push_back(button("cmdAdd", 3840, 5640, 1500, 495, "Add", forms::OnlyOpens));
         c.push_back(button("cmdRemove", 5520, 5640, 1500, 495, "Remove"));
         c.push_back(button("cmdsave", 7200, 5640, 1500, 495, "Save"));
         c.push_back(button("cmdExit", 8880, 5640, 1500, 495, "Exit"));

@@ -35,7 +35,10 @@ enum ControlFlag : unsigned {
     OneLine = 1u << 10,     // a label whose caption never wraps: drawn smaller when it is wider than the label
     PickOnPress = 1u << 11, // a list whose pick the player cannot take back: the keyboard only moves a cursor
                             // over its rows, and Space, Return or a click pick the row under it
-    NoAutoFocus = 1u << 12  // a control the keyboard never lands on by itself: the player reaches it with Tab
+    NoAutoFocus = 1u << 12, // a control the keyboard never lands on by itself: the player reaches it with Tab
+                            // (a button that passes time or spends, or one beside the screen's work)
+    OnlyOpens = 1u << 13    // a button that only opens another screen, so that pressing it again loses nothing:
+                            // when its screen is shown again, the keyboard goes back to it
 };
 
 // One control of a screen's control table, with its design values. Positions and sizes are in twips.

@@ -38,8 +38,14 @@ struct FormDef {
     // A way out that costs the player something: the close box asks this Yes/No question first (No is the
     // default answer), and Escape does nothing.
     std::string closeQuestion = {}, closeTitle = {};
+    // What the close box says while the way out is off (the player cannot leave yet): a message and its title.
+    // Without one, the close box then does nothing.
+    std::string wayOutOffReason = {}, wayOutOffTitle = {};
     // A small window beside the game's screens (a list of game slots): its close box and Escape hide it.
     bool aside = false;
+    // A dialog or tool window opened over the screen it came from (the notes pad, a game slot window): it stays
+    // in front of the game's screens while it is up.
+    bool dialog = false;
     // The button that Return in a one-line text box presses, drawn as the screen's default button; a control that
     // is not a button is a fault when the screen is built.
     std::string defaultButton = {};

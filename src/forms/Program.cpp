@@ -161,8 +161,12 @@ void Program::playerClose(std::string_view nameOrRole) {
     if (f->takesCloseBox()) {
         f->runClose();
     } else if (Control* way = f->wayOut()) {
-        if (!way->reachable()) return;
         const FormDef& d = f->design();
+        if (!way->reachable()) {
+            // The screen cannot be left yet: say why rather than ignore the player.
+            if (!d.wayOutOffReason.empty()) msgBox(d.wayOutOffReason, d.wayOutOffTitle, MsgButtons::OK, MsgIcon::Information);
+            return;
+        }
         if (!d.closeQuestion.empty() &&
             msgBox(d.closeQuestion, d.closeTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::No) != MsgResult::Yes)
             return;

@@ -100,6 +100,7 @@ const FormDef& renameDef() {
             button("Command2", 2520, 1200, 1440, 420, "Cancel"),
         },
         .wayOut = "Command2",
+        .dialog = true,
         .defaultButton = "Command1",
     };
     return def;

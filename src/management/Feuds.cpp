@@ -72,6 +72,9 @@ const FormDef& feudDef() {
         }
         c.push_back(button("Command3", 6360, RowTop + 4 * RowHeight + 360, 1800, 495, "Return to menu"));
         d.wayOut = "Command3";
+        d.wayOutOffReason = "A new feud is waiting for its wrestlers. Pick both of them from the roster list "
+                            "before you leave this screen; End then calls the feud off again.";
+        d.wayOutOffTitle = "Feud not started!";
         return d;
     }();
     return def;

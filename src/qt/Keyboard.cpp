@@ -1,10 +1,16 @@
 #include "qt/Keyboard.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include "forms/Program.h"
 #include "qt/Widgets.h"
@@ -17,6 +23,23 @@ using forms::ControlKind;
 
 bool isReturn(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
+// The keys that press, pick or leave: held down, they act once. A box of several lines still takes their
+// repeats, where Return and Space type or page on; Escape never types.
+bool actsOnce(const QKeyEvent* e, const QObject* receiver) {
+    switch (e->key()) {
+        case Qt::Key_Escape:
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return !qobject_cast<const QPlainTextEdit*>(receiver);
+        case Qt::Key_Space:
+            if (auto* line = qobject_cast<const QLineEdit*>(receiver)) return line->isReadOnly();
+            return !qobject_cast<const QPlainTextEdit*>(receiver);
+        default:
+            return false;
+    }
+}
+
 // The Tab stop a widget was made with, before the game locked it.
 constexpr const char* TabPolicy = "tabPolicy";
 
@@ -24,9 +47,14 @@ constexpr const char* TabPolicy = "tabPolicy";
 
 Keyboard::Keyboard(forms::Program& program, Act act) : program_(program), act_(std::move(act)) {
     focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    // Every key and every list taking the keyboard passes here first, whichever window they are in.
+    qApp->installEventFilter(this);
 }
 
-Keyboard::~Keyboard() { QObject::disconnect(focusWatch_); }
+Keyboard::~Keyboard() {
+    qApp->removeEventFilter(this);
+    QObject::disconnect(focusWatch_);
+}
 
 const Keyboard::Custody* Keyboard::custody(const forms::Form& form) const {
     auto it = custody_.find(&form);
@@ -48,10 +76,8 @@ void Keyboard::adopt(forms::Form& form, ScreenWidgets& screen) {
         QWidget* w = screen.widgets.at(c.get());
         w->setProperty(TabPolicy, static_cast<int>(w->focusPolicy()));
         // Return in a one-line box presses the screen's default button, as in any dialog.
-        if (!byDefault.empty() && c->kind() == ControlKind::TextBox && !(c->design().flags & forms::MultiLine)) {
-            w->installEventFilter(this);
+        if (!byDefault.empty() && c->kind() == ControlKind::TextBox && !(c->design().flags & forms::MultiLine))
             boxes_[w] = f;
-        }
     }
     if (!byDefault.empty()) static_cast<QPushButton*>(screen.widgets.at(&form.c(byDefault)))->setDefault(true);
     custody.ring = new FocusRing(win);
@@ -62,13 +88,44 @@ void Keyboard::forget(const forms::Form& form) {
     std::erase_if(boxes_, [&form](const auto& box) { return box.second == &form; });
 }
 
+// The window system repeats a key held down as a release and a press with the same time. Qt marks that press
+// as a repeat only when it has read it already while it handles the release; behind a slow handler (a day
+// passing) it has not, and the repeat would come as a fresh press.
+bool Keyboard::held(const QKeyEvent* e) const {
+    if (e->isAutoRepeat()) return true;
+    auto it = released_.find(e->key());
+    return e->timestamp() != 0 && it != released_.end() && it->second == e->timestamp();
+}
+
+// Runs for every event of the program, before the widget it is for (and again for each parent a key goes on
+// to): it must stay cheap and give the same answer each time.
 bool Keyboard::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || !isReturn(static_cast<QKeyEvent*>(e))) return false;
-    auto it = boxes_.find(watched);
-    if (it == boxes_.end()) return false;
-    // A held key presses once.
-    if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) pressDefaultButton(*it->second, static_cast<QWidget*>(watched));
-    return true;
+    switch (e->type()) {
+        case QEvent::KeyRelease: {
+            auto* key = static_cast<QKeyEvent*>(e);
+            if (!key->isAutoRepeat()) released_[key->key()] = key->timestamp();
+            return false;
+        }
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(e);
+            if (held(key) && actsOnce(key, watched)) return true;
+            if (!isReturn(key)) return false;
+            auto it = boxes_.find(watched);
+            if (it == boxes_.end()) return false;
+            pressDefaultButton(*it->second, static_cast<QWidget*>(watched));
+            return true;
+        }
+        case QEvent::FocusIn:
+            // A list takes the keyboard with no row under its cursor, however it came there (but by a click on
+            // a row, which puts the cursor there): Return and Space then pick nothing the player has not
+            // pointed at since, an arrow or a letter first puts the cursor on a row.
+            if (auto* list = dynamic_cast<PlayerList*>(watched);
+                list && static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason)
+                list->dropCursor();
+            return false;
+        default:
+            return false;
+    }
 }
 
 void Keyboard::pressDefaultButton(forms::Form& form, QWidget* box) {
@@ -133,8 +190,65 @@ void Keyboard::shown(forms::Form& form, bool opening) {
     QWidget* win = c->screen->window.data();
     c->lastOnTop = ++onTop_;
     win->raise();
+    if (!form.design().dialog) raiseDialogs();
     win->activateWindow();
-    if (opening) this->opening(*c, form);
+    QWidget* back = c->awayBy.data();
+    c->awayBy = nullptr;
+    if (!opening) return;
+    // Shown again: back on the button that took the player away, when pressing it again only opens a screen.
+    auto it = back ? c->screen->controls.find(back) : c->screen->controls.end();
+    if (it != c->screen->controls.end() && (it->second->design().flags & forms::OnlyOpens) && canLand(*c->screen, back))
+        back->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        this->opening(*c, form);
+}
+
+QWidget* Keyboard::topScreen() const {
+    const Custody* top = nullptr;
+    for (const auto& [form, c] : custody_)
+        if (!form->design().dialog && c.screen->window && c.screen->window->isVisible() &&
+            (!top || c.lastOnTop > top->lastOnTop))
+            top = &c;
+    return top ? top->screen->window.data() : nullptr;
+}
+
+namespace {
+// A window manager keeps a dialog in front of the window it belongs to, which it reads as the dialog opens.
+void belongTo(QWidget* dialog, QWidget* screen) {
+    dialog->winId();
+    screen->winId();
+    dialog->windowHandle()->setTransientParent(screen->windowHandle());
+}
+}  // namespace
+
+void Keyboard::opensOver(const forms::Form& form) {
+    const Custody* c = custody(form);
+    QWidget* top = topScreen();
+    if (c && form.design().dialog && top) belongTo(c->screen->window.data(), top);
+}
+
+// The game's dialogs stay in front of its screens, in the order they were last on top. A window manager keeps
+// each in front of the screen it came over; one still up when that screen has gone is opened again over the
+// screen on top. Without a window manager, the program's own raising of a screen would bury them.
+void Keyboard::raiseDialogs() {
+    if (QWidget* top = topScreen()) {
+        for (const auto& [form, c] : custody_) {
+            QWidget* win = c.screen->window.data();
+            if (!form->design().dialog || !win || !win->isVisible()) continue;
+            const QWindow* owner = win->windowHandle() ? win->windowHandle()->transientParent() : nullptr;
+            if (owner && owner->isVisible()) continue;
+            win->setAttribute(Qt::WA_ShowWithoutActivating);
+            win->hide();
+            belongTo(win, top);
+            win->show();
+            win->setAttribute(Qt::WA_ShowWithoutActivating, false);
+        }
+    }
+    std::vector<const Custody*> dialogs;
+    for (const auto& [form, c] : custody_)
+        if (form->design().dialog && c.screen->window && c.screen->window->isVisible()) dialogs.push_back(&c);
+    std::sort(dialogs.begin(), dialogs.end(), [](const Custody* a, const Custody* b) { return a->lastOnTop < b->lastOnTop; });
+    for (const Custody* c : dialogs) c->screen->window->raise();
 }
 
 // A screen opens with the keyboard on the control it names; else on its first list or box the player can use;
@@ -152,10 +266,10 @@ void Keyboard::opening(Custody& custody, forms::Form& form) {
     (target ? target : s.window.data())->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-Keyboard::Step Keyboard::before(const forms::Form& form) const {
+Keyboard::Step Keyboard::before(const forms::Form& form, forms::Control* control) const {
     const Custody* c = custody(form);
     if (!c) return {};
-    return {c->screen->window->focusWidget(), landable(*c->screen)};
+    return {c->screen->window->focusWidget(), landable(*c->screen), control};
 }
 
 // An action that turns off, hides or locks the control the player was on (a match screen closing one booking
@@ -164,9 +278,19 @@ Keyboard::Step Keyboard::before(const forms::Form& form) const {
 // may land on, as Tab would.
 void Keyboard::after(const forms::Form& form, const Step& step) {
     Custody* c = custody(form);
-    QWidget* had = step.had.data();
-    if (!c || !had || !c->screen->window->isVisible() || had->window() != c->screen->window.data()) return;
+    if (!c) return;
     const ScreenWidgets& s = *c->screen;
+    auto w = step.control ? s.widgets.find(step.control) : s.widgets.end();
+    QWidget* acted = w == s.widgets.end() ? nullptr : w->second;
+    if (!s.window->isVisible()) {
+        c->awayBy = acted;
+        return;
+    }
+    // A pick that cannot be taken back leaves no row under the cursor of a list that stays on: a second Space
+    // picks nothing by reflex.
+    if (auto* list = dynamic_cast<PlayerList*>(acted); list && list->picksOnPress()) list->dropCursor();
+    QWidget* had = step.had.data();
+    if (!had || had->window() != s.window.data()) return;
     auto it = s.controls.find(had);
     if (had->isEnabled() && had->isVisible() && (it == s.controls.end() || !it->second->locked())) return;
     for (const auto& ctl : form.controls()) {
@@ -195,6 +319,7 @@ void Keyboard::settle() {
     if (!windowWent_) return;
     windowWent_ = false;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    raiseDialogs();  // one whose screen went now belongs to the screen on top
     const QWidget* active = QApplication::activeWindow();
     const Custody* top = nullptr;
     for (const auto& [form, c] : custody_) {
@@ -205,6 +330,7 @@ void Keyboard::settle() {
     }
     if (!top) return;
     top->screen->window->raise();
+    raiseDialogs();
     top->screen->window->activateWindow();
 }
 

@@ -2,16 +2,25 @@
 // screen opens, after the player's step, after a window or a message box goes) and what Return and Escape do.
 // The view draws the screens; this unit alone decides where the keyboard is.
 //
-// Where it lands, in short: never by itself on a control the player cannot use now, on a read-only box, on the
-// N button or on a control marked as reached by Tab only; and never, when a screen opens, on a button that acts
-// at once, unless the screen names it (going on from the splash, NEXT DAY). A screen that has nothing safe to
-// open on keeps the keyboard on its window, where Return does nothing until the player Tabs to a choice.
+// The one rule behind it: Return (or Space) acts only where the player put the keyboard. So the keyboard never
+// lands by itself on a control the player cannot use now, on a read-only box, on the N button, on a control
+// marked as reached by Tab only (NEXT DAY, which passes a day), and never, when a screen opens, on a button that
+// acts at once unless the screen names it (going on from the splash or the menu). A screen shown again gives the
+// keyboard back to the button that took the player away, where pressing it again only opens a screen. A list
+// that takes the keyboard has no cursor row until an arrow, a letter or a click puts one there, and a list whose
+// pick cannot be taken back loses its cursor after each pick. A key held down acts once. A screen that has
+// nothing safe to open on keeps the keyboard on its window, where Return does nothing until the player Tabs to a
+// choice.
+//
+// It also keeps the windows' order: a dialog or tool window of the game (the notes pad, a game slot window)
+// stays in front of the game's screens while it is up.
 #pragma once
 
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
+#include <QKeyEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -53,6 +62,8 @@ public:
     bool holds(const ScreenWidgets& screen, const QWidget* w) const;
     void applied(const forms::Form& form, const forms::Control& control, QWidget* w, bool held);
 
+    // A screen's window is about to open: a dialog belongs to the screen on top.
+    void opensOver(const forms::Form& form);
     // A screen's window is up, and on top; `opening` when it was not up before.
     void shown(forms::Form& form, bool opening);
     // A window went down.
@@ -63,8 +74,9 @@ public:
     struct Step {
         QPointer<QWidget> had;
         std::unordered_set<const QWidget*> usable;
+        forms::Control* control = nullptr;  // the control the player acted on, if any
     };
-    Step before(const forms::Form& form) const;
+    Step before(const forms::Form& form, forms::Control* control) const;
     void after(const forms::Form& form, const Step& step);
     // Once no action runs any more: a window that went leaves the keyboard with the topmost one still up.
     void settle();
@@ -78,6 +90,7 @@ private:
         FocusRing* ring = nullptr;
         long lastOnTop = 0;  // when the window was last shown or took the keyboard: the topmost has the highest
         bool stray = false;  // the control that had the keyboard went off and none could take it
+        QPointer<QWidget> awayBy;  // the button whose press hid the window, until it is shown again
     };
     Custody* custody(const forms::Form& form);
     const Custody* custody(const forms::Form& form) const;
@@ -89,12 +102,18 @@ private:
     bool landAfter(const ScreenWidgets& screen, QWidget* from);
     void focusMoved(QWidget* now);
     void pressDefaultButton(forms::Form& form, QWidget* box);
+    // A key's press that is only its repeat while it is held down.
+    bool held(const QKeyEvent* e) const;
+    void raiseDialogs();
+    // The window of the topmost game screen up that is not a dialog.
+    QWidget* topScreen() const;
 
     forms::Program& program_;
     Act act_;
     std::unordered_map<const forms::Form*, Custody> custody_;
     std::unordered_map<const QObject*, forms::Form*> boxes_;  // the one-line boxes whose Return presses a button
     QMetaObject::Connection focusWatch_;
+    std::unordered_map<int, quint64> released_;  // each key's last release, by the window system's clock
     long onTop_ = 0;           // counts the windows' turns on top
     bool windowWent_ = false;  // a window was hidden since the keyboard was last seen to
 };

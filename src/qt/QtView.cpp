@@ -216,7 +216,7 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
         return &it->second;
     };
     if (!live()) return;
-    const Keyboard::Step step = keyboard_.before(*form);
+    const Keyboard::Step step = keyboard_.before(*form, control);
     perform(action);
     Screen* screen = live();
     if (!screen) return;
@@ -241,6 +241,8 @@ QPoint QtView::openingPlace(const QSize& window) {
 QtView::Screen& QtView::build(forms::Form& form) {
     Screen& screen = screens_[&form];
     auto* win = new FormWindow;
+    // A dialog of the program: a window manager keeps it in front of the program's other windows.
+    if (form.design().dialog) win->setWindowFlags(Qt::Dialog);
     forms::Form* f = &form;
     win->closeBox = [this, f, win] { playerAction(f, win, nullptr, [this, f] { program_.playerClose(f->name()); }); };
     win->setFixedSize(pixels(form.design().width), pixels(form.design().height));
@@ -300,7 +302,7 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
         }
         case ControlKind::TextBox:
             if (control.design().flags & forms::MultiLine) {
-                auto* t = new QPlainTextEdit(win);
+                auto* t = new PlayerText(win);
                 // Tab moves on to the next control, as in every other box.
                 t->setTabChangesFocus(true);
                 QObject::connect(t, &QPlainTextEdit::textChanged, t, [act, c, t] {
@@ -474,6 +476,7 @@ void QtView::formShown(forms::Form& form) {
     // Every showing opens the window at its one place, wherever it was moved to before.
     const bool opening = !screen.window->isVisible();
     if (opening) screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
+    if (opening) keyboard_.opensOver(form);
     screen.window->show();
     keyboard_.shown(form, opening);
 }

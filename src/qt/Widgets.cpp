@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
@@ -141,10 +142,18 @@ void PlayerList::showSelection(int row) {
             clearSelection();
             setCurrentItem(nullptr);
         }
-    } else if (currentRow() != row || selectedRow() != row) {
-        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    } else if (selectedRow() != row) {
+        // A cursor on the list goes along with the selection; a list without one stays without.
+        if (currentIndex().isValid()) setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        else highlightOnly(row);
         scrollToItem(item(row));
     }
+}
+
+void PlayerList::dropCursor() {
+    if (!currentIndex().isValid()) return;
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    viewport()->update();
 }
 
 void PlayerList::report(int row) {
@@ -213,8 +222,13 @@ void PlayerList::keyPressEvent(QKeyEvent* e) {
         return;
     }
     const int before = selectedRow();
-    if (movesCursor(e) && !currentIndex().isValid() && count() > 0) {
-        // Nothing under the cursor yet: the first move lands on the top row (End on the last).
+    const bool ends = e->key() == Qt::Key_Home || e->key() == Qt::Key_End;
+    if (movesCursor(e) && !currentIndex().isValid() && before >= 0 && !ends) {
+        // Nothing under the cursor yet: the arrows and Page keys move on from the highlighted row.
+        selectionModel()->setCurrentIndex(model()->index(before, 0), QItemSelectionModel::NoUpdate);
+        QListWidget::keyPressEvent(e);
+    } else if (movesCursor(e) && !currentIndex().isValid() && count() > 0) {
+        // Nothing under the cursor and nothing highlighted: the first move lands on the top row (End on the last).
         e->accept();
         setCurrentRow(e->key() == Qt::Key_End ? count() - 1 : 0,
                       pickOnPress_ ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
@@ -274,6 +288,16 @@ void PlayerList::keyboardSearch(const QString& search) {
 void PlayerList::focusOutEvent(QFocusEvent* e) {
     QListWidget::focusOutEvent(e);
     viewport()->update();
+}
+
+void PlayerText::keyPressEvent(QKeyEvent* e) {
+    const bool toEnd = e->key() == Qt::Key_End;
+    if (isReadOnly() && (e->key() == Qt::Key_Home || toEnd) && e->modifiers() == Qt::ControlModifier) {
+        e->accept();
+        verticalScrollBar()->triggerAction(toEnd ? QAbstractSlider::SliderToMaximum : QAbstractSlider::SliderToMinimum);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
 }
 
 void PlayerCombo::showPopup() {

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
@@ -61,8 +62,8 @@ protected:
 // The keyboard cursor is a frame on one row, drawn apart from the highlight. On a list that picks on press
 // (a pick the player cannot take back), the arrows, Home, End, the Page keys and typed letters move only the
 // cursor, which only the player moves, and which starts on no row each time the list is turned on; on any other
-// list they move the selection with it, which is a pick. With nothing under the cursor, the first move goes to
-// the top row (End to the last).
+// list they move the selection with it, which is a pick. With nothing under the cursor, the first arrow moves on
+// from the highlighted row (from the top when none is), Home and End go to the first and last row.
 class PlayerList : public QListWidget {
 public:
     explicit PlayerList(QWidget* parent);
@@ -72,8 +73,10 @@ public:
     void setPickOnPress(bool on) { pickOnPress_ = on; }
     bool picksOnPress() const { return pickOnPress_; }
     int selectedRow() const;
-    // Highlights the game's selection (-1: none). On a list that only shows something the cursor follows it.
+    // Highlights the game's selection (-1: none). On a list that only shows something a cursor follows it.
     void showSelection(int row);
+    // Leaves no row under the cursor; the highlight stays.
+    void dropCursor();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -97,6 +100,16 @@ private:
     bool afterDoubleClick_ = false;
     QString typed_;          // the letters typed so far, quickly one after another
     QElapsedTimer lastKey_;  // since the last typed letter
+};
+
+// A text box of several lines. One the player only reads is scrolled by the keys: the arrows, the Page keys,
+// Home and End, Ctrl+Home and Ctrl+End.
+class PlayerText : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A drop-down list; a locked one neither opens nor changes by keys or the wheel, but still takes the focus.

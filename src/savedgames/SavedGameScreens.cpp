@@ -18,6 +18,7 @@ namespace {
 FormDef slotScreenDef(const char* name, const char* role, const char* prompt) {
     FormDef d{name, role, "QAVLE", 4680, 3120, "", {}};
     d.aside = true;
+    d.dialog = true;
     d.controls.push_back(label("Label1", 960, 360, 2775, 255, prompt));
     for (int n = 1; n <= GameSlotCount; ++n)
         d.controls.push_back(button("Command" + std::to_string(n), 960, 840 + (n - 1) * 480, 2775, 450,

@@ -137,6 +137,7 @@ const FormDef& notesDef() {
             button("Command1", 2100, 4740, 1800, 495, "Back"),
         },
         .wayOut = "Command1",
+        .dialog = true,
     };
     return def;
 }

@@ -38,22 +38,30 @@ const FormDef& hubDef() {
         c.push_back(textBox("Text11", 0, 0, 600, 285, "", forms::Hidden));
         c.push_back(label(FederationHub::LastNightRating, 0, 0, 600, 285, "", forms::Hidden));
         c.push_back(label(FederationHub::LastNightCost, 0, 0, 600, 285, "", forms::Hidden));
-        c.push_back(button("Command1", 3600, 2160, 3600, 735, "NEXT DAY", forms::Bold | forms::Large));
-        // Two columns of management buttons under NEXT DAY.
-        const std::array<std::pair<const char*, const char*>, 12> buttons = {{
-            {"Command5", "ROSTER"}, {"Command7", "SCOUT WRESTLERS"},
-            {"Command2", "STAFF"}, {"Command3", "CHAMPIONS"},
-            {"Command6", "FINANCES"}, {"Command8", "SPONSORSHIP"},
-            {"Command9", "FEDERATION INFORMATION"}, {"Command11", "FEUDS"},
-            {"Command10", "INTERNET"}, {"Command14", "SAVE"},
-            {"Command12", "QUIT"}, {nullptr, nullptr},
+        // NEXT DAY passes a day: the keyboard is only ever on it because the player put it there.
+        c.push_back(button("Command1", 3600, 2160, 3600, 735, "NEXT DAY", forms::Bold | forms::Large | forms::NoAutoFocus));
+        // Two columns of management buttons under NEXT DAY. Each of them but QUIT only opens a screen (or a
+        // window over the hub).
+        struct HubButton {
+            const char* name;
+            const char* caption;
+            unsigned flags;
+        };
+        constexpr unsigned Opens = forms::OnlyOpens;
+        const std::array<HubButton, 12> buttons = {{
+            {"Command5", "ROSTER", Opens}, {"Command7", "SCOUT WRESTLERS", Opens},
+            {"Command2", "STAFF", Opens}, {"Command3", "CHAMPIONS", Opens},
+            {"Command6", "FINANCES", Opens}, {"Command8", "SPONSORSHIP", Opens},
+            {"Command9", "FEDERATION INFORMATION", Opens}, {"Command11", "FEUDS", Opens},
+            {"Command10", "INTERNET", Opens}, {"Command14", "SAVE", Opens},
+            {"Command12", "QUIT", 0}, {nullptr, nullptr, 0},
         }};
         for (std::size_t i = 0; i < buttons.size(); ++i) {
-            if (!buttons[i].first) continue;
+            const HubButton& b = buttons[i];
+            if (!b.name) continue;
             int col = static_cast<int>(i % 2), row = static_cast<int>(i / 2);
-            c.push_back(button(buttons[i].first, 1200 + col * 4440, 3240 + row * 780, 3960, 615, buttons[i].second));
+            c.push_back(button(b.name, 1200 + col * 4440, 3240 + row * 780, 3960, 615, b.caption, b.flags));
         }
-        d.opensOn = "Command1";
         return d;
     }();
     return def;

@@ -169,6 +169,15 @@ protected:
     }
     bool on(const char* screen, const char* control) { return game_->form(screen).c(control).enabled(); }
     std::string kept(const QWidget* typedInto) { return keptState(*game_, *view_, folder_, typedInto); }
+    // A key pressed by reflex where the keyboard is now changes nothing the game keeps; never on NEXT DAY.
+    void reflexChangesNothing(int k, const QString& text = {}) {
+        QWidget* at = focus();
+        ASSERT_NE(at, nullptr);
+        EXPECT_NE(at, view_->widget(game_->form(screens::FederationHub::Role).c("Command1")));
+        const std::string before = kept(at);
+        key(k, text);
+        EXPECT_EQ(kept(at), before);
+    }
     // QUIT to the menu, EDITOR, Add.
     void openAddDialog() {
         press("FederationHub", "Command12");
@@ -236,6 +245,9 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
     ASSERT_TRUE(game_->isShown("FederationHub"));
     EXPECT_FALSE(game_->isLoaded("SinglesMatchScreen"));
     EXPECT_NE(game_->form("FederationInfoScreen").c("Text3").text(), "0");  // the night's rating is kept
+    // Back on the hub the keyboard is not on NEXT DAY, which took the player to the night: a reflex Return
+    // passes no day.
+    reflexChangesNothing(Qt::Key_Return);
 
     // On through the week end to the next show day.
     for (int day = 0; day < 6; ++day) pressButton("FederationHub", "Command1");
@@ -245,11 +257,174 @@ TEST_F(KeyboardAlone, AWeekWithAShowNight) {
     EXPECT_TRUE(game_->isShown("VenueScreen"));
 }
 
-// Each screen opens with the keyboard where the player starts on it.
-TEST_F(KeyboardAlone, TheHubOpensOnNextDayAndTheAddDialogOnName) {
-    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+// Each screen opens with the keyboard where the player starts on it: the hub on its show modes with no row
+// under the cursor (never on NEXT DAY, which passes a day), the Add dialog on the name.
+TEST_F(KeyboardAlone, TheHubOpensOnItsShowModesAndTheAddDialogOnName) {
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("List1")));
+    EXPECT_EQ(widget<QListWidget>("FederationHub", "List1")->currentRow(), -1);
     openAddDialog();
     EXPECT_EQ(focus(), view_->widget(game_->form("AddWrestlerDialog").c("txtName")));
+}
+
+// A screen shown again gives the keyboard back to the button that took the player away where pressing it again
+// only opens a screen, and a reflex Return or Space there loses nothing; else it opens as it always does, never
+// on NEXT DAY.
+TEST_F(KeyboardAlone, AReflexKeyJustAfterAScreenIsShownAgainLosesNothing) {
+    const char* hub = screens::FederationHub::Role;
+    for (auto [button, screen] : {std::pair{"Command2", screens::StaffScreen::Role},
+                                  {"Command5", screens::RosterScreen::Role}, {"Command7", screens::ScoutScreen::Role},
+                                  {"Command3", screens::ChampionsScreen::Role}, {"Command6", screens::FinanceScreen::Role},
+                                  {"Command8", screens::SponsorScreen::Role},
+                                  {"Command9", screens::FederationInfoScreen::Role},
+                                  {"Command11", screens::FeudScreen::Role}, {"Command10", screens::NewsScreen::Role}}) {
+        SCOPED_TRACE(screen);
+        pressButton(hub, button);
+        ASSERT_TRUE(game_->isShown(screen));
+        pressKey(window(screen), Qt::Key_Escape);
+        ASSERT_TRUE(game_->isShown(hub));
+        EXPECT_EQ(focus(), view_->widget(game_->form(hub).c(button)));
+        for (auto [k, text] : {std::pair{Qt::Key_Return, QString()}, {Qt::Key_Space, QString(" ")}}) {
+            reflexChangesNothing(k, text);
+            ASSERT_TRUE(game_->isShown(screen));  // the same screen again
+            pressKey(window(screen), Qt::Key_Escape);
+        }
+    }
+
+    // A game saved and loaded again by the keys: the hub opens on its show modes.
+    const fs::path here = fs::current_path();
+    fs::current_path(folder_);  // where the game slots are written
+    pressButton(hub, "Command14");
+    pressButton(screens::SaveSlotScreen::Role, "Command1");
+    pressButton(hub, "Command12");  // QUIT
+    pressButton(screens::MainMenu::Role, "Command7");
+    pressButton(screens::LoadSlotScreen::Role, "Command1");
+    fs::current_path(here);
+    ASSERT_TRUE(game_->isShown(hub));
+    EXPECT_EQ(focus(), view_->widget(game_->form(hub).c("List1")));
+    reflexChangesNothing(Qt::Key_Return);
+    reflexChangesNothing(Qt::Key_Space, " ");
+
+    // A show cancelled: back on the hub, the keyboard is not on NEXT DAY, which took the player away.
+    pickRow(hub, "List1", 1);  // Normal mode: today is a show day
+    pressButton(hub, "Command1");
+    ASSERT_TRUE(game_->isShown(screens::VenueScreen::Role));
+    dialogs_.queueAnswer(forms::MsgResult::Yes);
+    window(screens::VenueScreen::Role)->close();  // Cancel show
+    ASSERT_TRUE(game_->isShown(hub));
+    reflexChangesNothing(Qt::Key_Return);
+}
+
+// The wage typed on the editor's card survives Add and its Cancel: the editor gives the keyboard back to Add,
+// whose Return opens the dialog again, and its list has no row under the cursor.
+TEST_F(KeyboardAlone, TheEditorShownAgainKeepsTheWageTyped) {
+    press("FederationHub", "Command12");
+    press("MainMenu", "Command6");
+    const char* editor = screens::WrestlerEditor::Role;
+    const char* add = screens::AddWrestlerDialog::Role;
+    auto* list = widget<QListWidget>(editor, "lstData");
+    clickRow(list, 2);
+    auto* wage = widget<QLineEdit>(editor, screens::WrestlerEditor::WageBox);
+    tabTo(editor, screens::WrestlerEditor::WageBox);
+    wage->selectAll();
+    for (QChar digit : QString("777")) typeKey(wage, static_cast<Qt::Key>(digit.unicode()), digit);
+    ASSERT_EQ(game_->form(editor).c(screens::WrestlerEditor::WageBox).text(), "777");
+
+    pressButton(editor, "cmdAdd");
+    ASSERT_TRUE(game_->isShown(add));
+    pressKey(window(add), Qt::Key_Escape);  // Cancel
+    ASSERT_TRUE(game_->isShown(editor));
+    EXPECT_EQ(focus(), view_->widget(game_->form(editor).c("cmdAdd")));
+    for (auto [k, text] : {std::pair{Qt::Key_Return, QString()}, {Qt::Key_Space, QString(" ")}}) {
+        key(k, text);
+        ASSERT_TRUE(game_->isShown(add));
+        pressKey(window(add), Qt::Key_Escape);
+    }
+    tabTo(editor, "lstData");
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(highlighted(list), 2);
+    key(Qt::Key_Return);
+    key(Qt::Key_Space, " ");
+    EXPECT_EQ(game_->form(editor).c(screens::WrestlerEditor::WageBox).text(), "777");
+    // An arrow moves on from the highlighted wrestler.
+    key(Qt::Key_Down);
+    EXPECT_EQ(highlighted(list), 3);
+}
+
+// Space twice on the feud's roster picks one wrestler: the pick leaves no row under the cursor.
+TEST_F(KeyboardAlone, SpaceTwiceOnTheFeudRosterPicksOneWrestler) {
+    const char* feuds = screens::FeudScreen::Role;
+    pressButton("FederationHub", "Command11");
+    press(feuds, "Command1");  // New
+    tabTo(feuds, "lstData");
+    key(Qt::Key_Down);
+    key(Qt::Key_Space, " ");
+    const std::string first = game_->form(feuds).c("Label1").caption();
+    EXPECT_FALSE(first.empty());
+    key(Qt::Key_Space, " ");
+    EXPECT_EQ(game_->form(feuds).c("Label2").caption(), "");
+    key(Qt::Key_Down);
+    key(Qt::Key_Space, " ");
+    EXPECT_EQ(game_->form(feuds).c("Label2").caption(), game_->form(feuds).c("lstData").item(1));
+}
+
+// The window system repeats a key held down as a release and a press at one time; behind a slow handler Qt
+// cannot mark that press as a repeat. Held, Return on NEXT DAY passes one day, and Space on the feud's roster
+// picks one wrestler; a press at a later time is the player's again.
+TEST_F(KeyboardAlone, AKeyHeldDownActsOnce) {
+    auto hold = [&](int k, const QString& text, quint64 from) {
+        auto send = [&](QEvent::Type type, quint64 time) {
+            QKeyEvent e(type, k, Qt::NoModifier, text);
+            e.setTimestamp(time);
+            QApplication::sendEvent(focus(), &e);
+        };
+        send(QEvent::KeyPress, from);
+        for (quint64 t = from + 660; t < from + 3000; t += 40) {
+            send(QEvent::KeyRelease, t);
+            send(QEvent::KeyPress, t);
+        }
+        send(QEvent::KeyRelease, from + 3010);
+    };
+    const char* hub = screens::FederationHub::Role;
+    auto& day = game_->form(hub).c("Text4");
+    tabTo(hub, "Command1");
+    ASSERT_EQ(day.text(), "Wednesday");
+    hold(Qt::Key_Return, {}, 1000);
+    EXPECT_EQ(day.text(), "Thursday");
+    hold(Qt::Key_Return, {}, 5000);
+    EXPECT_EQ(day.text(), "Friday");
+
+    const char* feuds = screens::FeudScreen::Role;
+    pressButton(hub, "Command11");
+    press(feuds, "Command1");
+    tabTo(feuds, "lstData");
+    key(Qt::Key_Down);
+    hold(Qt::Key_Space, " ", 9000);
+    EXPECT_FALSE(game_->form(feuds).c("Label1").caption().empty());
+    EXPECT_EQ(game_->form(feuds).c("Label2").caption(), "");
+}
+
+// Without a window manager the keyboard goes, when a window goes, to the topmost game window still up: the hub,
+// the notes pad over it and the save window over both.
+TEST_F(KeyboardAlone, WhenAWindowGoesTheTopmostOfThoseLeftTakesTheKeyboard) {
+    const char* hub = screens::FederationHub::Role;
+    const char* notes = screens::NotesPad::Role;
+    const char* save = screens::SaveSlotScreen::Role;
+    auto active = [] {
+        QApplication::processEvents();
+        return QApplication::activeWindow();
+    };
+    press(hub, "Command4");
+    press(hub, "Command14");
+    ASSERT_EQ(active(), window(save));
+    // The top one goes: the notes pad under it takes the keyboard, not the hub.
+    pressKey(window(save), Qt::Key_Escape);
+    EXPECT_EQ(active(), window(notes));
+    // The middle one goes: the top one keeps it.
+    press(hub, "Command14");
+    ASSERT_EQ(active(), window(save));
+    view_->perform([&] { game_->form(notes).c("Command1").playerClick(); });
+    EXPECT_FALSE(game_->isShown(notes));
+    EXPECT_EQ(active(), window(save));
 }
 
 // Boxes of one line the player only reads and controls the game has locked are never Tab stops, nor where
@@ -352,7 +527,7 @@ TEST_F(KeyboardAlone, TheHubsCloseBoxAsksWithTheNotesPadOpenAndNoKeepsIt) {
     // The pad's Back by Escape: without a window manager the hub takes the keyboard back.
     pressKey(window("NotesPad"), Qt::Key_Escape);
     EXPECT_FALSE(game_->isShown("NotesPad"));
-    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("List1")));
     EXPECT_EQ(QApplication::activeWindow(), window("FederationHub"));
 }
 
@@ -361,7 +536,7 @@ TEST_F(KeyboardAlone, EscapeHidesAGameSlotWindowAndNeverEndsTheGame) {
     ASSERT_TRUE(game_->isShown("SaveSlotScreen"));
     pressKey(window("SaveSlotScreen"), Qt::Key_Escape);
     EXPECT_FALSE(game_->isShown("SaveSlotScreen"));
-    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("Command1")));
+    EXPECT_EQ(focus(), view_->widget(game_->form("FederationHub").c("List1")));
     const std::size_t asked = dialogs_.shown().size();
     pressKey(window("FederationHub"), Qt::Key_Escape);
     EXPECT_EQ(dialogs_.shown().size(), asked);

@@ -377,7 +377,7 @@ TEST_F(QtViewTest, ModelChangesReachTheWidgets) {
 
     // Selecting from code shows the selection and runs the handler once, not again through the widget.
     view_->perform([&] { f.c("List1").setListIndex(1); });
-    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(highlighted(list), 1);
     EXPECT_EQ(log_.listClicks, std::vector<std::string>{"Beta"});
     view_->perform([&] { f.c("List1").clear(); });
     EXPECT_EQ(list->count(), 0);
@@ -1101,6 +1101,10 @@ TEST_F(QtViewTest, AReadOnlyBoxOfSeveralLinesIsReadByTheKeys) {
     pressKey(notes, Qt::Key_Down);
     EXPECT_GT(notes->verticalScrollBar()->value(), paged);
     pressKey(notes, Qt::Key_End);
+    EXPECT_EQ(notes->verticalScrollBar()->value(), notes->verticalScrollBar()->maximum());
+    pressKey(notes, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(notes->verticalScrollBar()->value(), 0);
+    pressKey(notes, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(notes->verticalScrollBar()->value(), notes->verticalScrollBar()->maximum());
     EXPECT_EQ(f.c("Text2").text(), lines);
 

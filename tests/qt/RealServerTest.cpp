@@ -1,0 +1,181 @@
+// The game's window on a real X server, with keys and clicks sent through the server as a player's keyboard and
+// mouse send them: a key held down repeats there, and a window manager stacks the windows. Run by
+// `tests/qt/under-x` (with and without a window manager); anywhere else these tests are skipped.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <xcb/xcb.h>
+
+#include "forms/Dialogs.h"
+#include "game/Game.h"
+#include "game/ScreenNames.h"
+#include "qt/QtView.h"
+#include "ProgramFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace screens = varnholt::screens;
+
+// Lets the program run for a while, in an event loop of its own as the game does: it handles each event as soon
+// as the server delivers it.
+void run(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Runs xdotool against the server: keys go to the window that has the keyboard, clicks to the point given.
+void xdotool(const QStringList& args) { ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), args), 0) << args.join(' ').toStdString(); }
+
+// The place of a window in the server's stacking order, counted from the bottom: the place of the top-level
+// window that holds it (a window manager puts each window in a frame of its own).
+int stackingPlace(const QWidget* w) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11->connection();
+    auto tree = [c](xcb_window_t of) { return xcb_query_tree_reply(c, xcb_query_tree(c, of), nullptr); };
+    xcb_window_t window = static_cast<xcb_window_t>(w->winId());
+    xcb_window_t root = 0;
+    for (;;) {
+        xcb_query_tree_reply_t* up = tree(window);
+        if (!up) return -1;
+        root = up->root;
+        const xcb_window_t parent = up->parent;
+        free(up);
+        if (parent == root) break;
+        window = parent;
+    }
+    xcb_query_tree_reply_t* all = tree(root);
+    if (!all) return -1;
+    const xcb_window_t* children = xcb_query_tree_children(all);
+    const int count = xcb_query_tree_children_length(all);
+    const int place = static_cast<int>(std::find(children, children + count, window) - children);
+    free(all);
+    return place < count ? place : -1;
+}
+
+class RealServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb") ||
+            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            GTEST_SKIP() << "needs an X server and xdotool: run by tests/qt/under-x";
+        folder_ = freshProgramFolder(std::string("varnholt-qt-realserver-") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
+        view_ = std::make_unique<varnholt::QtView>(*game_);
+        view_->perform([&] {
+            game_->start();
+            for (auto [screen, control] : {std::pair{"Form1", "Image1"}, {"Form7", "Command1"}, {"Form2", "Command1"},
+                                           {"Form3", "Command2"}})
+                game_->form(screen).c(control).playerClick();
+        });
+        run(300);
+    }
+    void TearDown() override {
+        view_.reset();
+        game_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::error_code ec;
+        if (!folder_.empty()) fs::remove_all(folder_, ec);
+    }
+
+    QWidget* window(const char* screen) { return view_->window(game_->form(screen)); }
+    QWidget* widget(const char* screen, const char* control) { return view_->widget(game_->form(screen).c(control)); }
+    void click(const char* screen, const char* control) {
+        view_->perform([&] { game_->form(screen).c(control).playerClick(); });
+        run(200);
+    }
+    // The player's own click, through the server, near the bottom-left corner of a screen's window.
+    void clickOn(const char* screen) {
+        const QPoint at = window(screen)->mapToGlobal(QPoint(4, window(screen)->height() - 4));
+        xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        run(300);
+    }
+    // The keyboard put on a control, as by a click on its window and a Tab to it.
+    void keyboardOn(const char* screen, const char* control) {
+        clickOn(screen);
+        widget(screen, control)->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 100 && QApplication::focusWidget() != widget(screen, control); ++i) run(20);
+        ASSERT_EQ(QApplication::focusWidget(), widget(screen, control));
+    }
+    // A key held down for two seconds, long enough for the server to repeat it some forty times.
+    void hold(const char* key) {
+        xdotool({"keydown", key});
+        run(2000);
+        xdotool({"keyup", key});
+        run(300);
+    }
+
+    fs::path folder_;
+    forms::QueuedDialogs dialogs_;
+    std::unique_ptr<varnholt::Game> game_;
+    std::unique_ptr<varnholt::QtView> view_;
+};
+
+// Held down, Return or Space on NEXT DAY passes one day each, behind a handler as slow as the player's machine
+// may make it.
+TEST_F(RealServer, AKeyHeldDownOnNextDayPassesOneDay) {
+    const char* hub = screens::FederationHub::Role;
+    auto day = [&] { return game_->form(hub).c("Text4").text(); };
+    keyboardOn(hub, "Command1");
+    hold("Return");
+    EXPECT_EQ(day(), "Thursday");
+    hold("space");
+    EXPECT_EQ(day(), "Friday");
+
+    // A day that takes a tenth of a second to pass.
+    struct Slow : QObject {
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::KeyPress) QThread::msleep(100);
+            return false;
+        }
+    } slow;
+    qApp->installEventFilter(&slow);
+    hold("Return");
+    qApp->removeEventFilter(&slow);
+    EXPECT_EQ(day(), "Saturday");
+}
+
+// A dialog stays in front of the screen it came over when the player clicks that screen, and in front of the
+// screen that follows when its own screen goes.
+TEST_F(RealServer, ADialogStaysInFrontOfTheGame) {
+    const char* hub = screens::FederationHub::Role;
+    const char* champions = screens::ChampionsScreen::Role;
+    const char* rename = screens::RenameDialog::Role;
+    click(hub, "Command3");
+    click(champions, "Command7");  // Rename
+    ASSERT_TRUE(game_->isShown(rename));
+    clickOn(champions);
+    EXPECT_GT(stackingPlace(window(rename)), stackingPlace(window(champions)));
+    click(champions, "Command1");  // Return to menu: the dialog stays up
+    ASSERT_TRUE(game_->isShown(hub));
+    ASSERT_TRUE(game_->isShown(rename));
+    clickOn(hub);
+    EXPECT_GT(stackingPlace(window(rename)), stackingPlace(window(hub)));
+
+    // The notes pad and the save window over the hub.
+    click(rename, "Command2");
+    for (auto [button, dialog] : {std::pair{"Command4", screens::NotesPad::Role}, {"Command14", screens::SaveSlotScreen::Role}}) {
+        SCOPED_TRACE(dialog);
+        click(hub, button);
+        clickOn(hub);
+        EXPECT_GT(stackingPlace(window(dialog)), stackingPlace(window(hub)));
+    }
+}
+
+}  // namespace
