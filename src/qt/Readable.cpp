@@ -123,17 +123,32 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (la + 0.05) / (lb + 0.05);
 }
 
-QColor readableOn(const QColor& ink, const QColor& paper) {
-    // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
-    // the ink's full colour.
-    const double wanted = LeastContrast + 2.5;
-    if (contrastRatio(ink, paper) >= wanted) return ink;
-    const QColor towards = luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
-    for (int step = 1; step <= 50; ++step) {
-        QColor c = blend(ink, towards, step / 50.0);
+namespace {
+
+// Black on light paper, white on dark: whichever stands out from it more.
+QColor farthestFrom(const QColor& paper) { return luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white); }
+
+// The first colour on the way from `from` to `towards`, in fiftieths, that stands out from `paper` by `wanted`;
+// `towards` itself when none before it does.
+QColor firstStandingOut(const QColor& from, const QColor& towards, const QColor& paper, double wanted) {
+    for (int step = 0; step < 50; ++step) {
+        QColor c = blend(from, towards, step / 50.0);
         if (contrastRatio(c, paper) >= wanted) return c;
     }
     return towards;
+}
+
+}  // namespace
+
+QColor readableOn(const QColor& ink, const QColor& paper) {
+    // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
+    // the ink's full colour.
+    return firstStandingOut(ink, farthestFrom(paper), paper, LeastContrast + 2.5);
+}
+
+QColor standingOut(const QColor& paper, const QColor& ink) {
+    const QColor towards = contrastRatio(ink, paper) >= LeastShapeContrast ? ink : farthestFrom(paper);
+    return firstStandingOut(paper, towards, paper, LeastShapeContrast);
 }
 
 QPalette readablePalette(QPalette palette) {
