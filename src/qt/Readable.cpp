@@ -125,9 +125,6 @@ double contrastRatio(const QColor& a, const QColor& b) {
 
 namespace {
 
-// Black on light paper, white on dark: whichever stands out from it more.
-QColor farthestFrom(const QColor& paper) { return luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white); }
-
 // The first colour on the way from `from` to `towards`, in fiftieths, that stands out from `paper` by `wanted`;
 // `towards` itself when none before it does.
 QColor firstStandingOut(const QColor& from, const QColor& towards, const QColor& paper, double wanted) {
@@ -143,12 +140,12 @@ QColor firstStandingOut(const QColor& from, const QColor& towards, const QColor&
 QColor readableOn(const QColor& ink, const QColor& paper) {
     // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
     // the ink's full colour.
-    return firstStandingOut(ink, farthestFrom(paper), paper, LeastContrast + 2.5);
+    const QColor towards = luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    return firstStandingOut(ink, towards, paper, LeastContrast + 2.5);
 }
 
 QColor standingOut(const QColor& paper, const QColor& ink) {
-    const QColor towards = contrastRatio(ink, paper) >= LeastShapeContrast ? ink : farthestFrom(paper);
-    return firstStandingOut(paper, towards, paper, LeastShapeContrast);
+    return firstStandingOut(paper, ink, paper, LeastShapeContrast);
 }
 
 QPalette readablePalette(QPalette palette) {

@@ -23,8 +23,8 @@ double contrastRatio(const QColor& a, const QColor& b);
 // (dark paper) that does.
 QColor readableOn(const QColor& ink, const QColor& paper);
 
-// A shape's colour on `paper` that stands out from it by LeastShapeContrast: `paper` moved towards `ink` (the
-// colour drawn on that paper) just as far as it takes, or towards black or white when even `ink` does not.
+// A shape's colour on `paper` that stands out from it by LeastShapeContrast: `paper` moved towards `ink` just as
+// far as it takes. `ink` is lettering readable on that paper, and so stands out from it further.
 QColor standingOut(const QColor& paper, const QColor& ink);
 
 // The palette with every text role readable on the background it is drawn on, in every colour group. Disabled

@@ -1,5 +1,5 @@
 // The colour that lettering on a picture reads on: the scan along the picture's lines finds the very pixel
-// that reading the picture pixel by pixel through QColor finds. A shape's colour stands out from its paper.
+// that reading the picture pixel by pixel through QColor finds.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,11 +16,8 @@
 
 namespace {
 
-using varnholt::contrastRatio;
 using varnholt::lightestColour;
-using varnholt::LeastShapeContrast;
 using varnholt::notedLightestColour;
-using varnholt::standingOut;
 
 // The plain way: every pixel as a QColor, the first of the greatest weight wins.
 std::optional<QColor> lightestPixelByPixel(const QImage& picture) {
@@ -131,23 +128,6 @@ TEST(LightestColour, TheGamesPicturesNoteTheirLightestColour) {
     note.write("L\x11\x22\x33", 4);
     note.close();
     EXPECT_EQ(lightestColour(marked, QPixmap(marked)), QColor(0x11, 0x22, 0x33));
-}
-
-// Whatever the desktop's colours: a shape stands out from every paper, with the paper's own ink, with an ink
-// that does not stand out from it (the paper itself, a grey of the same lightness), black or white.
-TEST(StandingOut, OnEveryPaperWithAnyInk) {
-    for (int r = 0; r < 256; r += 15)
-        for (int g = 0; g < 256; g += 15)
-            for (int b = 0; b < 256; b += 51) {
-                const QColor paper(r, g, b);
-                const int grey = qGray(paper.rgb());
-                for (const QColor& ink : {paper, QColor(grey, grey, grey), QColor(Qt::black), QColor(Qt::white),
-                                          varnholt::readableOn(paper, paper)}) {
-                    const QColor shape = standingOut(paper, ink);
-                    EXPECT_GE(contrastRatio(shape, paper), LeastShapeContrast)
-                        << paper.name().toStdString() << " " << ink.name().toStdString();
-                }
-            }
 }
 
 }  // namespace
