@@ -26,6 +26,7 @@
 
 #include "forms/Files.h"
 #include "forms/Numbers.h"
+#include "qt/GameStyle.h"
 #include "qt/Readable.h"
 
 namespace varnholt {
@@ -156,6 +157,7 @@ QtView::QtView(forms::Program& program)
       keyboard_(program, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
                                 const std::function<void()>& action) { playerAction(form, window, control, action); }) {
     program_.setObserver(this);
+    useGameStyle();
 }
 
 QtView::~QtView() {

@@ -123,17 +123,29 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (la + 0.05) / (lb + 0.05);
 }
 
-QColor readableOn(const QColor& ink, const QColor& paper) {
-    // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
-    // the ink's full colour.
-    const double wanted = LeastContrast + 2.5;
-    if (contrastRatio(ink, paper) >= wanted) return ink;
-    const QColor towards = luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
-    for (int step = 1; step <= 50; ++step) {
-        QColor c = blend(ink, towards, step / 50.0);
+namespace {
+
+// The first colour on the way from `from` to `towards`, in fiftieths, that stands out from `paper` by `wanted`;
+// `towards` itself when none before it does.
+QColor firstStandingOut(const QColor& from, const QColor& towards, const QColor& paper, double wanted) {
+    for (int step = 0; step < 50; ++step) {
+        QColor c = blend(from, towards, step / 50.0);
         if (contrastRatio(c, paper) >= wanted) return c;
     }
     return towards;
+}
+
+}  // namespace
+
+QColor readableOn(const QColor& ink, const QColor& paper) {
+    // Well above the least: the thin strokes of small lettering are smoothed into the paper and seldom reach
+    // the ink's full colour.
+    const QColor towards = luminance(paper) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    return firstStandingOut(ink, towards, paper, LeastContrast + 2.5);
+}
+
+QColor standingOut(const QColor& paper, const QColor& ink) {
+    return firstStandingOut(paper, ink, paper, LeastShapeContrast);
 }
 
 QPalette readablePalette(QPalette palette) {

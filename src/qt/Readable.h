@@ -1,5 +1,6 @@
 // Lettering every player can read: the contrast of text against what it is drawn on is at least 4.5:1, the
-// least that people with weaker sight can still read, for enabled and disabled controls alike.
+// least that people with weaker sight can still read, for enabled and disabled controls alike. Shapes the
+// player must make out, such as a scroll bar's handle on its track, stand out by 3:1 at the least.
 #pragma once
 
 #include <optional>
@@ -13,6 +14,7 @@
 namespace varnholt {
 
 inline constexpr double LeastContrast = 4.5;
+inline constexpr double LeastShapeContrast = 3.0;
 
 // The contrast ratio of two colours, from 1 (the same) to 21 (black on white), by their relative luminance.
 double contrastRatio(const QColor& a, const QColor& b);
@@ -20,6 +22,10 @@ double contrastRatio(const QColor& a, const QColor& b);
 // `ink` itself when it reads on `paper`, or else the nearest colour towards black (light paper) or white
 // (dark paper) that does.
 QColor readableOn(const QColor& ink, const QColor& paper);
+
+// A shape's colour on `paper` that stands out from it by LeastShapeContrast: `paper` moved towards `ink` just as
+// far as it takes. `ink` is lettering readable on that paper, and so stands out from it further.
+QColor standingOut(const QColor& paper, const QColor& ink);
 
 // The palette with every text role readable on the background it is drawn on, in every colour group. Disabled
 // text stays a grey of its own, so a disabled control still looks disabled; a selected row's highlight is
