@@ -113,10 +113,10 @@ protected:
         for (int i = 0; i < 100 && QApplication::focusWidget() != widget(screen, control); ++i) run(20);
         ASSERT_EQ(QApplication::focusWidget(), widget(screen, control));
     }
-    // A key held down for two seconds, long enough for the server to repeat it some forty times.
+    // A key held down for a second and a half, long enough for the server to repeat it some forty times.
     void hold(const char* key) {
         xdotool({"keydown", key});
-        run(2000);
+        run(1500);
         xdotool({"keyup", key});
         run(300);
     }
@@ -138,10 +138,10 @@ TEST_F(RealServer, AKeyHeldDownOnNextDayPassesOneDay) {
     hold("space");
     EXPECT_EQ(day(), "Friday");
 
-    // A day that takes a tenth of a second to pass.
+    // A day that takes longer to pass than the server takes to repeat the key.
     struct Slow : QObject {
         bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::KeyPress) QThread::msleep(100);
+            if (e->type() == QEvent::KeyPress) QThread::msleep(40);
             return false;
         }
     } slow;
