@@ -23,12 +23,11 @@
 #include <QScrollBar>
 
 #include "forms/Dialogs.h"
-#include "forms/Files.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
+#include "scenario/ProgramFolder.h"
 #include "Gestures.h"
 #include "KeptState.h"
-#include "ProgramFolder.h"
 
 namespace {
 
@@ -313,16 +312,14 @@ private:
 class RandomPlayTest : public ::testing::TestWithParam<unsigned> {
 protected:
     void SetUp() override {
-        folder_ = freshProgramFolder("varnholt-qt-random-" + std::to_string(GetParam()));
         here_ = fs::current_path();
         fs::current_path(folder_);  // the game writes its saved games in the current folder
     }
-    void TearDown() override {
-        fs::current_path(here_);
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    fs::path folder_, here_;
+    void TearDown() override { fs::current_path(here_); }
+
+    varnholt::scenario::ProgramFolder program_{"varnholt-qt-random"};
+    const fs::path folder_ = program_.path();
+    fs::path here_;
 };
 
 TEST_P(RandomPlayTest, EveryWindowShowsWhatTheGameHolds) {

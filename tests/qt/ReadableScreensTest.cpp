@@ -9,17 +9,17 @@
 #include "forms/Dialogs.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
+#include "scenario/ProgramFolder.h"
 #include "Gestures.h"
-#include "ProgramFolder.h"
 
 namespace {
 
 using forms::ControlKind;
 
 TEST(ReadableScreens, EveryLetteringOnEveryScreenReadsEnabledOrNot) {
-    auto folder = freshProgramFolder("varnholt-qt-readable");
+    const varnholt::scenario::ProgramFolder folder("varnholt-qt-readable");
     forms::QueuedDialogs dialogs;
-    varnholt::Game game(folder, dialogs);
+    varnholt::Game game(folder.path(), dialogs);
     varnholt::QtView view(game);
     for (const std::string& name : game.formNames()) {
         for (bool enabled : {true, false}) {
