@@ -3,7 +3,7 @@
 // Now and then a reflex Return follows a gesture that opened a screen, and must act on nothing.
 //
 // Every seed is a test of its own (".../seed7"), a program in a folder of its own, so ctest plays them side by
-// side. The seeds are fixed, so a failure replays: it names the seed, the game and gesture it came at, what
+// side. The seeds are fixed, so a failure replays: it names the seed, the gesture (and game) it came at, what
 // differed and the gestures of that game up to it. Other seeds, or longer games, are played by naming them:
 //   VARNHOLT_RANDOM_SEEDS=41-400 VARNHOLT_RANDOM_STEPS=3000 build/bin/varnholt-qt-tests --gtest_filter='Seeds/RandomPlay*'
 // (seeds as FIRST-LAST or a comma list; GTEST_TOTAL_SHARDS and GTEST_SHARD_INDEX split a long list over processes).
@@ -79,7 +79,7 @@ public:
     RandomPlay(unsigned seed, fs::path folder) : rng_(seed), dialogs_(rng_), folder_(std::move(folder)) {}
 
     // Plays until `steps` gestures have been made; the first disagreement between a window and the game is
-    // returned, with the game and gesture it came at and the gestures of that game that led to it.
+    // returned, with the gesture (and game) it came at and the gestures of that game that led to it.
     std::string play(int steps) {
         for (int made = 0, gameNumber = 1; made < steps; ++gameNumber) {
             Game game(folder_, dialogs_);
@@ -94,8 +94,8 @@ public:
                 std::string wrong = disagreement(game, view);
                 if (wrong.empty() && !dialogs_.faults.empty()) wrong = dialogs_.faults.front();
                 if (!wrong.empty())
-                    return "game " + std::to_string(gameNumber) + ", gesture " + std::to_string(made + 1) + ": " + wrong +
-                           "\nThe gestures of that game, the last at the end:\n" + log_;
+                    return "gesture " + std::to_string(made + 1) + " (game " + std::to_string(gameNumber) + "): " + wrong +
+                           "\nThe last gestures of that game, oldest first:\n" + log_;
             }
         }
         return {};
