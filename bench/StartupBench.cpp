@@ -13,12 +13,10 @@
 //   build/bin/varnholt-bench --benchmark_filter=FirstShow/MainMenu
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include <QApplication>
@@ -32,11 +30,9 @@
 #include "game/ScreenNames.h"
 #include "qt/QtView.h"
 #include "qt/Readable.h"
-#include "ProgramFolder.h"
+#include "scenario/ProgramFolder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Notes every window that has been painted since the last forget().
 class PaintWatch : public QObject {
@@ -73,17 +69,14 @@ private:
 class Program {
 public:
     Program()
-        : folder_(freshProgramFolder("varnholt-bench-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                                     std::to_string(++made_))) {
-        game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
+        : folder_("varnholt-bench") {
+        game_ = std::make_unique<varnholt::Game>(folder_.path(), dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
     }
     ~Program() {
         view_.reset();
         game_.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -102,8 +95,7 @@ public:
     }
 
 private:
-    static inline int made_ = 0;
-    fs::path folder_;
+    varnholt::scenario::ProgramFolder folder_;
     forms::QueuedDialogs dialogs_;
     std::unique_ptr<varnholt::Game> game_;
     std::unique_ptr<varnholt::QtView> view_;
@@ -190,9 +182,6 @@ int main(int argc, char** argv) {
     qtsOwnMessages = qInstallMessageHandler(quietRaise);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    // The shipped files are beside the executable; every program copies them from here.
-    std::error_code ec;
-    fs::current_path(QCoreApplication::applicationDirPath().toStdString(), ec);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("StartUp/SplashFirstPaint", [](benchmark::State& state) {

@@ -1,7 +1,5 @@
 #include "scenario/Scenario.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <charconv>
 #include <fstream>
@@ -16,6 +14,7 @@
 #include "forms/Files.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
+#include "scenario/ProgramFolder.h"
 #include "wrestlers/RecordFiles.h"
 #include "wrestlers/WrestlerRecord.h"
 
@@ -85,45 +84,6 @@ void writeBytes(const fs::path& p, const std::string& bytes) {
     out.flush();
     if (!out) fail("could not write " + p.string());
 }
-
-// A fresh program folder holding copies of the shipped files; deleted with this object.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(const fs::path& shipped) {
-        std::string pattern = (fs::temp_directory_path() / "varnholt-scenario-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("could not make a program folder under " + fs::temp_directory_path().string());
-        path_ = pattern;
-        try {
-            copyShipped(shipped);
-        } catch (...) {
-            std::error_code ec;
-            fs::remove_all(path_, ec);
-            throw;
-        }
-    }
-    ~ProgramFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    void copyShipped(const fs::path& shipped) {
-        std::error_code ec;
-        fs::create_directories(path_ / "data");
-        for (const char* name : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"}) {
-            fs::path from = shipped / name;
-            if (fs::is_regular_file(from, ec)) fs::copy_file(from, path_ / name, fs::copy_options::overwrite_existing);
-        }
-        // The save slots are copied empty: a game played from the build folder may have left saves there.
-        for (const char* slot : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"})
-            if (fs::is_directory(shipped / slot, ec)) fs::create_directories(path_ / slot);
-    }
-
-    fs::path path_;
-};
 
 class CurrentFolder {
 public:
@@ -679,12 +639,17 @@ Result runText(std::string_view text, const Options& options) {
     std::vector<Step> steps = parse(text, result);
     if (!result.passed) return result;
 
+    std::optional<ProgramFolder> folder;
+    try {
+        folder.emplace("varnholt-scenario", options.shippedFolder);
+    } catch (const std::exception& e) {
+        return {false, 0, e.what()};
+    }
     int line = steps.empty() ? 1 : steps.front().line;
     try {
-        ProgramFolder folder(options.shippedFolder);
-        CurrentFolder here(folder.path());
+        CurrentFolder here(folder->path());
         forms::QueuedDialogs dialogs;
-        Game game(folder.path(), dialogs);
+        Game game(folder->path(), dialogs);
         if (options.prepare) options.prepare(game);
         try {
             game.start();
@@ -692,7 +657,7 @@ Result runText(std::string_view text, const Options& options) {
         } catch (...) {
             return {false, line, "the program's start-up failed: " + escaped(std::current_exception())};
         }
-        Player player(game, dialogs, folder.path());
+        Player player(game, dialogs, folder->path());
         for (const Step& s : steps) {
             line = s.line;
             player.run(s);
@@ -717,13 +682,6 @@ Result runFile(const fs::path& file, const Options& options) {
 std::string report(const std::string& fileName, const Result& result) {
     if (result.passed) return "PASS " + fileName;
     return "FAIL " + fileName + ":" + std::to_string(result.line) + ": " + result.message;
-}
-
-fs::path executableFolder() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return fs::current_path();
-    return exe.parent_path();
 }
 
 }  // namespace varnholt::scenario

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "scenario/ProgramFolder.h"
+
 namespace varnholt {
 class Game;
 }
@@ -54,8 +56,5 @@ Result runFile(const fs::path& file, const Options& options);
 
 // "PASS file" or "FAIL file:LINE: message".
 std::string report(const std::string& fileName, const Result& result);
-
-// The folder of the running executable: where the build lays out the shipped files.
-fs::path executableFolder();
 
 }  // namespace varnholt::scenario

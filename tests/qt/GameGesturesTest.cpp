@@ -20,9 +20,9 @@
 #include "game/Game.h"
 #include "game/ScreenNames.h"
 #include "qt/QtView.h"
+#include "scenario/ProgramFolder.h"
 #include "Gestures.h"
 #include "KeptState.h"
-#include "ProgramFolder.h"
 
 namespace {
 
@@ -33,9 +33,6 @@ namespace screens = varnholt::screens;
 class GameGestures : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Each test runs as a program of its own, side by side with the others: a folder each.
-        folder_ = freshProgramFolder(std::string("varnholt-qt-gestures-") +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
         // Into a preset federation's first day, clicked as the player would.
@@ -50,8 +47,6 @@ protected:
         view_.reset();
         game_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
     }
 
     template <class W>
@@ -68,7 +63,9 @@ protected:
     }
     std::string shownName(const char* screen) { return widget<QLineEdit>(screen, "txtName")->text().toStdString(); }
 
-    fs::path folder_;
+    // Each test runs as a program of its own, side by side with the others: a folder each.
+    varnholt::scenario::ProgramFolder program_{"varnholt-qt-gestures"};
+    const fs::path folder_ = program_.path();
     forms::QueuedDialogs dialogs_;
     std::unique_ptr<varnholt::Game> game_;
     std::unique_ptr<varnholt::QtView> view_;

@@ -13,7 +13,7 @@
 #include "forms/Files.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
-#include "ProgramFolder.h"
+#include "scenario/ProgramFolder.h"
 
 namespace {
 
@@ -22,14 +22,6 @@ using varnholt::QtView;
 
 class GameWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = freshProgramFolder("varnholt-game-window");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-
     void pressButton(QtView& view, varnholt::Game& game, const char* screen, const char* control) {
         auto* button = qobject_cast<QAbstractButton*>(view.widget(game.form(screen).c(control)));
         ASSERT_NE(button, nullptr) << screen << "." << control;
@@ -38,8 +30,8 @@ protected:
         QApplication::processEvents();
     }
 
-
-    fs::path folder_;
+    varnholt::scenario::ProgramFolder program_{"varnholt-game-window"};
+    const fs::path folder_ = program_.path();
     forms::QueuedDialogs dialogs_;
 };
 

@@ -14,10 +14,10 @@
 #include "forms/Dialogs.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
+#include "scenario/ProgramFolder.h"
 #include "shell/NewGame.h"
 #include "shell/Presets.h"
 #include "Gestures.h"
-#include "ProgramFolder.h"
 
 namespace {
 
@@ -46,9 +46,9 @@ std::pair<int, int> letteredRows(const QImage& shot, const QRect& area) {
 }
 
 TEST(NewGameLayout, EveryFederationsFiguresAreCentredOnItsButtonsMiddleLine) {
-    auto folder = freshProgramFolder("varnholt-qt-new-game-layout");
+    const varnholt::scenario::ProgramFolder folder("varnholt-qt-new-game-layout");
     forms::QueuedDialogs dialogs;
-    varnholt::Game game(folder, dialogs);
+    varnholt::Game game(folder.path(), dialogs);
     varnholt::QtView view(game);
     view.perform([&] { game.show<varnholt::NewGameScreen>(); });
     QApplication::processEvents();
@@ -79,8 +79,6 @@ TEST(NewGameLayout, EveryFederationsFiguresAreCentredOnItsButtonsMiddleLine) {
                 << ".." << captionBottom;
         }
     }
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
 }
 
 }  // namespace

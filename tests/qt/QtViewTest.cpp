@@ -32,6 +32,7 @@
 #include "forms/Program.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtView.h"
+#include "scenario/ProgramFolder.h"
 #include "Gestures.h"
 
 namespace {
@@ -283,9 +284,6 @@ public:
 class QtViewTest : public ::testing::Test {
 protected:
     QtViewTest() {
-        folder_ = fs::temp_directory_path() / ("varnholt-qt-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
         writeBmp(folder_ / "back.bmp", 4, 4, Backdrop);
         program_ = std::make_unique<TestProgram>(folder_, dialogs_);
         program_->registerForm(FirstDef.name, FirstDef.role, [this] { return std::make_unique<TestScreen>(*program_, FirstDef, log_); });
@@ -300,8 +298,6 @@ protected:
         view_.reset();
         program_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
     }
 
     forms::Form& shown(const char* name = "Test1") {
@@ -315,7 +311,8 @@ protected:
         return w;
     }
 
-    fs::path folder_;
+    varnholt::scenario::TempFolder made_{"varnholt-qt-view"};
+    const fs::path folder_ = made_.path();
     forms::QueuedDialogs dialogs_;
     Log log_;
     std::unique_ptr<TestProgram> program_;

@@ -18,8 +18,8 @@
 #include "forms/Dialogs.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
+#include "scenario/ProgramFolder.h"
 #include "Gestures.h"
-#include "ProgramFolder.h"
 
 namespace {
 
@@ -27,9 +27,9 @@ using forms::ControlKind;
 using gestures::contrast;
 
 TEST(ReadableScreens, EveryLetteringOnEveryScreenReadsEnabledOrNot) {
-    auto folder = freshProgramFolder("varnholt-qt-readable");
+    const varnholt::scenario::ProgramFolder folder("varnholt-qt-readable");
     forms::QueuedDialogs dialogs;
-    varnholt::Game game(folder, dialogs);
+    varnholt::Game game(folder.path(), dialogs);
     varnholt::QtView view(game);
     for (const std::string& name : game.formNames()) {
         for (bool enabled : {true, false}) {
@@ -58,8 +58,6 @@ TEST(ReadableScreens, EveryLetteringOnEveryScreenReadsEnabledOrNot) {
             view.perform([&] { game.hide(name); });
         }
     }
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
 }
 
 // The two colours of a scroll bar as it is drawn, its track's and its handle's in either order: the two
@@ -80,9 +78,9 @@ std::optional<std::pair<QColor, QColor>> trackAndHandle(QScrollBar* bar) {
 }
 
 TEST(ReadableScreens, EveryScrollBarStandsOutOnEveryScreen) {
-    auto folder = freshProgramFolder("varnholt-qt-scroll-bars");
+    const varnholt::scenario::ProgramFolder folder("varnholt-qt-scroll-bars");
     forms::QueuedDialogs dialogs;
-    varnholt::Game game(folder, dialogs);
+    varnholt::Game game(folder.path(), dialogs);
     varnholt::QtView view(game);
     int seen = 0;
     for (const std::string& name : game.formNames()) {
@@ -144,8 +142,6 @@ TEST(ReadableScreens, EveryScrollBarStandsOutOnEveryScreen) {
     }
     // Lists and long boxes on plain screens and on screens of their own colours, and the game's own bar.
     EXPECT_GT(seen, 40);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
 }
 
 }  // namespace

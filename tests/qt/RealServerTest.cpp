@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,11 +24,10 @@
 #include "game/Game.h"
 #include "game/ScreenNames.h"
 #include "qt/QtView.h"
-#include "ProgramFolder.h"
+#include "scenario/ProgramFolder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 namespace screens = varnholt::screens;
 
 // Lets the program run for a while, in an event loop of its own as the game does: it handles each event as soon
@@ -74,9 +73,8 @@ protected:
         if (QGuiApplication::platformName() != QStringLiteral("xcb") ||
             QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             GTEST_SKIP() << "needs an X server and xdotool: run by tests/qt/under-x";
-        folder_ = freshProgramFolder(std::string("varnholt-qt-realserver-") +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
+        program_.emplace("varnholt-qt-realserver");
+        game_ = std::make_unique<varnholt::Game>(program_->path(), dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
         view_->perform([&] {
             game_->start();
@@ -90,8 +88,6 @@ protected:
         view_.reset();
         game_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::error_code ec;
-        if (!folder_.empty()) fs::remove_all(folder_, ec);
     }
 
     QWidget* window(const char* screen) { return view_->window(game_->form(screen)); }
@@ -121,7 +117,7 @@ protected:
         run(300);
     }
 
-    fs::path folder_;
+    std::optional<varnholt::scenario::ProgramFolder> program_;
     forms::QueuedDialogs dialogs_;
     std::unique_ptr<varnholt::Game> game_;
     std::unique_ptr<varnholt::QtView> view_;

@@ -16,7 +16,7 @@
 #include "forms/Files.h"
 #include "game/Game.h"
 #include "qt/QtView.h"
-#include "ProgramFolder.h"
+#include "scenario/ProgramFolder.h"
 
 namespace {
 
@@ -25,15 +25,12 @@ namespace fs = std::filesystem;
 class ShowNightWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = freshProgramFolder("varnholt-qt-shownight");
         game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
     }
     void TearDown() override {
         view_.reset();
         game_.reset();
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
     }
 
     template <class W>
@@ -60,7 +57,8 @@ protected:
         b->click();
     }
 
-    fs::path folder_;
+    varnholt::scenario::ProgramFolder program_{"varnholt-qt-shownight"};
+    const fs::path folder_ = program_.path();
     forms::QueuedDialogs dialogs_;
     std::unique_ptr<varnholt::Game> game_;
     std::unique_ptr<varnholt::QtView> view_;

@@ -9,6 +9,7 @@
 
 #include "GameFixture.h"
 #include "forms/Control.h"
+#include "forms/Files.h"
 #include "wrestlers/RecordFiles.h"
 #include "wrestlers/WrestlerRecord.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/Files.h"
+#include "scenario/ProgramFolder.h"
 
 using namespace forms;
 
@@ -15,18 +16,7 @@ namespace {
 // A fresh folder per test under the system's temporary folder, removed afterwards.
 class FilesOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / ("varnholt-files-" + std::string(info->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-    fs::path at(const std::string& name) const { return dir_ / name; }
+    fs::path at(const std::string& name) const { return dir_.path() / name; }
 
     static void put(const fs::path& p, const std::string& bytes) {
         std::ofstream out(p, std::ios::binary | std::ios::trunc);
@@ -37,7 +27,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    fs::path dir_;
+    varnholt::scenario::TempFolder dir_{"varnholt-files"};
 };
 
 using Record = std::array<unsigned char, 4>;
@@ -60,7 +50,7 @@ TEST_F(FilesOnDisk, LengthOfAMissingFileIsZero) {
     put(at("five.dat"), "12345");
     EXPECT_EQ(fileLength(at("five.dat")), 5u);
     EXPECT_TRUE(fileExists(at("five.dat")));
-    EXPECT_FALSE(fileExists(dir_));  // a folder is not a file
+    EXPECT_FALSE(fileExists(dir_.path()));  // a folder is not a file
 }
 
 TEST_F(FilesOnDisk, CopyReplacesAnExistingFile) {
@@ -211,5 +201,5 @@ TEST_F(FilesOnDisk, LinesAreWrittenWithCrLfAndReadWithout) {
     EXPECT_TRUE(readLines(at("missing.txt")).empty());
     ASSERT_TRUE(writeLines(at("t.txt"), {}));
     EXPECT_EQ(fileLength(at("t.txt")), 0u);
-    EXPECT_FALSE(writeLines(dir_ / "no-such-folder" / "t.txt", {"x"}));
+    EXPECT_FALSE(writeLines(dir_.path() / "no-such-folder" / "t.txt", {"x"}));
 }

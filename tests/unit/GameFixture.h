@@ -8,13 +8,12 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include <unistd.h>
-
 #include "forms/Dialogs.h"
-#include "forms/Files.h"
 #include "game/Game.h"
+#include "scenario/ProgramFolder.h"
 
 namespace varnholt::testing {
 
@@ -27,25 +26,16 @@ inline std::string fileBytes(const std::filesystem::path& p) {
 class GameFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        namespace fs = std::filesystem;
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        // Named by the test and the process, so that runs side by side never share a folder.
-        folder_ = fs::temp_directory_path() / ("varnholt-" + std::string(info->test_suite_name()) + "-" +
-                                               info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "data");
-        // The tests run in the build's program folder, which holds the shipped files.
-        for (const char* f : {"data/wrestlers.dat", "data/promotion.dat", "title.bmp", "QAVLE.bmp", "banner.bmp"})
-            forms::copyFile(fs::current_path() / f, folder_ / f);
-        for (const char* s : {"saves/s1", "saves/s2", "saves/s3", "saves/s4"}) fs::create_directories(folder_ / s);
+        // The shipped files come from beside the test program, where the build lays them out.
+        program_.emplace("varnholt-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name()));
+        folder_ = program_->path();
         game_ = std::make_unique<Game>(folder_, dialogs_);
         game_->start();
     }
 
     void TearDown() override {
         game_.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
+        program_.reset();
     }
 
     Game& game() { return *game_; }
@@ -62,6 +52,7 @@ protected:
         click("Form3", button);
     }
 
+    std::optional<scenario::ProgramFolder> program_;
     std::filesystem::path folder_;
     forms::QueuedDialogs dialogs_;
     std::unique_ptr<Game> game_;

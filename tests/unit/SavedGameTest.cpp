@@ -32,17 +32,8 @@ std::vector<std::string> numberedValues() {
 
 class SavedGameFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("varnholt-savedgame-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    fs::path dir_;
+    scenario::TempFolder made_{"varnholt-savedgame"};
+    const fs::path dir_ = made_.path();
 };
 
 TEST(SavedGameLines, EveryTextLineHasItsOwnField) {

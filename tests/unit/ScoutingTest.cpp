@@ -9,6 +9,7 @@
 #include "forms/Dialogs.h"
 #include "game/Game.h"
 #include "management/Scouting.h"
+#include "scenario/ProgramFolder.h"
 
 namespace fs = std::filesystem;
 using namespace varnholt;
@@ -36,10 +37,9 @@ bool overlap(const forms::Control& a, const forms::Control& b) {
 }
 
 TEST(ScoutingScreensLayout, ControlsFitTheWindowAndDoNotOverlap) {
-    const fs::path dir = fs::temp_directory_path() / "varnholt-scouting-layout";
-    fs::create_directories(dir);
+    const scenario::TempFolder dir("varnholt-scouting-layout");
     forms::QueuedDialogs dialogs;
-    auto game = std::make_unique<Game>(dir, dialogs);
+    auto game = std::make_unique<Game>(dir.path(), dialogs);
     for (const char* screen : {"Form5", "Form6", "Form8", "Form25"}) {
         forms::Form& f = game->form(screen);
         EXPECT_LE(f.design().width, 14000) << screen;
@@ -60,9 +60,6 @@ TEST(ScoutingScreensLayout, ControlsFitTheWindowAndDoNotOverlap) {
             }
         }
     }
-    game.reset();
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
 }  // namespace
