@@ -23,6 +23,7 @@
 #include "scenario/ProgramFolder.h"
 #include "Gestures.h"
 #include "KeptState.h"
+#include "PresetGame.h"
 
 namespace {
 
@@ -35,13 +36,7 @@ protected:
     void SetUp() override {
         game_ = std::make_unique<varnholt::Game>(folder_, dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
-        // Into a preset federation's first day, clicked as the player would.
-        view_->perform([&] {
-            game_->start();
-            for (auto [screen, control] : {std::pair{"Form1", "Image1"}, {"Form7", "Command1"}, {"Form2", "Command1"},
-                                           {"Form3", "Command2"}})
-                game_->form(screen).c(control).playerClick();
-        });
+        startPresetGame(*game_, *view_);
     }
     void TearDown() override {
         view_.reset();

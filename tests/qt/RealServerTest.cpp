@@ -25,6 +25,7 @@
 #include "game/ScreenNames.h"
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
+#include "PresetGame.h"
 
 namespace {
 
@@ -76,12 +77,7 @@ protected:
         program_.emplace("varnholt-qt-realserver");
         game_ = std::make_unique<varnholt::Game>(program_->path(), dialogs_);
         view_ = std::make_unique<varnholt::QtView>(*game_);
-        view_->perform([&] {
-            game_->start();
-            for (auto [screen, control] : {std::pair{"Form1", "Image1"}, {"Form7", "Command1"}, {"Form2", "Command1"},
-                                           {"Form3", "Command2"}})
-                game_->form(screen).c(control).playerClick();
-        });
+        startPresetGame(*game_, *view_);
         run(300);
     }
     void TearDown() override {

@@ -17,6 +17,7 @@
 #include "game/Game.h"
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
+#include "PresetGame.h"
 
 namespace {
 
@@ -65,11 +66,8 @@ protected:
 };
 
 TEST_F(ShowNightWindowTest, OneSinglesMatch) {
+    startPresetGame(*game_, *view_);
     view_->perform([&] {
-        game_->start();
-        for (auto [screen, control] : {std::pair{"Form1", "Image1"}, {"Form7", "Command1"}, {"Form2", "Command1"},
-                                       {"Form3", "Command2"}})
-            game_->form(screen).c(control).playerClick();
         game_->form("Form4").c("List1").setText("Normal mode");
         game_->form("Form4").c("Command1").playerClick();
     });
