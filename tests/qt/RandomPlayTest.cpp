@@ -9,6 +9,7 @@
 // (seeds as FIRST-LAST or a comma list; GTEST_TOTAL_SHARDS and GTEST_SHARD_INDEX split a long list over processes).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -189,7 +190,9 @@ private:
     }
 
     // Return at once on whatever a screen the gesture opened gave the keyboard: nothing the game keeps may
-    // change (but for a box it typed into), unless the screen names what Return does on it.
+    // change (but for a box it typed into), unless the screen names what Return does on it, or the keyboard is
+    // back on the button the player pressed to leave the screen, which only opens another screen again (its
+    // screen may read its lists afresh from the files).
     void reflexReturn(Game& game, varnholt::QtView& view, const std::set<forms::Form*>& before) {
         QApplication::processEvents();
         QWidget* at = QApplication::focusWidget();
@@ -198,7 +201,11 @@ private:
             if (!before.count(f) && at && at->window() == view.window(*f)) opened = f;
         if (!opened) return;
         note("Return just after " + opened->role() + " opened");
-        const bool named = !opened->design().opensOn.empty() || !opened->design().defaultButton.empty();
+        const auto& controls = opened->controls();
+        const bool back = std::any_of(controls.begin(), controls.end(), [&](const auto& c) {
+            return view.widget(*c) == at && (c->design().flags & forms::OnlyOpens);
+        });
+        const bool named = back || !opened->design().opensOn.empty() || !opened->design().defaultButton.empty();
         const KeptFields kept = keptFields(game, view, folder_, at);
         pressKey(at, Qt::Key_Return);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
