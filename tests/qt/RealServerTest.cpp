@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,13 @@ void run(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Whether something comes true within three seconds, the program running meanwhile: a window manager answers in
+// its own time.
+bool eventually(const std::function<bool()>& holds) {
+    for (int waited = 0; waited < 3000 && !holds(); waited += 50) run(50);
+    return holds();
 }
 
 // Runs xdotool against the server: keys go to the window that has the keyboard, clicks to the point given.
@@ -92,18 +100,19 @@ protected:
         view_->perform([&] { game_->form(screen).c(control).playerClick(); });
         run(200);
     }
-    // The player's own click, through the server, near the bottom-left corner of a screen's window.
+    // The player's own click, through the server, near the bottom-left corner of a screen's window; a window
+    // manager raises the window and gives it the keyboard.
     void clickOn(const char* screen) {
         const QPoint at = window(screen)->mapToGlobal(QPoint(4, window(screen)->height() - 4));
         xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        eventually([&] { return QApplication::activeWindow() == window(screen); });
         run(300);
     }
     // The keyboard put on a control, as by a click on its window and a Tab to it.
     void keyboardOn(const char* screen, const char* control) {
         clickOn(screen);
         widget(screen, control)->setFocus(Qt::TabFocusReason);
-        for (int i = 0; i < 100 && QApplication::focusWidget() != widget(screen, control); ++i) run(20);
-        ASSERT_EQ(QApplication::focusWidget(), widget(screen, control));
+        ASSERT_TRUE(eventually([&] { return QApplication::focusWidget() == widget(screen, control); }));
     }
     // A key held down for a second and a half, long enough for the server to repeat it some forty times.
     void hold(const char* key) {
