@@ -203,12 +203,17 @@ void Keyboard::shown(forms::Form& form, bool opening) {
         this->opening(*c, form);
 }
 
-QWidget* Keyboard::topScreen() const {
+const Keyboard::Custody* Keyboard::topmost(bool dialogsToo) const {
     const Custody* top = nullptr;
     for (const auto& [form, c] : custody_)
-        if (!form->design().dialog && c.screen->window && c.screen->window->isVisible() &&
+        if ((dialogsToo || !form->design().dialog) && c.screen->window && c.screen->window->isVisible() &&
             (!top || c.lastOnTop > top->lastOnTop))
             top = &c;
+    return top;
+}
+
+QWidget* Keyboard::topScreen() const {
+    const Custody* top = topmost(false);
     return top ? top->screen->window.data() : nullptr;
 }
 
@@ -319,19 +324,15 @@ void Keyboard::settle() {
     if (!windowWent_) return;
     windowWent_ = false;
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
-    raiseDialogs();  // one whose screen went now belongs to the screen on top
     const QWidget* active = QApplication::activeWindow();
-    const Custody* top = nullptr;
-    for (const auto& [form, c] : custody_) {
-        const QWidget* win = c.screen->window.data();
-        if (!win || !win->isVisible()) continue;
-        if (win == active) return;
-        if (!top || c.lastOnTop > top->lastOnTop) top = &c;
-    }
-    if (!top) return;
-    top->screen->window->raise();
-    raiseDialogs();
-    top->screen->window->activateWindow();
+    const Custody* top = active && active->isVisible() && keeps(active) ? nullptr : topmost(true);
+    if (top) top->screen->window->raise();
+    raiseDialogs();  // also one whose screen went: it now belongs to the screen on top
+    if (top) top->screen->window->activateWindow();
+}
+
+bool Keyboard::keeps(const QWidget* window) const {
+    return std::any_of(custody_.begin(), custody_.end(), [window](const auto& c) { return c.second.screen->window == window; });
 }
 
 void Keyboard::focusMoved(QWidget* now) {

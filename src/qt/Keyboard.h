@@ -20,12 +20,13 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include <QKeyEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
 #include "forms/Form.h"
+
+class QKeyEvent;
 
 namespace forms {
 class Program;
@@ -105,8 +106,12 @@ private:
     // A key's press that is only its repeat while it is held down.
     bool held(const QKeyEvent* e) const;
     void raiseDialogs();
+    // The game window up that was on top last, of all or only of the screens that are not dialogs.
+    const Custody* topmost(bool dialogsToo) const;
     // The window of the topmost game screen up that is not a dialog.
     QWidget* topScreen() const;
+    // Whether a window is one of the game's.
+    bool keeps(const QWidget* window) const;
 
     forms::Program& program_;
     Act act_;

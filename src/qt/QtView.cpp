@@ -477,8 +477,10 @@ void QtView::formShown(forms::Form& form) {
     Screen& screen = it == screens_.end() ? build(form) : it->second;
     // Every showing opens the window at its one place, wherever it was moved to before.
     const bool opening = !screen.window->isVisible();
-    if (opening) screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
-    if (opening) keyboard_.opensOver(form);
+    if (opening) {
+        screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
+        keyboard_.opensOver(form);
+    }
     screen.window->show();
     keyboard_.shown(form, opening);
 }

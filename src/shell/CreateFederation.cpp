@@ -118,10 +118,10 @@ void CreateFederationScreen::Form5_Command2_Click() {
         .owner = typed.owner,
         .based = typed.based,
         .staffWord = typed.initials,
-        .titles = {.primary = typed.primaryTitle,
-                   .secondary = typed.secondaryTitle,
-                   .tertiary = typed.tertiaryTitle,
-                   .tagTeam = typed.tagTeamTitle},
+        .titles = {.primary = typed.primaryTitle.c_str(),
+                   .secondary = typed.secondaryTitle.c_str(),
+                   .tertiary = typed.tertiaryTitle.c_str(),
+                   .tagTeam = typed.tagTeamTitle.c_str()},
         .holders = std::nullopt,
     };
     StartFederation(game_, start, Name, false);

@@ -164,15 +164,8 @@ void NewGameScreen::ChoosePresetFederation(const presets::PresetFederation& p) {
         .owner = p.owner,
         .based = p.based,
         .staffWord = p.staffWord,
-        .titles = {.primary = p.titles.primary,
-                   .secondary = p.titles.secondary,
-                   .tertiary = p.titles.tertiary,
-                   .tagTeam = p.titles.tagTeam},
-        .holders = StartHolders{.primary = p.holders.primary,
-                                .secondary = p.holders.secondary,
-                                .tertiary = p.holders.tertiary,
-                                .tagTeam = p.holders.tagTeam,
-                                .tagTeamPartner = p.holders.tagTeamPartner},
+        .titles = p.titles,
+        .holders = p.holders,
     };
     StartFederation(game_, start, Name, true);
 }

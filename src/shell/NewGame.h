@@ -36,15 +36,6 @@ private:
     void preset(std::string_view button);
 };
 
-// The names of a federation's four championships.
-struct StartTitles {
-    std::string primary, secondary, tertiary, tagTeam;
-};
-// Who holds each title when the game starts ("Vacant" for nobody); the tag team is two wrestlers.
-struct StartHolders {
-    std::string primary, secondary, tertiary, tagTeam, tagTeamPartner;
-};
-
 // A federation's start state: what a new game writes into the hub and the screens that hold the game.
 struct FederationStart {
     std::string name;      // the hub's federation name
@@ -55,8 +46,10 @@ struct FederationStart {
     std::string owner;
     std::string based;
     std::string staffWord;  // first word of the in-house referee and announcer
-    StartTitles titles;
-    std::optional<StartHolders> holders;  // none: every title keeps its "Vacant"
+    // The championships' names and holders, by title as a preset gives them; the texts need only last while the
+    // new game starts.
+    presets::TitleNames titles;
+    std::optional<presets::TitleHolders> holders;  // none: every title keeps its "Vacant"
 };
 
 // Starts the game on the hub with a federation, in the order every new game writes it. `leaving` is the
