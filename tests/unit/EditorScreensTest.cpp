@@ -72,17 +72,17 @@ TEST_F(Editor, ExitThatCannotCopyKeepsTheMasterAndTheEditor) {
 
     // The scratch copy cannot be made either: the master still stands, and no scratch file is left.
     forms::copyFile(folder_ / "data/wrestlers.dat", folder_ / "wrestlers.dat");
-    fs::create_directory(folder_ / "data/wrestlers.new");
+    fs::create_directory(folder_ / "data/wrestlers.dat.tmp");
     click("Form24", "cmdExit");
     EXPECT_NE(lastMessage(), "(none)");
     EXPECT_EQ(bytesOf(folder_ / "data/wrestlers.dat"), master);
 
-    fs::remove(folder_ / "data/wrestlers.new");
+    fs::remove(folder_ / "data/wrestlers.dat.tmp");
     click("Form24", "cmdExit");
     EXPECT_EQ(lastMessage(), "(none)");
     EXPECT_TRUE(game().isShown("MainMenu"));
     EXPECT_FALSE(game().isLoaded("WrestlerEditor"));
-    EXPECT_FALSE(fs::exists(folder_ / "data/wrestlers.new"));
+    EXPECT_FALSE(fs::exists(folder_ / "data/wrestlers.dat.tmp"));
 }
 
 TEST_F(Editor, SavesThatCannotWriteSaySoAndChangeNothing) {
