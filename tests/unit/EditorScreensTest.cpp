@@ -7,6 +7,9 @@
 #include <iterator>
 #include <string>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "GameFixture.h"
 #include "forms/Control.h"
 #include "forms/Files.h"
@@ -196,6 +199,31 @@ TEST_F(Editor, TheHiddenScrollBarShowsTheRecordAtItsPosition) {
     EXPECT_EQ(ctl("Form24", "txtName").text(), trimTrailingBlanks(game().CurrentWrestler.Name));
     bar.setValue(bar.max());
     EXPECT_EQ(ctl("Form24", "txtName").text(), "");
+}
+
+// A disk that fills part way through the new wrestler's record (the process may write no further than
+// 98 bytes past the file's end): the add says so and leaves the file as long as it was, with no torn record.
+TEST_F(Editor, AnAddTheDiskCannotHoldLeavesNoTornRecord) {
+    openEditor();
+    const std::string before = bytesOf(folder_ / "wrestlers.dat");
+    const int16_t count = game().WrestlerCount;
+    click("Form24", "cmdAdd");
+    fillDialog("Odile Crane");
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = before.size() + 98;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    click("frmaddedit", "cmdSave");
+    setrlimit(RLIMIT_FSIZE, &previous);
+
+    EXPECT_EQ(lastMessage(), "File error!: The wrestler could not be written to wrestlers.dat. Changes have not been saved.");
+    EXPECT_EQ(fs::file_size(folder_ / "wrestlers.dat"), before.size());
+    EXPECT_TRUE(bytesOf(folder_ / "wrestlers.dat") == before);
+    EXPECT_EQ(game().WrestlerCount, count);
+    EXPECT_TRUE(game().isShown("AddWrestlerDialog"));
 }
 
 }  // namespace

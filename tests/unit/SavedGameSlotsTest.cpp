@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "forms/Files.h"
 #include "savedgames/SavedGame.h"
 #include "savedgames/SavedGameScreens.h"
 #include "shell/Hub.h"
@@ -407,6 +408,79 @@ TEST_F(SavedGameSlots, ALoadThatCannotCopyTheWrestlersChangesNothing) {
     EXPECT_EQ(text("FederationHub", "Text2"), "FRONTIER WRESTLING ALLIANCE");
     EXPECT_TRUE(fileBytes(folder_ / "promotion.dat") == slotRoster);
     EXPECT_TRUE(fileBytes(folder_ / "wrestlers.dat") == slotAgents);
+}
+
+// The program stopped (killed, crashed, the power cut) before each step by which a save changes the disk,
+// one stop per run: a fresh program then loads the slot, and finds the previous save whole or the new one
+// whole, never a mixture and never a refusal.
+struct Stopped {};
+int stepsLeft = -1;
+void stopAtStep(forms::FileStep, const fs::path&) {
+    if (stepsLeft >= 0 && stepsLeft-- == 0) throw Stopped{};
+}
+
+TEST_F(SavedGameSlots, ASaveStoppedAtAnyStepLeavesOneWholeSave) {
+    const std::vector<fs::path> slot{"1.qavle", folder_ / "saves/s1/wrestlers.dat", folder_ / "saves/s1/promotion.dat"};
+    auto filesOf = [](const std::vector<fs::path>& files) {
+        std::vector<std::string> bytes;
+        for (const auto& f : files) bytes.push_back(fileBytes(f));
+        return bytes;
+    };
+    // The previous save: a game on its first day. The new one: the next day, and a roster of three.
+    startPreset();
+    saveTo(1);
+    const auto previous = filesOf(slot);
+    auto playOn = [&] {
+        click("FederationHub", "Command1");
+        fs::resize_file(folder_ / "promotion.dat", 158 * 3);
+    };
+    playOn();
+    saveTo(4);
+    const auto next = filesOf({"4.qavle", folder_ / "saves/s4/wrestlers.dat", folder_ / "saves/s4/promotion.dat"});
+    ASSERT_NE(previous, next);
+
+    auto freshProgram = [&] {
+        game_.reset();
+        game_ = std::make_unique<Game>(folder_, dialogs_);
+        game_->start();
+        click("SplashScreen", "Image1");
+        click("DisclaimerScreen", "Command1");
+    };
+    forms::watchFileSteps(stopAtStep);
+    int stops = 0, cameBackNew = 0;
+    for (int step = 0;; ++step) {
+        // The slot holds the previous save; the game has moved on.
+        for (std::size_t i = 0; i < slot.size(); ++i) ASSERT_TRUE(forms::replaceWithBytes(slot[i], previous[i]));
+        freshProgram();
+        loadFrom(1);
+        playOn();
+        stepsLeft = step;
+        bool stopped = false;
+        try {
+            saveTo(1);
+        } catch (const Stopped&) {
+            stopped = true;
+        }
+        stepsLeft = -1;
+        if (!stopped) break;
+        ++stops;
+
+        freshProgram();
+        loadFrom(1);
+        EXPECT_TRUE(dialogs_.shown().empty()) << "stopped before step " << step << ": " << dialogs_.shown()[0].text;
+        ASSERT_TRUE(game().isShown("FederationHub")) << "stopped before step " << step;
+        const auto now = filesOf(slot);
+        EXPECT_TRUE(now == previous || now == next) << "a mixture after a stop before step " << step;
+        EXPECT_EQ(text("FederationHub", "Text4"), now == next ? "Thursday" : "Wednesday");
+        EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), fs::file_size(slot[2]));
+        cameBackNew += now == next;
+        for (const char* left : {"1.qavle.tmp", "saves/s1/wrestlers.dat.tmp", "saves/s1/saving.lst"})
+            EXPECT_FALSE(fs::exists(folder_ / left)) << left << " left after a stop before step " << step;
+    }
+    forms::watchFileSteps(nullptr);
+    EXPECT_GE(stops, 10);  // staging, flushing, the marker, three renames, the folders, the marker's removal
+    EXPECT_GT(cameBackNew, 0);
+    EXPECT_LT(cameBackNew, stops);
 }
 
 TEST_F(SavedGameSlots, NamedSavesAndTheSavedGameList) {
