@@ -184,8 +184,15 @@ bool replaceAsOne(const fs::path& marker, const std::vector<std::pair<fs::path, 
     };
     std::string list = std::string(MarkerHeading) + "\n" + std::to_string(stagedToFinal.size()) + "\n";
     std::set<fs::path> folders;
+    // The names are kept relative to the marker's folder, so that a program folder moved after a crash
+    // still finds its own files.
+    const fs::path base = fs::absolute(folderOf(marker));
+    auto kept = [&base](const fs::path& p) {
+        const fs::path whole = fs::absolute(p), relative = whole.lexically_relative(base);
+        return (relative.empty() ? whole : relative).string();
+    };
     for (const auto& [staged, final] : stagedToFinal) {
-        const std::string a = fs::absolute(staged).string(), b = fs::absolute(final).string();
+        const std::string a = kept(staged), b = kept(final);
         if (a.find('\n') != std::string::npos || b.find('\n') != std::string::npos) return discard();
         list += a + "\n" + b + "\n";
         folders.insert(folderOf(staged));
@@ -221,8 +228,9 @@ MarkedReplace finishMarkedReplace(const fs::path& marker, const std::vector<fs::
     if (!whole) return clean();  // cut short before it was ever in place: the replace never began
 
     std::set<fs::path> folders;
+    const fs::path base = folderOf(marker);
     for (std::size_t i = 0; i < count; ++i) {
-        const fs::path staged = lines[2 + 2 * i], final = lines[3 + 2 * i];
+        const fs::path staged = base / lines[2 + 2 * i], final = base / lines[3 + 2 * i];
         if (fs::exists(fs::symlink_status(staged, ec))) {
             announce(FileStep::Rename, final);
             fs::rename(staged, final, ec);
