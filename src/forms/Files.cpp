@@ -230,7 +230,8 @@ MarkedReplace finishMarkedReplace(const fs::path& marker, const std::vector<fs::
     std::set<fs::path> folders;
     const fs::path base = folderOf(marker);
     for (std::size_t i = 0; i < count; ++i) {
-        const fs::path staged = base / lines[2 + 2 * i], final = base / lines[3 + 2 * i];
+        const fs::path staged = (base / lines[2 + 2 * i]).lexically_normal();
+        const fs::path final = (base / lines[3 + 2 * i]).lexically_normal();
         if (fs::exists(fs::symlink_status(staged, ec))) {
             announce(FileStep::Rename, final);
             fs::rename(staged, final, ec);
