@@ -82,6 +82,16 @@ bool hubHoldsGame(Game& game) {
     return game.loaded<Hub>() && !game.form<Hub>().c(Hub::Year).text().empty();
 }
 
+// The wrestler editor works on the same wrestlers.dat that a game plays with, so the two are never open
+// together: while the editor or its add dialog is up, no game is loaded, and the player is told why.
+bool refusedWhileEditing(Game& game) {
+    if (!game.loaded<screens::WrestlerEditor>() && !game.loaded<screens::AddWrestlerDialog>()) return false;
+    game.msgBox("The wrestler editor is still open. Press Exit in the editor before you load a game. Nothing was "
+                "loaded.",
+                "Editor open!");
+    return true;
+}
+
 void tellNotSaved(Game& game, int slot, const std::string& why) {
     game.msgBox("The game could not be saved to game slot " + std::to_string(slot) + why +
                     ". The slot keeps what it held before.",
@@ -142,6 +152,7 @@ bool SaveToSlot(Game& game, int slot) {
 }
 
 bool LoadFromSlot(Game& game, int slot) {
+    if (refusedWhileEditing(game)) return false;
     // The whole slot is checked before anything of it is applied, shown or copied.
     std::vector<fs::path> slotFiles;
     for (const char* file : RecordFiles) slotFiles.push_back(SlotFolder(game, slot) / file);
@@ -185,6 +196,7 @@ void FillSavedGameList(forms::Control& list) {
 }
 
 void SelectSavedGame(Game& game) {
+    if (refusedWhileEditing(game)) return;
     using Menu = screens::MainMenu;
     auto& menu = game.form<Menu>();
     const std::string name = menu.c(Menu::SavedGameList).text();
@@ -194,6 +206,7 @@ void SelectSavedGame(Game& game) {
 }
 
 void LoadSelectedGame(Game& game) {
+    if (refusedWhileEditing(game)) return;
     const std::string name = menuFileName(game);
     if (name.empty()) {
         game.msgBox("To load a game, please select the file before pressing the Load button.", "Varnholt");
