@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/Files.h"
+#include "game/OpenGame.h"
 #include "savedgames/SavedGame.h"
 #include "wrestlers/RecordFiles.h"
 
@@ -74,23 +75,8 @@ bool readNamedSave(Game& game, const std::string& name, std::vector<std::string>
     return false;
 }
 
-// Every game on the hub has a year: a new game starts in one, and a load takes back only a year that is a
-// number. A hub without one holds no game: a screen left up when its game ended has brought it back, or a
-// federation is still being created.
-bool hubHoldsGame(Game& game) {
-    using Hub = screens::FederationHub;
-    return game.loaded<Hub>() && !game.form<Hub>().c(Hub::Year).text().empty();
-}
-
-// The wrestler editor works on the same wrestlers.dat that a game plays with, so the two are never open
-// together: while the editor or its add dialog is up, no game is loaded, and the player is told why.
-bool refusedWhileEditing(Game& game) {
-    if (!game.loaded<screens::WrestlerEditor>() && !game.loaded<screens::AddWrestlerDialog>()) return false;
-    game.msgBox("The wrestler editor is still open. Press Exit in the editor before you load a game. Nothing was "
-                "loaded.",
-                "Editor open!");
-    return true;
-}
+// No game is loaded over the file the wrestler editor is editing.
+bool refusedWhileEditing(Game& game) { return RefusedWhileEditing(game, "load a game", "Nothing was loaded."); }
 
 void tellNotSaved(Game& game, int slot, const std::string& why) {
     game.msgBox("The game could not be saved to game slot " + std::to_string(slot) + why +
@@ -110,7 +96,7 @@ fs::path SlotFolder(const Game& game, int slot) { return game.path("\\saves\\s" 
 
 bool SaveToSlot(Game& game, int slot) {
     // A slot screen left up when the game ended would save a game of empty screens over the slot.
-    if (!hubHoldsGame(game)) {
+    if (!GameInProgress(game)) {
         game.msgBox("There is no game in progress to save.", "Nothing to save!");
         game.unload<SaveSlotScreen>();
         return false;
