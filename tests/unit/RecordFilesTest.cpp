@@ -136,31 +136,20 @@ TEST_F(RecordFiles, PartialLastRecordIsNotFound) {
 // wrestler when the count is behind the file, never past the end when it is ahead, and over a torn tail.
 TEST_F(RecordFiles, AnAppendLandsAfterTheLastWholeRecordWhateverTheCount) {
     const auto file = folder_ / "promotion.dat";
-    auto append = [&](const char* name, int32_t staleCount) {
-        game().RosterCount = staleCount;
-        game().CurrentWrestler = WrestlerRecord::cleared();
-        game().CurrentWrestler.Name = fitText(name, NameWidth);
-        return AppendRecordFrom(game(), game().RosterFilePath);
-    };
     writeRoster({"Ash Corrigan", "Brody", "Cal Wetherby"});
-    EXPECT_EQ(append("Dunc Pryor", 1), 4);
-    EXPECT_EQ(game().CurrentWrestler.Id, 4);
+    const struct { int32_t staleCount; long lands; } cases[] = {{1, 4}, {40, 5}};
+    for (const auto& c : cases) {
+        game().RosterCount = c.staleCount;
+        game().CurrentWrestler.Name = fitText("Dunc Pryor", NameWidth);
+        EXPECT_EQ(AppendRecordFrom(game(), game().RosterFilePath), c.lands);
+        EXPECT_EQ(game().CurrentWrestler.Id, c.lands);
+        EXPECT_EQ(forms::fileLength(file), 158u * static_cast<unsigned>(c.lands));
+    }
+    std::filesystem::resize_file(file, 158 * 5 + 100);
+    EXPECT_EQ(AppendRecordFrom(game(), game().RosterFilePath), 6);
+    EXPECT_EQ(forms::fileLength(file), 158u * 6);
     FindRosterRecord(game(), "Cal Wetherby");
     EXPECT_EQ(game().CurrentRecordNumber, 3);
-
-    EXPECT_EQ(append("Eli Brack", 40), 5);
-    EXPECT_EQ(forms::fileLength(file), 158u * 5);
-
-    std::filesystem::resize_file(file, 158 * 5 + 100);
-    EXPECT_EQ(append("Fen Aldous", 5), 6);
-    EXPECT_EQ(forms::fileLength(file), 158u * 6);
-    FindRosterRecord(game(), "Fen Aldous");
-    EXPECT_EQ(game().CurrentRecordNumber, 6);
-    EXPECT_EQ(game().CurrentWrestler.Id, 6);
-
-    std::filesystem::remove(file);
-    EXPECT_EQ(append("Gil Orme", 3), 1);
-    EXPECT_EQ(forms::fileLength(file), 158u);
 }
 
 }  // namespace
