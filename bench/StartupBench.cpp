@@ -8,11 +8,13 @@
 //   StartUp/SplashFirstPaint   the game's start-up up to the first paint of the splash screen
 //   FirstShow/<screen>         showing one picture screen of a fresh program up to its first paint
 //   LightestColour/<picture>   the search for a picture's lightest colour alone
+//   Slot/Save, Slot/Load       the click on a game slot that saves a running game, or loads it from the menu
 //
 // It copies the shipped files from beside its executable, e.g.
 //   build/bin/varnholt-bench --benchmark_filter=FirstShow/MainMenu
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
@@ -168,6 +170,49 @@ void lightestColourOf(benchmark::State& state, const char* file) {
     for (auto _ : state) benchmark::DoNotOptimize(varnholt::lightestColour(picture));
 }
 
+void click(varnholt::Game& game, const char* screen, const char* control) {
+    game.form(screen).c(control).playerClick();
+    game.collect();
+}
+
+// One game of a preset federation, saved to slot 1 and loaded back, click after click.
+void slotClicks(benchmark::State& state, bool saving) {
+    using namespace varnholt::screens;
+    Program program;
+    program.act([](varnholt::Game& game) {
+        game.start();
+        click(game, SplashScreen::Role, "Image1");
+        click(game, DisclaimerScreen::Role, "Command1");
+        click(game, MainMenu::Role, "Command1");
+        click(game, NewGameScreen::Role, "Command1");
+    });
+    // The game runs with the program folder as its current folder, where the slots' saved games lie.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(program.game().path(""));
+    program.act([](varnholt::Game& game) {
+        click(game, FederationHub::Role, "Command14");
+        click(game, SaveSlotScreen::Role, "Command1");
+    });
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.act([saving](varnholt::Game& game) {
+            if (saving) {
+                click(game, FederationHub::Role, "Command14");
+            } else {
+                click(game, FederationHub::Role, "Command12");
+                click(game, MainMenu::Role, "Command7");
+            }
+        });
+        QApplication::processEvents();
+        state.ResumeTiming();
+        program.act([saving](varnholt::Game& game) {
+            click(game, saving ? SaveSlotScreen::Role : LoadSlotScreen::Role, "Command1");
+        });
+        QApplication::processEvents();
+    }
+    std::filesystem::current_path(before);
+}
+
 // The offscreen platform notes every window it is asked to raise; the figures are what matters here.
 QtMessageHandler qtsOwnMessages = nullptr;
 void quietRaise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -196,6 +241,8 @@ int main(int argc, char** argv) {
     for (const char* file : {"title.bmp", "QAVLE.bmp"})
         benchmark::RegisterBenchmark((std::string("LightestColour/") + file).c_str(), lightestColourOf, file)
             ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Slot/Save", slotClicks, true)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Slot/Load", slotClicks, false)->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

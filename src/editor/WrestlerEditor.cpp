@@ -246,11 +246,7 @@ void WrestlerEditor::Form24_cmdAdd_Click() {
 void WrestlerEditor::Form24_cmdExit_Click() {
     // The working copy replaces the master in one rename, so a copy that fails half way leaves the master
     // as it was.
-    const auto working = game_.path("\\wrestlers.dat");
-    const auto master = game_.path("\\data\\wrestlers.dat");
-    const auto fresh = game_.path("\\data\\wrestlers.new");
-    if (!CopyRecordFile(working, fresh) || !forms::renameFile(fresh, master)) {
-        if (forms::fileExists(fresh)) forms::deleteFile(fresh);
+    if (!CopyRecordFile(game_.path("\\wrestlers.dat"), game_.path("\\data\\wrestlers.dat"))) {
         game_.msgBox("The wrestler database could not be updated and has been left as it was. Your changes are "
                      "kept in the editor; press Exit to try again.",
                      FileErrorTitle);

@@ -95,12 +95,6 @@ std::optional<T> convert(std::string_view line, T (*rule)(std::string_view)) {
     }
 }
 
-fs::path besideAs(const fs::path& p, const char* suffix) {
-    fs::path t = p;
-    t += suffix;
-    return t;
-}
-
 }  // namespace
 
 const std::array<SavedField, SavedGameTextLines> SavedGameFields = buildFields();
@@ -152,24 +146,15 @@ std::string valueOfLine(std::string_view line) { return DecodeSavedValue(forms::
 
 }  // namespace
 
+std::string SavedGameFileBytes(const std::vector<std::string>& values) {
+    std::string bytes;
+    for (const auto& v : values) bytes += storedLine(v) + "\r\n";
+    return bytes;
+}
+
 bool WriteSavedGameFile(const fs::path& path, const std::vector<std::string>& values) {
     if (values.size() != static_cast<std::size_t>(SavedGameLineCount)) return false;
-    const fs::path temp = besideAs(path, ".tmp");
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            for (const auto& v : values) out << storedLine(v) << "\r\n";
-            out.flush();
-            written = static_cast<bool>(out);
-            out.close();
-            written = written && !out.fail();
-        }
-    }
-    if (written && forms::renameFile(temp, path)) return true;
-    std::error_code ec;
-    fs::remove(temp, ec);
-    return false;
+    return forms::replaceWithBytes(path, SavedGameFileBytes(values));
 }
 
 SavedGameRead ReadSavedGameFile(const fs::path& path, std::vector<std::string>& values) {
@@ -236,14 +221,6 @@ SavedGameCheck CheckSavedGame(const fs::path& file, const std::vector<fs::path>&
     if (usable) return SavedGameCheck::Usable;
     values.clear();
     return SavedGameCheck::Damaged;
-}
-
-bool ReplaceFileSafely(const fs::path& from, const fs::path& to) {
-    const fs::path temp = besideAs(to, ".tmp");
-    if (forms::copyFile(from, temp) && forms::renameFile(temp, to)) return true;
-    std::error_code ec;
-    fs::remove(temp, ec);
-    return false;
 }
 
 std::vector<std::string> CollectSavedGame(Game& game) {

@@ -60,9 +60,11 @@ std::string SavedIntegerLine(long long value);
 std::optional<int16_t> SavedInteger16(std::string_view line);
 std::optional<int32_t> SavedInteger32(std::string_view line);  // the money, which passes 32767
 
-// Writes the 155 values (as fields hold them; encoded here) to a file, in the single-byte character
-// set. The file is written beside its final name first and renamed over it only when complete, so a
-// write that fails leaves whatever file was there before. False when it could not be written.
+// The file of 155 values (as fields hold them; encoded here), in the single-byte character set.
+std::string SavedGameFileBytes(const std::vector<std::string>& values);
+// Writes the 155 values to a file. The file is written beside its final name first and renamed over it
+// only when complete and on the disk, so a write that fails leaves whatever file was there before. False
+// when it could not be written.
 bool WriteSavedGameFile(const std::filesystem::path& path, const std::vector<std::string>& values);
 
 enum class SavedGameRead {
@@ -91,10 +93,6 @@ enum class SavedGameCheck {
 // values; otherwise it is empty.
 SavedGameCheck CheckSavedGame(const std::filesystem::path& file, const std::vector<std::filesystem::path>& recordFiles,
                               std::vector<std::string>& values);
-
-// Copies a file over another through a temporary file beside the destination, so that a failed copy
-// leaves the destination as it was. False when the source is missing or the copy failed.
-bool ReplaceFileSafely(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The saved game of the game as it stands: the fields' texts and the integers, unchanged. A screen
 // that is not loaded is loaded by the reading, as any reading of its fields would.

@@ -39,15 +39,38 @@ const FormDef& loadSlotDef() {
 
 const char* const RecordFiles[] = {"wrestlers.dat", "promotion.dat"};
 
-fs::path tempBeside(const fs::path& p) {
-    fs::path t = p;
-    t += ".tmp";
-    return t;
-}
-
 void removeQuietly(const fs::path& p) {
     std::error_code ec;
     fs::remove(p, ec);
+}
+
+// The three files of a slot, which are replaced as one: its saved game in the current folder and its two
+// wrestler files in its folder, with the marker that commits a save to it.
+struct SlotFiles {
+    fs::path savedGame;
+    std::vector<fs::path> records;
+    fs::path marker;
+
+    std::vector<fs::path> all() const {
+        std::vector<fs::path> files{savedGame};
+        files.insert(files.end(), records.begin(), records.end());
+        return files;
+    }
+};
+
+SlotFiles slotFiles(const Game& game, int slot) {
+    SlotFiles files{fs::absolute(SlotSavedGamePath(slot)), {}, SlotFolder(game, slot) / "saving.lst"};
+    for (const char* file : RecordFiles) files.records.push_back(SlotFolder(game, slot) / file);
+    return files;
+}
+
+// Finishes a save to the slot that was cut short once it had committed, or throws away what one that had
+// not committed left behind, so that the slot holds one save whole. False when that could not be done.
+bool settleSlot(const Game& game, int slot) {
+    const SlotFiles files = slotFiles(game, slot);
+    std::vector<fs::path> staged;
+    for (const auto& f : files.all()) staged.push_back(forms::stagedName(f));
+    return forms::finishMarkedReplace(files.marker, staged) != forms::MarkedReplace::Failed;
 }
 
 // A file name the player's saved-game list gave: a plain name in the current folder, nothing more.
@@ -108,28 +131,26 @@ bool SaveToSlot(Game& game, int slot) {
         return false;
     }
 
-    // The record copies are made beside their final names first; the slot's files are replaced only
-    // once every new file is complete, so a failure keeps the slot's previous save whole.
-    const fs::path folder = SlotFolder(game, slot);
+    // Every new file of the slot is made complete beside its final name first; then the three replace the
+    // slot's files as one, so that whatever stops the program, the slot holds the previous save or this one.
+    if (!settleSlot(game, slot)) {
+        tellNotSaved(game, slot, "");
+        return false;
+    }
+    const SlotFiles files = slotFiles(game, slot);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    std::vector<std::pair<fs::path, fs::path>> staged;  // temporary copy, final name
-    bool ok = true;
-    for (const char* file : RecordFiles) {
-        const fs::path final = folder / file;
-        const fs::path temp = tempBeside(final);
-        staged.emplace_back(temp, final);
-        if (!CopyRecordFile(game.path(std::string("\\") + file), temp)) {
-            ok = false;
-            break;
-        }
+    fs::create_directories(SlotFolder(game, slot), ec);
+    std::vector<std::pair<fs::path, fs::path>> staged{{forms::stagedName(files.savedGame), files.savedGame}};
+    bool ok = forms::stageBytes(staged.back().first, SavedGameFileBytes(values));
+    for (std::size_t i = 0; ok && i < files.records.size(); ++i) {
+        staged.emplace_back(forms::stagedName(files.records[i]), files.records[i]);
+        ok = StageRecordCopy(game.path(std::string("\\") + RecordFiles[i]), staged.back().first);
     }
-    ok = ok && WriteSavedGameFile(SlotSavedGamePath(slot), values);
-    for (const auto& [temp, final] : staged) {
-        if (ok && !forms::renameFile(temp, final)) ok = false;
-        removeQuietly(temp);
-    }
+    ok = ok && forms::replaceAsOne(files.marker, staged);
     if (!ok) {
+        // A marker that stayed behind a failed rename is finished by the next save or load of the slot.
+        for (const auto& [temp, final] : staged)
+            if (!fs::exists(files.marker, ec)) removeQuietly(temp);
         tellNotSaved(game, slot, "");
         return false;
     }
@@ -139,28 +160,38 @@ bool SaveToSlot(Game& game, int slot) {
 
 bool LoadFromSlot(Game& game, int slot) {
     if (refusedWhileEditing(game)) return false;
-    // The whole slot is checked before anything of it is applied, shown or copied.
-    std::vector<fs::path> slotFiles;
-    for (const char* file : RecordFiles) slotFiles.push_back(SlotFolder(game, slot) / file);
+    // A save to the slot that was cut short is settled first; then the whole slot is checked before
+    // anything of it is applied, shown or copied.
     std::vector<std::string> values;
-    switch (CheckSavedGame(SlotSavedGamePath(slot), slotFiles, values)) {
+    if (!settleSlot(game, slot)) {
+        refuseDamaged(game, "in game slot " + std::to_string(slot));
+        return false;
+    }
+    switch (CheckSavedGame(SlotSavedGamePath(slot), slotFiles(game, slot).records, values)) {
         case SavedGameCheck::Empty: return false;  // nothing happens
         case SavedGameCheck::Damaged:
             refuseDamaged(game, "in game slot " + std::to_string(slot));
             return false;
         case SavedGameCheck::Usable: break;
     }
-    ApplySavedGame(game, values);
-
-    // The slot's wrestlers replace the working files; a copy that cannot be made leaves its working
-    // file whole, and the player is told that the wrestlers are not the saved game's.
+    // The slot's wrestlers are copied whole beside the working files before anything of the game is
+    // applied: a load that cannot copy them changes nothing, and never goes on with another game's wrestlers.
+    std::vector<std::pair<fs::path, fs::path>> staged;
     bool copied = true;
-    for (const char* file : RecordFiles)
-        if (!ReplaceFileSafely(SlotFolder(game, slot) / file, game.path(std::string("\\") + file))) copied = false;
-    if (!copied)
-        game.msgBox("The wrestlers of game slot " + std::to_string(slot) +
-                        " could not be restored. The game goes on with the wrestlers it had before.",
-                    "Load problem!");
+    for (const char* file : RecordFiles) {
+        const fs::path working = game.path(std::string("\\") + file);
+        staged.emplace_back(forms::stagedName(working), working);
+        copied = copied && StageRecordCopy(SlotFolder(game, slot) / file, staged.back().first);
+    }
+    for (const auto& [temp, working] : staged) copied = copied && forms::commitStaged(temp, working);
+    if (!copied) {
+        for (const auto& [temp, working] : staged) removeQuietly(temp);
+        game.msgBox("Game slot " + std::to_string(slot) +
+                        " could not be loaded: its wrestlers could not be copied. Nothing was loaded.",
+                    LoadFailedTitle);
+        return false;
+    }
+    ApplySavedGame(game, values);
 
     game.show<screens::FederationHub>();
     game.unload<LoadSlotScreen>();

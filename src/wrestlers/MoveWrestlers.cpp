@@ -81,7 +81,7 @@ bool rewriteWithout(Game& game, const std::string& sourcePath, long skip, const 
             }
             game.CurrentWrestler = decodeRecord(bytes.data());
         }
-        ok = scratch.isOpen() && scratch.flushAndClose() && ok;
+        ok = scratch.isOpen() && scratch.flushAndClose(true) && ok;
     }
     if (!ok) return refuse();
 
@@ -93,9 +93,9 @@ bool rewriteWithout(Game& game, const std::string& sourcePath, long skip, const 
         forms::RecordFile to(target, RecordLength);
         const long moveTargetRecord = to.wholeRecords() + 1;
         ok = to.isOpen() && to.write(moveTargetRecord, moved.data());
-        ok = to.isOpen() && to.flushAndClose() && ok;
+        ok = to.isOpen() && to.flushAndClose(true) && ok;
     }
-    if (ok) ok = forms::renameFile(temp, source);
+    if (ok) ok = forms::commitStaged(temp, source);
     if (!ok) {
         if (!target.empty() && forms::fileExists(target)) fs::resize_file(target, targetLength, ec);
         return refuse();

@@ -104,7 +104,11 @@ void FindRosterRecord(Game& game, std::string_view name) { findRecord(game, game
 void FindWrestlerRecord(Game& game, std::string_view name) { findRecord(game, game.WrestlerFilePath, name); }
 
 bool CopyRecordFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return forms::copyWholeRecords(from, to, RecordLength);
+    return forms::replaceWithCopy(from, to, RecordLength);
+}
+
+bool StageRecordCopy(const std::filesystem::path& from, const std::filesystem::path& staged) {
+    return forms::stageCopy(from, staged, RecordLength);
 }
 
 }  // namespace varnholt

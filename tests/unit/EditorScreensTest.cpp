@@ -7,6 +7,9 @@
 #include <iterator>
 #include <string>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "GameFixture.h"
 #include "forms/Control.h"
 #include "forms/Files.h"
@@ -72,17 +75,17 @@ TEST_F(Editor, ExitThatCannotCopyKeepsTheMasterAndTheEditor) {
 
     // The scratch copy cannot be made either: the master still stands, and no scratch file is left.
     forms::copyFile(folder_ / "data/wrestlers.dat", folder_ / "wrestlers.dat");
-    fs::create_directory(folder_ / "data/wrestlers.new");
+    fs::create_directory(folder_ / "data/wrestlers.dat.tmp");
     click("Form24", "cmdExit");
     EXPECT_NE(lastMessage(), "(none)");
     EXPECT_EQ(bytesOf(folder_ / "data/wrestlers.dat"), master);
 
-    fs::remove(folder_ / "data/wrestlers.new");
+    fs::remove(folder_ / "data/wrestlers.dat.tmp");
     click("Form24", "cmdExit");
     EXPECT_EQ(lastMessage(), "(none)");
     EXPECT_TRUE(game().isShown("MainMenu"));
     EXPECT_FALSE(game().isLoaded("WrestlerEditor"));
-    EXPECT_FALSE(fs::exists(folder_ / "data/wrestlers.new"));
+    EXPECT_FALSE(fs::exists(folder_ / "data/wrestlers.dat.tmp"));
 }
 
 TEST_F(Editor, SavesThatCannotWriteSaySoAndChangeNothing) {
@@ -196,6 +199,31 @@ TEST_F(Editor, TheHiddenScrollBarShowsTheRecordAtItsPosition) {
     EXPECT_EQ(ctl("Form24", "txtName").text(), trimTrailingBlanks(game().CurrentWrestler.Name));
     bar.setValue(bar.max());
     EXPECT_EQ(ctl("Form24", "txtName").text(), "");
+}
+
+// A disk that fills part way through the new wrestler's record (the process may write no further than
+// 98 bytes past the file's end): the add says so and leaves the file as long as it was, with no torn record.
+TEST_F(Editor, AnAddTheDiskCannotHoldLeavesNoTornRecord) {
+    openEditor();
+    const std::string before = bytesOf(folder_ / "wrestlers.dat");
+    const int16_t count = game().WrestlerCount;
+    click("Form24", "cmdAdd");
+    fillDialog("Odile Crane");
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = before.size() + 98;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    click("frmaddedit", "cmdSave");
+    setrlimit(RLIMIT_FSIZE, &previous);
+
+    EXPECT_EQ(lastMessage(), "File error!: The wrestler could not be written to wrestlers.dat. Changes have not been saved.");
+    EXPECT_EQ(fs::file_size(folder_ / "wrestlers.dat"), before.size());
+    EXPECT_TRUE(bytesOf(folder_ / "wrestlers.dat") == before);
+    EXPECT_EQ(game().WrestlerCount, count);
+    EXPECT_TRUE(game().isShown("AddWrestlerDialog"));
 }
 
 }  // namespace

@@ -203,3 +203,59 @@ TEST_F(FilesOnDisk, LinesAreWrittenWithCrLfAndReadWithout) {
     EXPECT_EQ(fileLength(at("t.txt")), 0u);
     EXPECT_FALSE(writeLines(dir_.path() / "no-such-folder" / "t.txt", {"x"}));
 }
+
+// A group of files replaced as one, and what a later run makes of a replace that was cut short.
+TEST_F(FilesOnDisk, FilesReplacedAsOneAreAllOldOrAllNewWhateverWasLeft) {
+    const fs::path marker = at("saving.lst");
+    put(at("a"), "old a");
+    put(at("b"), "old b");
+    auto stageBoth = [&] {
+        ASSERT_TRUE(stageBytes(stagedName(at("a")), "new a"));
+        ASSERT_TRUE(stageBytes(stagedName(at("b")), "new b"));
+    };
+    const std::vector<std::pair<fs::path, fs::path>> pairs{{stagedName(at("a")), at("a")},
+                                                           {stagedName(at("b")), at("b")}};
+    const std::vector<fs::path> leftovers{stagedName(at("a")), stagedName(at("b"))};
+
+    // Staged but never committed: the staged files go, the old ones stay.
+    stageBoth();
+    EXPECT_EQ(finishMarkedReplace(marker, leftovers), MarkedReplace::Clean);
+    EXPECT_EQ(get(at("a")) + "/" + get(at("b")), "old a/old b");
+    EXPECT_FALSE(fileExists(stagedName(at("a"))));
+
+    // A marker cut short while it was written counts as none.
+    stageBoth();
+    put(marker, "varnholt replace\n2\n" + stagedName(at("a")).string() + "\n");
+    EXPECT_EQ(finishMarkedReplace(marker, leftovers), MarkedReplace::Clean);
+    EXPECT_EQ(get(at("a")) + "/" + get(at("b")), "old a/old b");
+    EXPECT_FALSE(fileExists(marker));
+
+    // Committed, and stopped after the first rename: the next run finishes the second.
+    stageBoth();
+    ASSERT_TRUE(replaceWithBytes(marker, "varnholt replace\n2\n" + pairs[0].first.string() + "\n" +
+                                             pairs[0].second.string() + "\n" + pairs[1].first.string() + "\n" +
+                                             pairs[1].second.string() + "\nend\n"));
+    ASSERT_TRUE(renameFile(pairs[0].first, pairs[0].second));
+    EXPECT_EQ(finishMarkedReplace(marker, leftovers), MarkedReplace::Finished);
+    EXPECT_EQ(get(at("a")) + "/" + get(at("b")), "new a/new b");
+    EXPECT_FALSE(fileExists(marker));
+
+    // A committed replace whose new file is gone with its staged copy cannot be finished: it says so and
+    // leaves the marker for the caller to refuse the group.
+    put(marker, "varnholt replace\n1\n" + at("gone.tmp").string() + "\n" + at("gone").string() + "\nend\n");
+    EXPECT_EQ(finishMarkedReplace(marker, {}), MarkedReplace::Failed);
+    EXPECT_TRUE(fileExists(marker));
+    fs::remove(marker);
+
+    // The whole replace in one call, and one that cannot write its marker changes nothing.
+    stageBoth();
+    put(at("a"), "old a");
+    put(at("b"), "old b");
+    ASSERT_TRUE(replaceAsOne(marker, pairs));
+    EXPECT_EQ(get(at("a")) + "/" + get(at("b")), "new a/new b");
+    stageBoth();
+    fs::create_directories(stagedName(marker) / "in-the-way");
+    EXPECT_FALSE(replaceAsOne(marker, pairs));
+    EXPECT_EQ(get(at("a")) + "/" + get(at("b")), "new a/new b");
+    EXPECT_FALSE(fileExists(stagedName(at("a"))));
+}

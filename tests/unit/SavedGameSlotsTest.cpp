@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "forms/Files.h"
 #include "savedgames/SavedGame.h"
 #include "savedgames/SavedGameScreens.h"
 #include "shell/Hub.h"
@@ -114,8 +115,9 @@ TEST_F(SavedGameSlots, AFailedSaveSaysSoAndKeepsTheSlot) {
     const std::string savedGame = fileBytes("1.qavle");
     const std::string roster = fileBytes(folder_ / "saves/s1/promotion.dat");
 
-    // The slot's record copy cannot be staged: nothing of the slot may change.
-    fs::create_directories(folder_ / "saves/s1/promotion.dat.tmp");
+    // The slot's record copy cannot be staged (something the game cannot clear away stands in its place):
+    // nothing of the slot may change.
+    fs::create_directories(folder_ / "saves/s1/promotion.dat.tmp/in-the-way");
     click("FederationHub", "Command1");
     saveTo(1);
     ASSERT_EQ(dialogs_.shown().size(), 1u);
@@ -349,21 +351,136 @@ TEST_F(SavedGameSlots, TornWrestlerFilesAreCopiedAsWholeRecords) {
     EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), roster);
 }
 
-// A whole slot whose wrestlers cannot be copied back (the disk refuses): the working file stays whole
-// and the player is told.
-TEST_F(SavedGameSlots, SlotWrestlersThatCannotBeCopiedKeepTheWorkingFiles) {
+// A whole slot whose wrestlers cannot be copied back (the disk refuses): nothing of the slot is applied,
+// the player stays where he was, and a save then writes the running game, not a mixture of the two.
+TEST_F(SavedGameSlots, ALoadThatCannotCopyTheWrestlersChangesNothing) {
     startPreset();
     saveTo(1);
-    fs::create_directories(folder_ / "promotion.dat.tmp");
-    fs::resize_file(folder_ / "promotion.dat", 158 * 3);
+    const std::string slotAgents = fileBytes(folder_ / "saves/s1/wrestlers.dat");
+    const std::string slotRoster = fileBytes(folder_ / "saves/s1/promotion.dat");
     quit();
-    loadFrom(1);
+    // The slot window is left up over a new game of another federation, whose roster is its own.
+    click("MainMenu", "Command7");
+    click("MainMenu", "Command1");
+    click("NewGameScreen", "Command3");
+    fs::resize_file(folder_ / "promotion.dat", 158 * 3);
+    const std::string name = text("FederationHub", "Text2");
+    const std::string agents = fileBytes(folder_ / "wrestlers.dat"), roster = fileBytes(folder_ / "promotion.dat");
+    const int16_t popularity = game().Popularity;
+    auto nothingChanged = [&] {
+        EXPECT_TRUE(fileBytes(folder_ / "wrestlers.dat") == agents);
+        EXPECT_TRUE(fileBytes(folder_ / "promotion.dat") == roster);
+        EXPECT_TRUE(fileBytes(folder_ / "saves/s1/promotion.dat") == slotRoster);
+        EXPECT_FALSE(fs::exists(folder_ / "wrestlers.dat.tmp"));
+    };
+
+    // The copy cannot be made beside the working roster (something the game cannot clear stands there).
+    fs::create_directories(folder_ / "promotion.dat.tmp/in-the-way");
+    click("LoadSlotScreen", "Command1");
     ASSERT_EQ(dialogs_.shown().size(), 1u);
-    EXPECT_EQ(dialogs_.shown()[0].title, "Load problem!");
-    EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), 158u * 3);
-    EXPECT_EQ(fileBytes(folder_ / "wrestlers.dat"), fileBytes(folder_ / "saves/s1/wrestlers.dat"));
-    EXPECT_TRUE(game().isShown("FederationHub"));
+    EXPECT_EQ(dialogs_.shown()[0].title, "Load failed!");
+    EXPECT_EQ(dialogs_.shown()[0].text,
+              "Game slot 1 could not be loaded: its wrestlers could not be copied. Nothing was loaded.");
+    EXPECT_EQ(text("FederationHub", "Text2"), name);
+    EXPECT_EQ(game().Popularity, popularity);
+    EXPECT_TRUE(game().isShown("LoadSlotScreen"));
+    nothingChanged();
+    // A save then writes the running game, not a mixture of the two.
+    saveTo(2);
+    EXPECT_TRUE(fileBytes(folder_ / "saves/s2/promotion.dat") == roster);
+    std::vector<std::string> lines;
+    ASSERT_EQ(ReadSavedGameFile("2.qavle", lines), SavedGameRead::Complete);
+    EXPECT_EQ(lines[1], name);
+
+    // From the menu too, and the player stays at the menu.
+    quit();
+    click("LoadSlotScreen", "Command1");
+    ASSERT_EQ(dialogs_.shown().size(), 2u);
+    EXPECT_EQ(dialogs_.shown()[1].title, "Load failed!");
+    EXPECT_TRUE(game().isShown("MainMenu"));
+    EXPECT_FALSE(game().isLoaded("FederationHub"));
+    nothingChanged();
+
+    // Once the disk takes the copy again, the slot's game comes back whole.
+    fs::remove_all(folder_ / "promotion.dat.tmp");
+    click("LoadSlotScreen", "Command1");
+    EXPECT_EQ(dialogs_.shown().size(), 2u);
     EXPECT_EQ(text("FederationHub", "Text2"), "FRONTIER WRESTLING ALLIANCE");
+    EXPECT_TRUE(fileBytes(folder_ / "promotion.dat") == slotRoster);
+    EXPECT_TRUE(fileBytes(folder_ / "wrestlers.dat") == slotAgents);
+}
+
+// The program stopped (killed, crashed, the power cut) before each step by which a save changes the disk,
+// one stop per run: a fresh program then loads the slot, and finds the previous save whole or the new one
+// whole, never a mixture and never a refusal.
+struct Stopped {};
+int stepsLeft = -1;
+void stopAtStep(forms::FileStep, const fs::path&) {
+    if (stepsLeft >= 0 && stepsLeft-- == 0) throw Stopped{};
+}
+
+TEST_F(SavedGameSlots, ASaveStoppedAtAnyStepLeavesOneWholeSave) {
+    const std::vector<fs::path> slot{"1.qavle", folder_ / "saves/s1/wrestlers.dat", folder_ / "saves/s1/promotion.dat"};
+    auto filesOf = [](const std::vector<fs::path>& files) {
+        std::vector<std::string> bytes;
+        for (const auto& f : files) bytes.push_back(fileBytes(f));
+        return bytes;
+    };
+    // The previous save: a game on its first day. The new one: the next day, and a roster of three.
+    startPreset();
+    saveTo(1);
+    const auto previous = filesOf(slot);
+    auto playOn = [&] {
+        click("FederationHub", "Command1");
+        fs::resize_file(folder_ / "promotion.dat", 158 * 3);
+    };
+    playOn();
+    saveTo(4);
+    const auto next = filesOf({"4.qavle", folder_ / "saves/s4/wrestlers.dat", folder_ / "saves/s4/promotion.dat"});
+    ASSERT_NE(previous, next);
+
+    auto freshProgram = [&] {
+        game_.reset();
+        game_ = std::make_unique<Game>(folder_, dialogs_);
+        game_->start();
+        click("SplashScreen", "Image1");
+        click("DisclaimerScreen", "Command1");
+    };
+    forms::watchFileSteps(stopAtStep);
+    int stops = 0, cameBackNew = 0;
+    for (int step = 0;; ++step) {
+        // The slot holds the previous save; the game has moved on.
+        for (std::size_t i = 0; i < slot.size(); ++i) ASSERT_TRUE(forms::replaceWithBytes(slot[i], previous[i]));
+        freshProgram();
+        loadFrom(1);
+        playOn();
+        stepsLeft = step;
+        bool stopped = false;
+        try {
+            saveTo(1);
+        } catch (const Stopped&) {
+            stopped = true;
+        }
+        stepsLeft = -1;
+        if (!stopped) break;
+        ++stops;
+
+        freshProgram();
+        loadFrom(1);
+        EXPECT_TRUE(dialogs_.shown().empty()) << "stopped before step " << step << ": " << dialogs_.shown()[0].text;
+        ASSERT_TRUE(game().isShown("FederationHub")) << "stopped before step " << step;
+        const auto now = filesOf(slot);
+        EXPECT_TRUE(now == previous || now == next) << "a mixture after a stop before step " << step;
+        EXPECT_EQ(text("FederationHub", "Text4"), now == next ? "Thursday" : "Wednesday");
+        EXPECT_EQ(fs::file_size(folder_ / "promotion.dat"), fs::file_size(slot[2]));
+        cameBackNew += now == next;
+        for (const char* left : {"1.qavle.tmp", "saves/s1/wrestlers.dat.tmp", "saves/s1/saving.lst"})
+            EXPECT_FALSE(fs::exists(folder_ / left)) << left << " left after a stop before step " << step;
+    }
+    forms::watchFileSteps(nullptr);
+    EXPECT_GE(stops, 10);  // staging, flushing, the marker, three renames, the folders, the marker's removal
+    EXPECT_GT(cameBackNew, 0);
+    EXPECT_LT(cameBackNew, stops);
 }
 
 TEST_F(SavedGameSlots, NamedSavesAndTheSavedGameList) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "forms/Files.h"
 #include "savedgames/SavedGame.h"
 
 namespace varnholt {
@@ -170,9 +171,9 @@ TEST_F(SavedGameFile, AFailedWriteKeepsThePreviousFile) {
     // The same holds for a record-file copy.
     writeBytes(dir_ / "old.dat", "old");
     writeBytes(dir_ / "new.dat", "new");
-    EXPECT_FALSE(ReplaceFileSafely(dir_ / "missing.dat", dir_ / "old.dat"));
+    EXPECT_FALSE(forms::replaceWithCopy(dir_ / "missing.dat", dir_ / "old.dat"));
     EXPECT_EQ(fileBytes(dir_ / "old.dat"), "old");
-    ASSERT_TRUE(ReplaceFileSafely(dir_ / "new.dat", dir_ / "old.dat"));
+    ASSERT_TRUE(forms::replaceWithCopy(dir_ / "new.dat", dir_ / "old.dat"));
     EXPECT_EQ(fileBytes(dir_ / "old.dat"), "new");
     EXPECT_FALSE(fs::exists(dir_ / "old.dat.tmp"));
 }
