@@ -110,6 +110,18 @@ void tellWriteFailed(Game& game) {
     game.msgBox("The wrestler could not be written to wrestlers.dat. Changes have not been saved.", FileErrorTitle);
 }
 
+// A new wrestler goes after the last whole record of the working file as it is now, and the count follows
+// the file: a count read earlier could point at another wrestler or past the end.
+bool appendWrestler(Game& game) {
+    const long position = AppendRecordFrom(game, game.WrestlerFilePath);
+    if (position < 1) {
+        tellWriteFailed(game);
+        return false;
+    }
+    game.WrestlerCount = forms::I32(position);
+    return true;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -210,16 +222,13 @@ void WrestlerEditor::Form24_cmdSave_Click() {
     }
     const WrestlerFields fields = FieldsOf(*this);
     FieldsIntoRecord(fields, game_.CurrentWrestler);
-    const int32_t position = adding ? forms::I32(static_cast<long long>(game_.WrestlerCount) + 1) : pickedRecord_;
-    game_.CurrentWrestler.Id = IdForPosition(position);
-    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, position)) {
-        tellWriteFailed(game_);
+    if (adding) {
+        if (!appendWrestler(game_)) return;
+        addToList(fields.name);
         return;
     }
-    if (adding) {
-        game_.WrestlerCount = position;
-        addToList(fields.name);
-    }
+    game_.CurrentWrestler.Id = IdForPosition(pickedRecord_);
+    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, pickedRecord_)) tellWriteFailed(game_);
 }
 
 void WrestlerEditor::Form24_cmdRemove_Click() {
@@ -265,13 +274,7 @@ void AddWrestlerDialog::frmaddedit_Form_Load() { setPicture("\\QAVLE.bmp"); }
 void AddWrestlerDialog::frmaddedit_cmdSave_Click() {
     if (!passesCheck(game_, *this, "This wrestler is invalied. Changes have not been saved.")) return;
     FieldsIntoRecord(FieldsOf(*this), game_.CurrentWrestler);
-    const int32_t position = forms::I32(static_cast<long long>(game_.WrestlerCount) + 1);
-    game_.CurrentWrestler.Id = IdForPosition(position);
-    if (!WriteRecordFrom(game_, game_.WrestlerFilePath, position)) {
-        tellWriteFailed(game_);
-        return;
-    }
-    game_.WrestlerCount = position;
+    if (!appendWrestler(game_)) return;
     game_.show<WrestlerEditor>();
     game_.unload<AddWrestlerDialog>();
 }

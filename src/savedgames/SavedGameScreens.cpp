@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/Files.h"
+#include "game/OpenGame.h"
 #include "savedgames/SavedGame.h"
 #include "wrestlers/RecordFiles.h"
 
@@ -97,13 +98,8 @@ bool readNamedSave(Game& game, const std::string& name, std::vector<std::string>
     return false;
 }
 
-// Every game on the hub has a year: a new game starts in one, and a load takes back only a year that is a
-// number. A hub without one holds no game: a screen left up when its game ended has brought it back, or a
-// federation is still being created.
-bool hubHoldsGame(Game& game) {
-    using Hub = screens::FederationHub;
-    return game.loaded<Hub>() && !game.form<Hub>().c(Hub::Year).text().empty();
-}
+// No game is loaded over the file the wrestler editor is editing.
+bool refusedWhileEditing(Game& game) { return RefusedWhileEditing(game, "load a game", "Nothing was loaded."); }
 
 void tellNotSaved(Game& game, int slot, const std::string& why) {
     game.msgBox("The game could not be saved to game slot " + std::to_string(slot) + why +
@@ -123,7 +119,7 @@ fs::path SlotFolder(const Game& game, int slot) { return game.path("\\saves\\s" 
 
 bool SaveToSlot(Game& game, int slot) {
     // A slot screen left up when the game ended would save a game of empty screens over the slot.
-    if (!hubHoldsGame(game)) {
+    if (!GameInProgress(game)) {
         game.msgBox("There is no game in progress to save.", "Nothing to save!");
         game.unload<SaveSlotScreen>();
         return false;
@@ -163,6 +159,7 @@ bool SaveToSlot(Game& game, int slot) {
 }
 
 bool LoadFromSlot(Game& game, int slot) {
+    if (refusedWhileEditing(game)) return false;
     // A save to the slot that was cut short is settled first; then the whole slot is checked before
     // anything of it is applied, shown or copied.
     std::vector<std::string> values;
@@ -216,6 +213,7 @@ void FillSavedGameList(forms::Control& list) {
 }
 
 void SelectSavedGame(Game& game) {
+    if (refusedWhileEditing(game)) return;
     using Menu = screens::MainMenu;
     auto& menu = game.form<Menu>();
     const std::string name = menu.c(Menu::SavedGameList).text();
@@ -225,6 +223,7 @@ void SelectSavedGame(Game& game) {
 }
 
 void LoadSelectedGame(Game& game) {
+    if (refusedWhileEditing(game)) return;
     const std::string name = menuFileName(game);
     if (name.empty()) {
         game.msgBox("To load a game, please select the file before pressing the Load button.", "Varnholt");

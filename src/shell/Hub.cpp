@@ -142,10 +142,12 @@ void FederationHub::Form4_Command12_Click() {
     Game& game = game_;  // this screen is unloaded below
     game.NoShowDays = 0;
     game.show<screens::MainMenu>();
+    // The polaroids go with the night they open, as at a game over: their Continue would start a night of
+    // no game, or pay the next game for it.
     unloadEach<screens::NewGameScreen, screens::FederationHub, screens::CreateFederationScreen, screens::ScoutScreen,
                screens::RosterScreen, screens::SinglesMatchScreen, screens::ChampionsScreen, screens::StaffScreen,
-               screens::FederationInfoScreen, screens::VenueScreen, screens::SponsorScreen, screens::FinanceScreen,
-               screens::TagMatchScreen, screens::NotesPad, screens::TripleThreatMatchScreen,
+               screens::FederationInfoScreen, screens::VenueScreen, screens::PolaroidScreen, screens::SponsorScreen,
+               screens::FinanceScreen, screens::TagMatchScreen, screens::NotesPad, screens::TripleThreatMatchScreen,
                screens::FourWayMatchScreen, screens::CreditsScreen>(game);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/StartupScreens.h"
 
 #include "forms/Files.h"
+#include "game/OpenGame.h"
 #include "game/Services.h"
 #include "shell/Credits.h"
 #include "shell/Presets.h"
@@ -158,6 +159,7 @@ void SeedRivalPopularity(Game& game) {
 }
 
 void MainMenu::Form2_Command1_Click() {
+    if (RefusedWhileEditing(game_, "start a game", "Nothing was started.")) return;
     // Both master files must be there before either is copied: a half-started game helps nobody.
     auto masterWrestlers = game_.path("\\data\\wrestlers.dat");
     auto masterRoster = game_.path("\\data\\promotion.dat");
@@ -183,6 +185,12 @@ void MainMenu::Form2_Command7_Click() {
 }
 
 void MainMenu::Form2_Command6_Click() {
+    // The editor's copy of the master would take the place of the free agents of a game still in progress.
+    if (GameInProgress(game_)) {
+        game_.msgBox("A game is still in progress. Press QUIT on the hub before you open the wrestler editor.",
+                     "Game in progress!");
+        return;
+    }
     // The editor works on a copy of the master database; without it, a leftover game's free agents would
     // be edited and then written over the master.
     auto master = game_.path("\\data\\wrestlers.dat");

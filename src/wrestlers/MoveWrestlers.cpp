@@ -12,6 +12,7 @@
 #include "forms/Form.h"
 #include "forms/Numbers.h"
 #include "game/Game.h"
+#include "game/OpenGame.h"
 #include "game/ScreenNames.h"
 #include "wrestlers/RecordFiles.h"
 
@@ -115,6 +116,7 @@ bool takeOut(Game& game, forms::Control& list, const std::string& sourcePath, co
 }  // namespace
 
 bool HireWrestler(Game& game, forms::Control& list) {
+    if (RefusedWhileEditing(game, "hire or fire a wrestler", "Nobody was moved.")) return false;
     FindWrestlerRecord(game, list.text());
     if (!takeOut(game, list, game.WrestlerFilePath, game.RosterFilePath)) return false;
     CountRecordFiles(game);
@@ -122,6 +124,7 @@ bool HireWrestler(Game& game, forms::Control& list) {
 }
 
 bool FireWrestler(Game& game, forms::Control& list) {
+    if (RefusedWhileEditing(game, "hire or fire a wrestler", "Nobody was moved.")) return false;
     FindRosterRecord(game, list.text());
     if (!takeOut(game, list, game.RosterFilePath, game.WrestlerFilePath)) return false;
     CountRecordFiles(game);

@@ -20,6 +20,8 @@ class Game;
 // true. A name that is not in the file changes nothing and gives false; so does a file that cannot be
 // rewritten, after telling the player, with both files left as they were.
 
+// While the wrestler editor is open, the free agents' file is the one it edits: nobody is hired or fired
+// then, and the player is told so (false).
 // Moves the picked free agent to the end of the roster; he keeps his Id, the free agents are renumbered.
 bool HireWrestler(Game& game, forms::Control& list);
 // Moves the picked roster wrestler to the end of the free agents; the roster is renumbered.

@@ -38,11 +38,28 @@ bool ReadRecordInto(Game& game, const std::string& filePath, long n) {
     return whole;
 }
 
-bool WriteRecordFrom(Game& game, const std::string& filePath, long n) {
-    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+namespace {
+
+// Writes CurrentWrestler as record n and closes the file; false when either step failed.
+bool writeCurrentAndClose(Game& game, forms::RecordFile& file, long n) {
     auto bytes = encodeRecord(game.CurrentWrestler);
     bool ok = file.write(n, bytes.data());
     return file.flushAndClose() && ok;
+}
+
+}  // namespace
+
+bool WriteRecordFrom(Game& game, const std::string& filePath, long n) {
+    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+    return writeCurrentAndClose(game, file, n);
+}
+
+long AppendRecordFrom(Game& game, const std::string& filePath) {
+    forms::RecordFile file(forms::nativePath(filePath), RecordLength);
+    if (!file.isOpen()) return 0;
+    const long position = file.wholeRecords() + 1;
+    game.CurrentWrestler.Id = IdForPosition(position);
+    return writeCurrentAndClose(game, file, position) ? position : 0;
 }
 
 namespace {

@@ -42,6 +42,9 @@ void FindWrestlerRecord(Game& game, std::string_view name);
 bool ReadRecordInto(Game& game, const std::string& filePath, long n);
 // Writes CurrentWrestler as record n of a file; false when the file system refused.
 bool WriteRecordFrom(Game& game, const std::string& filePath, long n);
+// Appends CurrentWrestler, numbered for its place, after the last whole record of the file as it is now,
+// whatever a count read earlier says; gives its record number, or 0 when the file system refused.
+long AppendRecordFrom(Game& game, const std::string& filePath);
 
 // Copies a record file (a master into the game, the game into a slot or back into the master) as whole
 // records only: a torn last record is left behind, so the game never makes a torn file of a whole one's

@@ -131,5 +131,26 @@ TEST_F(RecordFiles, PartialLastRecordIsNotFound) {
     EXPECT_EQ(game().CurrentWrestler, WrestlerRecord::cleared());
 }
 
+
+// An append goes after the last whole record of the file as it is, whatever the count held: never over a
+// wrestler when the count is behind the file, never past the end when it is ahead, and over a torn tail.
+TEST_F(RecordFiles, AnAppendLandsAfterTheLastWholeRecordWhateverTheCount) {
+    const auto file = folder_ / "promotion.dat";
+    writeRoster({"Ash Corrigan", "Brody", "Cal Wetherby"});
+    const struct { int32_t staleCount; long lands; } cases[] = {{1, 4}, {40, 5}};
+    for (const auto& c : cases) {
+        game().RosterCount = c.staleCount;
+        game().CurrentWrestler.Name = fitText("Dunc Pryor", NameWidth);
+        EXPECT_EQ(AppendRecordFrom(game(), game().RosterFilePath), c.lands);
+        EXPECT_EQ(game().CurrentWrestler.Id, c.lands);
+        EXPECT_EQ(forms::fileLength(file), 158u * static_cast<unsigned>(c.lands));
+    }
+    std::filesystem::resize_file(file, 158 * 5 + 100);
+    EXPECT_EQ(AppendRecordFrom(game(), game().RosterFilePath), 6);
+    EXPECT_EQ(forms::fileLength(file), 158u * 6);
+    FindRosterRecord(game(), "Cal Wetherby");
+    EXPECT_EQ(game().CurrentRecordNumber, 3);
+}
+
 }  // namespace
 }  // namespace varnholt
