@@ -1,8 +1,6 @@
 #include "qt/Keyboard.h"
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -10,10 +8,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QWindow>
 
 #include "forms/Program.h"
 #include "qt/Widgets.h"
+#include "qt/WindowOrder.h"
 
 namespace varnholt {
 
@@ -45,7 +43,8 @@ constexpr const char* TabPolicy = "tabPolicy";
 
 }  // namespace
 
-Keyboard::Keyboard(forms::Program& program, Act act) : program_(program), act_(std::move(act)) {
+Keyboard::Keyboard(forms::Program& program, WindowOrder& order, Act act)
+    : program_(program), order_(order), act_(std::move(act)) {
     focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     // Every key and every list taking the keyboard passes here first, whichever window they are in.
     qApp->installEventFilter(this);
@@ -187,11 +186,7 @@ std::unordered_set<const QWidget*> Keyboard::landable(const ScreenWidgets& scree
 void Keyboard::shown(forms::Form& form, bool opening) {
     Custody* c = custody(form);
     if (!c) return;
-    QWidget* win = c->screen->window.data();
-    c->lastOnTop = ++onTop_;
-    win->raise();
-    if (!form.design().dialog) raiseDialogs();
-    win->activateWindow();
+    c->screen->window->activateWindow();
     QWidget* back = c->awayBy.data();
     c->awayBy = nullptr;
     if (!opening) return;
@@ -201,59 +196,6 @@ void Keyboard::shown(forms::Form& form, bool opening) {
         back->setFocus(Qt::ActiveWindowFocusReason);
     else
         this->opening(*c, form);
-}
-
-const Keyboard::Custody* Keyboard::topmost(bool dialogsToo) const {
-    const Custody* top = nullptr;
-    for (const auto& [form, c] : custody_)
-        if ((dialogsToo || !form->design().dialog) && c.screen->window && c.screen->window->isVisible() &&
-            (!top || c.lastOnTop > top->lastOnTop))
-            top = &c;
-    return top;
-}
-
-QWidget* Keyboard::topScreen() const {
-    const Custody* top = topmost(false);
-    return top ? top->screen->window.data() : nullptr;
-}
-
-namespace {
-// A window manager keeps a dialog in front of the window it belongs to, which it reads as the dialog opens.
-void belongTo(QWidget* dialog, QWidget* screen) {
-    dialog->winId();
-    screen->winId();
-    dialog->windowHandle()->setTransientParent(screen->windowHandle());
-}
-}  // namespace
-
-void Keyboard::opensOver(const forms::Form& form) {
-    const Custody* c = custody(form);
-    QWidget* top = topScreen();
-    if (c && form.design().dialog && top) belongTo(c->screen->window.data(), top);
-}
-
-// The game's dialogs stay in front of its screens, in the order they were last on top. A window manager keeps
-// each in front of the screen it came over; one still up when that screen has gone is opened again over the
-// screen on top. Without a window manager, the program's own raising of a screen would bury them.
-void Keyboard::raiseDialogs() {
-    if (QWidget* top = topScreen()) {
-        for (const auto& [form, c] : custody_) {
-            QWidget* win = c.screen->window.data();
-            if (!form->design().dialog || !win || !win->isVisible()) continue;
-            const QWindow* owner = win->windowHandle() ? win->windowHandle()->transientParent() : nullptr;
-            if (owner && owner->isVisible()) continue;
-            win->setAttribute(Qt::WA_ShowWithoutActivating);
-            win->hide();
-            belongTo(win, top);
-            win->show();
-            win->setAttribute(Qt::WA_ShowWithoutActivating, false);
-        }
-    }
-    std::vector<const Custody*> dialogs;
-    for (const auto& [form, c] : custody_)
-        if (form->design().dialog && c.screen->window && c.screen->window->isVisible()) dialogs.push_back(&c);
-    std::sort(dialogs.begin(), dialogs.end(), [](const Custody* a, const Custody* b) { return a->lastOnTop < b->lastOnTop; });
-    for (const Custody* c : dialogs) c->screen->window->raise();
 }
 
 // A screen opens with the keyboard on the control it names; else on its first list or box the player can use;
@@ -321,18 +263,7 @@ bool Keyboard::landAfter(const ScreenWidgets& screen, QWidget* from) {
 // Without a window manager nobody hands the keyboard on when a window goes: the topmost game window still
 // shown takes it, unless one of ours or a dialog has it already.
 void Keyboard::settle() {
-    if (!windowWent_) return;
-    windowWent_ = false;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
-    const QWidget* active = QApplication::activeWindow();
-    const Custody* top = active && active->isVisible() && keeps(active) ? nullptr : topmost(true);
-    if (top) top->screen->window->raise();
-    raiseDialogs();  // also one whose screen went: it now belongs to the screen on top
-    if (top) top->screen->window->activateWindow();
-}
-
-bool Keyboard::keeps(const QWidget* window) const {
-    return std::any_of(custody_.begin(), custody_.end(), [window](const auto& c) { return c.second.screen->window == window; });
+    if (QWidget* top = order_.settle()) top->activateWindow();
 }
 
 void Keyboard::focusMoved(QWidget* now) {
@@ -344,7 +275,7 @@ void Keyboard::focusMoved(QWidget* now) {
         const bool here = now && now->window() == win;
         c.ring->follow(here && now != win ? now : nullptr);
         if (here) {
-            c.lastOnTop = ++onTop_;
+            order_.tookKeyboard(win);
             c.stray = false;  // the player (or the game) put it somewhere since
         }
     }

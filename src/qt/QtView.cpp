@@ -154,7 +154,7 @@ void lettering(QWidget* w, const std::optional<QColor>& picture, const forms::Sc
 
 QtView::QtView(forms::Program& program)
     : program_(program),
-      keyboard_(program, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
+      keyboard_(program, order_, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
                                 const std::function<void()>& action) { playerAction(form, window, control, action); }) {
     program_.setObserver(this);
     useGameStyle();
@@ -270,6 +270,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
         if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape) screen.widgets[c.get()]->lower();
     screen.background->lower();
     keyboard_.adopt(form, screen);
+    order_.adopt(form, win);
 
     applyForm(screen, form);
     return screen;
@@ -479,9 +480,10 @@ void QtView::formShown(forms::Form& form) {
     const bool opening = !screen.window->isVisible();
     if (opening) {
         screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
-        keyboard_.opensOver(form);
+        order_.opensOver(form);
     }
     screen.window->show();
+    order_.shown(form, opening);
     keyboard_.shown(form, opening);
 }
 
@@ -489,7 +491,7 @@ void QtView::formHidden(forms::Form& form) {
     auto it = screens_.find(&form);
     if (it != screens_.end() && it->second.window) {
         it->second.window->hide();
-        keyboard_.windowWent();
+        order_.windowWent();
     }
 }
 
@@ -497,9 +499,10 @@ void QtView::formUnloaded(forms::Form& form) {
     auto it = screens_.find(&form);
     if (it == screens_.end()) return;
     keyboard_.forget(form);
+    order_.forget(form);
     if (QWidget* w = it->second.window.data()) {
         w->hide();
-        keyboard_.windowWent();
+        order_.windowWent();
         // A handler of this window may still be on the stack: the widgets go once it has returned.
         w->deleteLater();
     }
@@ -521,6 +524,7 @@ void QtView::controlChanged(forms::Form& form, forms::Control& control) {
 void QtView::programEnded() {
     for (auto& [form, screen] : screens_) {
         keyboard_.forget(*form);
+        order_.forget(*form);
         if (QWidget* w = screen.window.data()) {
             w->hide();
             w->deleteLater();
