@@ -3,7 +3,6 @@
 #include <utility>
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,7 +45,7 @@ constexpr const char* TabPolicy = "tabPolicy";
 Keyboard::Keyboard(forms::Program& program, WindowOrder& order, Act act)
     : program_(program), order_(order), act_(std::move(act)) {
     focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
-    // Every key and every list taking the keyboard passes here first, whichever window they are in.
+    // Every key passes here first, whichever window it is in.
     qApp->installEventFilter(this);
 }
 
@@ -106,6 +105,9 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* e) {
             return false;
         }
         case QEvent::KeyPress: {
+            // A key comes to the window system's window first, then to the widget that has the keyboard: it is
+            // judged there, by what takes it.
+            if (watched->isWindowType()) return false;
             auto* key = static_cast<QKeyEvent*>(e);
             if (held(key) && actsOnce(key, watched)) return true;
             if (!isReturn(key)) return false;
@@ -114,14 +116,6 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* e) {
             pressDefaultButton(*it->second, static_cast<QWidget*>(watched));
             return true;
         }
-        case QEvent::FocusIn:
-            // A list takes the keyboard with no row under its cursor, however it came there (but by a click on
-            // a row, which puts the cursor there): Return and Space then pick nothing the player has not
-            // pointed at since, an arrow or a letter first puts the cursor on a row.
-            if (auto* list = dynamic_cast<PlayerList*>(watched);
-                list && static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason)
-                list->dropCursor();
-            return false;
         default:
             return false;
     }
@@ -172,8 +166,8 @@ bool Keyboard::canLand(const ScreenWidgets& screen, const QWidget* w) const {
     auto it = screen.controls.find(w);
     if (it == screen.controls.end()) return false;
     const forms::Control& c = *it->second;
-    return !(c.design().flags & forms::NoAutoFocus) && !c.locked() && w->isVisible() && w->isEnabled() &&
-           (w->focusPolicy() & Qt::TabFocus);
+    return c.form().keyboardCanLand(c) && !(c.design().flags & forms::NoAutoFocus) && !c.locked() && w->isVisible() &&
+           w->isEnabled();
 }
 
 std::unordered_set<const QWidget*> Keyboard::landable(const ScreenWidgets& screen) const {

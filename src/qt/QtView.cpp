@@ -26,7 +26,6 @@
 
 #include "forms/Files.h"
 #include "forms/Numbers.h"
-#include "qt/GameStyle.h"
 #include "qt/Readable.h"
 
 namespace varnholt {
@@ -157,7 +156,6 @@ QtView::QtView(forms::Program& program)
       keyboard_(program, order_, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
                                 const std::function<void()>& action) { playerAction(form, window, control, action); }) {
     program_.setObserver(this);
-    useGameStyle();
 }
 
 QtView::~QtView() {
@@ -333,7 +331,7 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
             } else {
                 l->setScaledContents(true);
             }
-            l->setClickable(form.handles(control, forms::Event::Click));
+            l->setClickable(form.keyboardCanLand(control));
             l->clicked = [act, c] { act([c] { c->playerClick(); }); };
             l->doubleClicked = [act, f, c] { act([f, c] { f->fire(*c, forms::Event::DblClick); }); };
             return l;

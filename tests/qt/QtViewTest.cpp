@@ -30,6 +30,7 @@
 
 #include "forms/Numbers.h"
 #include "forms/Program.h"
+#include "qt/GameStyle.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
@@ -49,6 +50,7 @@ public:
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
         app_->setQuitOnLastWindowClosed(false);
+        varnholt::useGameStyle();
     }
     void TearDown() override { delete app_; }
 
