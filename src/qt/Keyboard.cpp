@@ -181,13 +181,14 @@ void Keyboard::shown(forms::Form& form, bool opening) {
     Custody* c = custody(form);
     if (!c) return;
     c->screen->window->activateWindow();
-    QWidget* back = c->awayBy.data();
-    c->awayBy = nullptr;
+    auto away = awayBy_.find(form.name());
+    forms::Control* back = away == awayBy_.end() ? nullptr : form.find(away->second);
+    if (away != awayBy_.end()) awayBy_.erase(away);
     if (!opening) return;
     // Shown again: back on the button that took the player away, when pressing it again only opens a screen.
-    auto it = back ? c->screen->controls.find(back) : c->screen->controls.end();
-    if (it != c->screen->controls.end() && (it->second->design().flags & forms::OnlyOpens) && canLand(*c->screen, back))
-        back->setFocus(Qt::ActiveWindowFocusReason);
+    QWidget* w = back ? c->screen->widgets.at(back) : nullptr;
+    if (back && (back->design().flags & forms::OnlyOpens) && canLand(*c->screen, w))
+        w->setFocus(Qt::ActiveWindowFocusReason);
     else
         this->opening(*c, form);
 }
@@ -205,12 +206,18 @@ void Keyboard::opening(Custody& custody, forms::Form& form) {
     // The window itself holds the keyboard until the player Tabs to a control (when it is activated with nothing
     // holding the keyboard, Qt would hand it to the first button).
     (target ? target : s.window.data())->setFocus(Qt::ActiveWindowFocusReason);
+    // In a box of several lines the player writes on after what is there already.
+    if (auto* text = qobject_cast<QPlainTextEdit*>(target); text && !text->isReadOnly()) text->moveCursor(QTextCursor::End);
 }
 
 Keyboard::Step Keyboard::before(const forms::Form& form, forms::Control* control) const {
     const Custody* c = custody(form);
     if (!c) return {};
-    return {c->screen->window->focusWidget(), landable(*c->screen), control};
+    return {c->screen->window->focusWidget(), landable(*c->screen), control, form.name(), control ? control->key() : ""};
+}
+
+void Keyboard::leftBy(const Step& step) {
+    if (!step.acted.empty()) awayBy_[step.screen] = step.acted;
 }
 
 // An action that turns off, hides or locks the control the player was on (a match screen closing one booking
@@ -224,7 +231,7 @@ void Keyboard::after(const forms::Form& form, const Step& step) {
     auto w = step.control ? s.widgets.find(step.control) : s.widgets.end();
     QWidget* acted = w == s.widgets.end() ? nullptr : w->second;
     if (!s.window->isVisible()) {
-        c->awayBy = acted;
+        leftBy(step);
         return;
     }
     // A pick that cannot be taken back leaves no row under the cursor of a list that stays on: a second Space

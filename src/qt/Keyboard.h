@@ -14,6 +14,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -70,9 +71,12 @@ public:
         QPointer<QWidget> had;
         std::unordered_set<const QWidget*> usable;
         forms::Control* control = nullptr;  // the control the player acted on, if any
+        std::string screen, acted;          // the names of the screen and of that control
     };
     Step before(const forms::Form& form, forms::Control* control) const;
     void after(const forms::Form& form, const Step& step);
+    // The action unloaded its screen.
+    void unloaded(const Step& step) { leftBy(step); }
     // Once no action runs any more: a window that went leaves the keyboard with the topmost one still up, when
     // no game window has it.
     void settle();
@@ -85,7 +89,6 @@ private:
         ScreenWidgets* screen = nullptr;
         FocusRing* ring = nullptr;
         bool stray = false;  // the control that had the keyboard went off and none could take it
-        QPointer<QWidget> awayBy;  // the button whose press hid the window, until it is shown again
     };
     Custody* custody(const forms::Form& form);
     const Custody* custody(const forms::Form& form) const;
@@ -97,6 +100,8 @@ private:
     bool landAfter(const ScreenWidgets& screen, QWidget* from);
     void focusMoved(QWidget* now);
     void pressDefaultButton(forms::Form& form, QWidget* box);
+    // The player's action took its screen away (hid or unloaded it).
+    void leftBy(const Step& step);
     // A key's press that is only its repeat while it is held down.
     bool held(const QKeyEvent* e) const;
 
@@ -107,6 +112,9 @@ private:
     std::unordered_map<const QObject*, forms::Form*> boxes_;  // the one-line boxes whose Return presses a button
     QMetaObject::Connection focusWatch_;
     std::unordered_map<int, quint64> released_;  // each key's last release, by the window system's clock
+    // By screen, the control whose press took the screen away, until the screen is shown again: kept by
+    // name, as the screen may be unloaded meanwhile (the menu while the credits are up).
+    std::unordered_map<std::string, std::string> awayBy_;
 };
 
 // Hands the keyboard back when a message or input box closes: to the window that had it before the box, on the

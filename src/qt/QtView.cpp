@@ -219,7 +219,10 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
     const Keyboard::Step step = keyboard_.before(*form, control);
     perform(action);
     Screen* screen = live();
-    if (!screen) return;
+    if (!screen) {
+        keyboard_.unloaded(step);
+        return;
+    }
     if (control) {
         auto w = screen->widgets.find(control);
         if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);

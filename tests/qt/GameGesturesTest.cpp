@@ -414,6 +414,39 @@ TEST(OnlyOpensButtons, OpenAScreenAndLoseNothing) {
     }
 }
 
+// After the credits, closed by their own button or by Escape, the keyboard is back on the menu's CREDITS, though
+// the menu was unloaded meanwhile. The notes pad opened again puts the caret after the notes already written.
+TEST_F(KeyboardAlone, TheCreditsGiveTheKeyboardBackToCreditsAndTheNotesPadWritesOnAtTheEnd) {
+    const char* menu = screens::MainMenu::Role;
+    const char* credits = screens::CreditsScreen::Role;
+    pressButton(screens::FederationHub::Role, "Command12");  // QUIT
+    for (bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "the credits' button");
+        pressButton(menu, "Command3");
+        ASSERT_TRUE(game_->isShown(credits));
+        ASSERT_FALSE(game_->isLoaded(menu));
+        if (escape) pressKey(window(credits), Qt::Key_Escape);
+        else pressButton(credits, "Command1");
+        ASSERT_TRUE(game_->isShown(menu));
+        EXPECT_EQ(focus(), view_->widget(game_->form(menu).c("Command3")));
+    }
+
+    pressButton(menu, "Command1");  // NEW GAME
+    pressButton(screens::NewGameScreen::Role, "Command2");
+    const char* notes = screens::NotesPad::Role;
+    pressButton(screens::FederationHub::Role, "Command4");
+    ASSERT_TRUE(game_->isShown(notes));
+    auto* pad = widget<QPlainTextEdit>(notes, screens::NotesPad::Notes);
+    ASSERT_EQ(focus(), pad);
+    for (QChar ch : QString("Book Vale")) key(0, ch);
+    key(Qt::Key_Home);
+    pressButton(notes, "Command1");  // Back
+    ASSERT_FALSE(game_->isShown(notes));
+    pressButton(screens::FederationHub::Role, "Command4");
+    ASSERT_EQ(focus(), pad);
+    EXPECT_EQ(pad->textCursor().position(), pad->toPlainText().size());
+}
+
 // The wage typed on the editor's card survives Add and its Cancel: the editor gives the keyboard back to Add,
 // whose Return opens the dialog again, and its list has no row under the cursor.
 TEST_F(KeyboardAlone, TheEditorShownAgainKeepsTheWageTyped) {

@@ -154,6 +154,22 @@ TEST_F(RealServer, AKeyHeldDownOnNextDayPassesOneDay) {
     EXPECT_EQ(day(), "Saturday");
 }
 
+// Held down, Space in a box the player types into types a row of blanks, as in any text box.
+TEST_F(RealServer, SpaceHeldInANameBoxTypesBlanks) {
+    const char* rename = screens::RenameDialog::Role;
+    click(screens::FederationHub::Role, "Command3");
+    click(screens::ChampionsScreen::Role, "Command7");  // Rename
+    ASSERT_TRUE(game_->isShown(rename));
+    keyboardOn(rename, "Text1");
+    auto blanks = [&] {
+        const std::string typed = game_->form(rename).c("Text1").text();
+        return std::count(typed.begin(), typed.end(), ' ');
+    };
+    const auto before = blanks();
+    hold("space");
+    EXPECT_GT(blanks(), before + 5);
+}
+
 // A dialog stays in front of the screen it came over, also when the player clicks that screen; a screen shown
 // later comes in front of it, and it is in front again when its own screen is, or when another screen brings it
 // forward.
