@@ -30,35 +30,17 @@
 
 #include "forms/Numbers.h"
 #include "forms/Program.h"
-#include "qt/GameStyle.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
 #include "Gestures.h"
+#include "QtApplication.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using forms::ControlKind;
 using namespace gestures;
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "varnholt-qt-tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-        app_->setQuitOnLastWindowClosed(false);
-        varnholt::useGameStyle();
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // The background picture: a small solid BMP in this colour.
 const QColor Backdrop(40, 90, 160);

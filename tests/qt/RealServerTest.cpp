@@ -1,6 +1,7 @@
 // The game's window on a real X server, with keys and clicks sent through the server as a player's keyboard and
-// mouse send them: a key held down repeats there, and a window manager stacks the windows. Run by
-// `tests/qt/under-x` (with and without a window manager); anywhere else these tests are skipped.
+// mouse send them: a key held down repeats there, and a window manager stacks the windows. A program of its own,
+// the one that needs the X client library, run by `tests/qt/under-x` (with and without a window manager);
+// anywhere else these tests are skipped.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +28,7 @@
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
 #include "PresetGame.h"
+#include "QtApplication.h"
 
 namespace {
 
