@@ -34,8 +34,8 @@ const forms::Form* WindowOrder::topmost(bool dialogsToo) const {
 void WindowOrder::belongTo(Place& dialog, const forms::Form* screen) {
     dialog.owner = screen;
     auto it = screen ? places_.find(screen) : places_.end();
-    if (it == places_.end() || !it->second.window) return;
     QWidget* win = dialog.window.data();
+    if (!win || it == places_.end() || !it->second.window) return;
     const bool wasUp = win->isVisible();
     if (wasUp) {
         win->setAttribute(Qt::WA_ShowWithoutActivating);
