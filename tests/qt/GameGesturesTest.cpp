@@ -388,7 +388,8 @@ TEST(OnlyOpensButtons, OpenAScreenAndLoseNothing) {
             varnholt::Game game(folder.path(), dialogs);
             varnholt::QtView view(game);
             startPresetGame(game, view);
-            for (auto [on, press] : route->second) view.perform([&] { game.form(on).c(press).playerClick(); });
+            for (const auto& step : route->second)
+                view.perform([&] { game.form(step.first).c(step.second).playerClick(); });
             ASSERT_TRUE(game.isShown(screen));
             auto* b = qobject_cast<QPushButton*>(view.widget(game.form(screen).c(button)));
             ASSERT_TRUE(b && b->isEnabled() && b->isVisibleTo(b->window()));
