@@ -30,6 +30,7 @@
 #include "forms/Dialogs.h"
 #include "game/Game.h"
 #include "game/ScreenNames.h"
+#include "qt/GameStyle.h"
 #include "qt/QtView.h"
 #include "qt/Readable.h"
 #include "scenario/ProgramFolder.h"
@@ -227,6 +228,7 @@ int main(int argc, char** argv) {
     qtsOwnMessages = qInstallMessageHandler(quietRaise);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    varnholt::useGameStyle();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("StartUp/SplashFirstPaint", [](benchmark::State& state) {

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "game/Game.h"
+#include "qt/GameStyle.h"
 #include "qt/QtView.h"
 #include "scenario/Scenario.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    varnholt::useGameStyle();
     const fs::path scenarioFile = fs::absolute(argv[1]);
     const fs::path out = fs::absolute(argv[2]);
     std::vector<std::string> wanted(argv + 3, argv + argc);

@@ -38,6 +38,9 @@ bool Form::keyboardCanLand(const Control& control) const {
         case ControlKind::Label:
         case ControlKind::PictureBox:
         case ControlKind::Image: return handles(control, Event::Click);
+        case ControlKind::Frame:
+        case ControlKind::Shape:
+        case ControlKind::VScrollBar: return false;
         default: return isBoxOrList(control.kind());
     }
 }

@@ -98,6 +98,9 @@ public:
     // The way out when taking it asks nothing and costs nothing (no close question, no close box of the screen's
     // own): what Escape takes and where the keyboard may wait. Nothing otherwise.
     Control* freeWayOut();
+    // Whether the keyboard can rest on a control at all: a button, a box or a list, or a label or picture with a
+    // click of its own; never a frame, a shape or a scroll bar. The real window's Tab stops follow it.
+    bool keyboardCanLand(const Control& control) const;
     // Whether the screen takes its close box itself, and the player's close box on it.
     bool takesCloseBox() const;
     void runClose();
@@ -139,9 +142,6 @@ private:
     void runOwn(Event e);
     // Throws unless the name is "Form" (the screen's own Load) or a control (or control array) of the table.
     void mustHave(std::string_view control) const;
-    // Whether the keyboard can rest on a control: a button, a box or a list, or a label or picture with a click
-    // of its own.
-    bool keyboardCanLand(const Control& control) const;
     // Throws unless the screen opens on a control the keyboard can land on. The registry asks once the screen is
     // built, its handlers bound.
     void checkOpensOn() const;

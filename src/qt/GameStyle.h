@@ -5,8 +5,8 @@
 
 namespace varnholt {
 
-// Makes the game's style the application's (once; again is nothing). Windows made before it are drawn in it
-// too, after Qt polishes them again.
+// Makes the game's style the application's: the program sets it once, before it opens a window (again is
+// nothing). Windows made before it are drawn in it too, after Qt polishes them again.
 void useGameStyle();
 
 }  // namespace varnholt

@@ -1,19 +1,16 @@
 #include "qt/Keyboard.h"
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QWindow>
 
 #include "forms/Program.h"
 #include "qt/Widgets.h"
+#include "qt/WindowOrder.h"
 
 namespace varnholt {
 
@@ -45,9 +42,10 @@ constexpr const char* TabPolicy = "tabPolicy";
 
 }  // namespace
 
-Keyboard::Keyboard(forms::Program& program, Act act) : program_(program), act_(std::move(act)) {
+Keyboard::Keyboard(forms::Program& program, WindowOrder& order, Act act)
+    : program_(program), order_(order), act_(std::move(act)) {
     focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
-    // Every key and every list taking the keyboard passes here first, whichever window they are in.
+    // Every key passes here first, whichever window it is in.
     qApp->installEventFilter(this);
 }
 
@@ -107,6 +105,9 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* e) {
             return false;
         }
         case QEvent::KeyPress: {
+            // A key comes to the window system's window first, then to the widget that has the keyboard: it is
+            // judged there, by what takes it.
+            if (watched->isWindowType()) return false;
             auto* key = static_cast<QKeyEvent*>(e);
             if (held(key) && actsOnce(key, watched)) return true;
             if (!isReturn(key)) return false;
@@ -115,14 +116,6 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* e) {
             pressDefaultButton(*it->second, static_cast<QWidget*>(watched));
             return true;
         }
-        case QEvent::FocusIn:
-            // A list takes the keyboard with no row under its cursor, however it came there (but by a click on
-            // a row, which puts the cursor there): Return and Space then pick nothing the player has not
-            // pointed at since, an arrow or a letter first puts the cursor on a row.
-            if (auto* list = dynamic_cast<PlayerList*>(watched);
-                list && static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason)
-                list->dropCursor();
-            return false;
         default:
             return false;
     }
@@ -173,8 +166,8 @@ bool Keyboard::canLand(const ScreenWidgets& screen, const QWidget* w) const {
     auto it = screen.controls.find(w);
     if (it == screen.controls.end()) return false;
     const forms::Control& c = *it->second;
-    return !(c.design().flags & forms::NoAutoFocus) && !c.locked() && w->isVisible() && w->isEnabled() &&
-           (w->focusPolicy() & Qt::TabFocus);
+    return c.form().keyboardCanLand(c) && !(c.design().flags & forms::NoAutoFocus) && !c.locked() && w->isVisible() &&
+           w->isEnabled();
 }
 
 std::unordered_set<const QWidget*> Keyboard::landable(const ScreenWidgets& screen) const {
@@ -187,73 +180,17 @@ std::unordered_set<const QWidget*> Keyboard::landable(const ScreenWidgets& scree
 void Keyboard::shown(forms::Form& form, bool opening) {
     Custody* c = custody(form);
     if (!c) return;
-    QWidget* win = c->screen->window.data();
-    c->lastOnTop = ++onTop_;
-    win->raise();
-    if (!form.design().dialog) raiseDialogs();
-    win->activateWindow();
-    QWidget* back = c->awayBy.data();
-    c->awayBy = nullptr;
+    c->screen->window->activateWindow();
+    auto away = awayBy_.find(form.name());
+    forms::Control* back = away == awayBy_.end() ? nullptr : form.find(away->second);
+    if (away != awayBy_.end()) awayBy_.erase(away);
     if (!opening) return;
     // Shown again: back on the button that took the player away, when pressing it again only opens a screen.
-    auto it = back ? c->screen->controls.find(back) : c->screen->controls.end();
-    if (it != c->screen->controls.end() && (it->second->design().flags & forms::OnlyOpens) && canLand(*c->screen, back))
-        back->setFocus(Qt::ActiveWindowFocusReason);
+    QWidget* w = back ? c->screen->widgets.at(back) : nullptr;
+    if (back && (back->design().flags & forms::OnlyOpens) && canLand(*c->screen, w))
+        w->setFocus(Qt::ActiveWindowFocusReason);
     else
         this->opening(*c, form);
-}
-
-const Keyboard::Custody* Keyboard::topmost(bool dialogsToo) const {
-    const Custody* top = nullptr;
-    for (const auto& [form, c] : custody_)
-        if ((dialogsToo || !form->design().dialog) && c.screen->window && c.screen->window->isVisible() &&
-            (!top || c.lastOnTop > top->lastOnTop))
-            top = &c;
-    return top;
-}
-
-QWidget* Keyboard::topScreen() const {
-    const Custody* top = topmost(false);
-    return top ? top->screen->window.data() : nullptr;
-}
-
-namespace {
-// A window manager keeps a dialog in front of the window it belongs to, which it reads as the dialog opens.
-void belongTo(QWidget* dialog, QWidget* screen) {
-    dialog->winId();
-    screen->winId();
-    dialog->windowHandle()->setTransientParent(screen->windowHandle());
-}
-}  // namespace
-
-void Keyboard::opensOver(const forms::Form& form) {
-    const Custody* c = custody(form);
-    QWidget* top = topScreen();
-    if (c && form.design().dialog && top) belongTo(c->screen->window.data(), top);
-}
-
-// The game's dialogs stay in front of its screens, in the order they were last on top. A window manager keeps
-// each in front of the screen it came over; one still up when that screen has gone is opened again over the
-// screen on top. Without a window manager, the program's own raising of a screen would bury them.
-void Keyboard::raiseDialogs() {
-    if (QWidget* top = topScreen()) {
-        for (const auto& [form, c] : custody_) {
-            QWidget* win = c.screen->window.data();
-            if (!form->design().dialog || !win || !win->isVisible()) continue;
-            const QWindow* owner = win->windowHandle() ? win->windowHandle()->transientParent() : nullptr;
-            if (owner && owner->isVisible()) continue;
-            win->setAttribute(Qt::WA_ShowWithoutActivating);
-            win->hide();
-            belongTo(win, top);
-            win->show();
-            win->setAttribute(Qt::WA_ShowWithoutActivating, false);
-        }
-    }
-    std::vector<const Custody*> dialogs;
-    for (const auto& [form, c] : custody_)
-        if (form->design().dialog && c.screen->window && c.screen->window->isVisible()) dialogs.push_back(&c);
-    std::sort(dialogs.begin(), dialogs.end(), [](const Custody* a, const Custody* b) { return a->lastOnTop < b->lastOnTop; });
-    for (const Custody* c : dialogs) c->screen->window->raise();
 }
 
 // A screen opens with the keyboard on the control it names; else on its first list or box the player can use;
@@ -269,12 +206,18 @@ void Keyboard::opening(Custody& custody, forms::Form& form) {
     // The window itself holds the keyboard until the player Tabs to a control (when it is activated with nothing
     // holding the keyboard, Qt would hand it to the first button).
     (target ? target : s.window.data())->setFocus(Qt::ActiveWindowFocusReason);
+    // In a box of several lines the player writes on after what is there already.
+    if (auto* text = qobject_cast<QPlainTextEdit*>(target); text && !text->isReadOnly()) text->moveCursor(QTextCursor::End);
 }
 
 Keyboard::Step Keyboard::before(const forms::Form& form, forms::Control* control) const {
     const Custody* c = custody(form);
     if (!c) return {};
-    return {c->screen->window->focusWidget(), landable(*c->screen), control};
+    return {c->screen->window->focusWidget(), landable(*c->screen), control, form.name(), control ? control->key() : ""};
+}
+
+void Keyboard::leftBy(const Step& step) {
+    if (!step.acted.empty()) awayBy_[step.screen] = step.acted;
 }
 
 // An action that turns off, hides or locks the control the player was on (a match screen closing one booking
@@ -288,7 +231,7 @@ void Keyboard::after(const forms::Form& form, const Step& step) {
     auto w = step.control ? s.widgets.find(step.control) : s.widgets.end();
     QWidget* acted = w == s.widgets.end() ? nullptr : w->second;
     if (!s.window->isVisible()) {
-        c->awayBy = acted;
+        leftBy(step);
         return;
     }
     // A pick that cannot be taken back leaves no row under the cursor of a list that stays on: a second Space
@@ -321,18 +264,7 @@ bool Keyboard::landAfter(const ScreenWidgets& screen, QWidget* from) {
 // Without a window manager nobody hands the keyboard on when a window goes: the topmost game window still
 // shown takes it, unless one of ours or a dialog has it already.
 void Keyboard::settle() {
-    if (!windowWent_) return;
-    windowWent_ = false;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
-    const QWidget* active = QApplication::activeWindow();
-    const Custody* top = active && active->isVisible() && keeps(active) ? nullptr : topmost(true);
-    if (top) top->screen->window->raise();
-    raiseDialogs();  // also one whose screen went: it now belongs to the screen on top
-    if (top) top->screen->window->activateWindow();
-}
-
-bool Keyboard::keeps(const QWidget* window) const {
-    return std::any_of(custody_.begin(), custody_.end(), [window](const auto& c) { return c.second.screen->window == window; });
+    if (QWidget* top = order_.settle()) top->activateWindow();
 }
 
 void Keyboard::focusMoved(QWidget* now) {
@@ -344,7 +276,7 @@ void Keyboard::focusMoved(QWidget* now) {
         const bool here = now && now->window() == win;
         c.ring->follow(here && now != win ? now : nullptr);
         if (here) {
-            c.lastOnTop = ++onTop_;
+            order_.tookKeyboard(win);
             c.stray = false;  // the player (or the game) put it somewhere since
         }
     }

@@ -10,13 +10,11 @@
 // that takes the keyboard has no cursor row until an arrow, a letter or a click puts one there, and a list whose
 // pick cannot be taken back loses its cursor after each pick. A key held down acts once. A screen that has
 // nothing safe to open on keeps the keyboard on its window, where Return does nothing until the player Tabs to a
-// choice.
-//
-// It also keeps the windows' order: a dialog or tool window of the game (the notes pad, a game slot window)
-// stays in front of the game's screens while it is up.
+// choice. When a window goes, the topmost game window left takes the keyboard (the windows' order says which).
 #pragma once
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -35,6 +33,7 @@ class Program;
 namespace varnholt {
 
 class FocusRing;
+class WindowOrder;
 
 // The widgets the view built for one screen: its window, the widget of each control and the control of each.
 struct ScreenWidgets {
@@ -48,7 +47,7 @@ public:
     // Runs a player's action on a screen's window, as the view runs a click: the control it came from, if any.
     using Act = std::function<void(const forms::Form* form, const QWidget* window, forms::Control* control,
                                    const std::function<void()>& action)>;
-    Keyboard(forms::Program& program, Act act);
+    Keyboard(forms::Program& program, WindowOrder& order, Act act);
     ~Keyboard() override;
     Keyboard(const Keyboard&) = delete;
     Keyboard& operator=(const Keyboard&) = delete;
@@ -63,12 +62,8 @@ public:
     bool holds(const ScreenWidgets& screen, const QWidget* w) const;
     void applied(const forms::Form& form, const forms::Control& control, QWidget* w, bool held);
 
-    // A screen's window is about to open: a dialog belongs to the screen on top.
-    void opensOver(const forms::Form& form);
     // A screen's window is up, and on top; `opening` when it was not up before.
     void shown(forms::Form& form, bool opening);
-    // A window went down.
-    void windowWent() { windowWent_ = true; }
 
     // Around one player's action on a screen's window: where the keyboard was and what the player could use,
     // then where the keyboard goes when the action turned its control off.
@@ -76,10 +71,14 @@ public:
         QPointer<QWidget> had;
         std::unordered_set<const QWidget*> usable;
         forms::Control* control = nullptr;  // the control the player acted on, if any
+        std::string screen, acted;          // the names of the screen and of that control
     };
     Step before(const forms::Form& form, forms::Control* control) const;
     void after(const forms::Form& form, const Step& step);
-    // Once no action runs any more: a window that went leaves the keyboard with the topmost one still up.
+    // The action unloaded its screen.
+    void unloaded(const Step& step) { leftBy(step); }
+    // Once no action runs any more: a window that went leaves the keyboard with the topmost one still up, when
+    // no game window has it.
     void settle();
 
 protected:
@@ -89,9 +88,7 @@ private:
     struct Custody {
         ScreenWidgets* screen = nullptr;
         FocusRing* ring = nullptr;
-        long lastOnTop = 0;  // when the window was last shown or took the keyboard: the topmost has the highest
         bool stray = false;  // the control that had the keyboard went off and none could take it
-        QPointer<QWidget> awayBy;  // the button whose press hid the window, until it is shown again
     };
     Custody* custody(const forms::Form& form);
     const Custody* custody(const forms::Form& form) const;
@@ -103,24 +100,21 @@ private:
     bool landAfter(const ScreenWidgets& screen, QWidget* from);
     void focusMoved(QWidget* now);
     void pressDefaultButton(forms::Form& form, QWidget* box);
+    // The player's action took its screen away (hid or unloaded it).
+    void leftBy(const Step& step);
     // A key's press that is only its repeat while it is held down.
     bool held(const QKeyEvent* e) const;
-    void raiseDialogs();
-    // The game window up that was on top last, of all or only of the screens that are not dialogs.
-    const Custody* topmost(bool dialogsToo) const;
-    // The window of the topmost game screen up that is not a dialog.
-    QWidget* topScreen() const;
-    // Whether a window is one of the game's.
-    bool keeps(const QWidget* window) const;
 
     forms::Program& program_;
+    WindowOrder& order_;
     Act act_;
     std::unordered_map<const forms::Form*, Custody> custody_;
     std::unordered_map<const QObject*, forms::Form*> boxes_;  // the one-line boxes whose Return presses a button
     QMetaObject::Connection focusWatch_;
     std::unordered_map<int, quint64> released_;  // each key's last release, by the window system's clock
-    long onTop_ = 0;           // counts the windows' turns on top
-    bool windowWent_ = false;  // a window was hidden since the keyboard was last seen to
+    // By screen, the control whose press took the screen away, until the screen is shown again: kept by
+    // name, as the screen may be unloaded meanwhile (the menu while the credits are up).
+    std::unordered_map<std::string, std::string> awayBy_;
 };
 
 // Hands the keyboard back when a message or input box closes: to the window that had it before the box, on the

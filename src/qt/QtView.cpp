@@ -26,7 +26,6 @@
 
 #include "forms/Files.h"
 #include "forms/Numbers.h"
-#include "qt/GameStyle.h"
 #include "qt/Readable.h"
 
 namespace varnholt {
@@ -154,10 +153,9 @@ void lettering(QWidget* w, const std::optional<QColor>& picture, const forms::Sc
 
 QtView::QtView(forms::Program& program)
     : program_(program),
-      keyboard_(program, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
+      keyboard_(program, order_, [this](const forms::Form* form, const QWidget* window, forms::Control* control,
                                 const std::function<void()>& action) { playerAction(form, window, control, action); }) {
     program_.setObserver(this);
-    useGameStyle();
 }
 
 QtView::~QtView() {
@@ -221,7 +219,10 @@ void QtView::playerAction(const forms::Form* form, const QWidget* window, forms:
     const Keyboard::Step step = keyboard_.before(*form, control);
     perform(action);
     Screen* screen = live();
-    if (!screen) return;
+    if (!screen) {
+        keyboard_.unloaded(step);
+        return;
+    }
     if (control) {
         auto w = screen->widgets.find(control);
         if (w != screen->widgets.end()) applyControl(*screen, *control, w->second);
@@ -270,6 +271,7 @@ QtView::Screen& QtView::build(forms::Form& form) {
         if (c->kind() == ControlKind::Frame || c->kind() == ControlKind::Shape) screen.widgets[c.get()]->lower();
     screen.background->lower();
     keyboard_.adopt(form, screen);
+    order_.adopt(form, win);
 
     applyForm(screen, form);
     return screen;
@@ -332,7 +334,7 @@ QWidget* QtView::makeBareWidget(Screen& screen, forms::Form& form, forms::Contro
             } else {
                 l->setScaledContents(true);
             }
-            l->setClickable(form.handles(control, forms::Event::Click));
+            l->setClickable(form.keyboardCanLand(control));
             l->clicked = [act, c] { act([c] { c->playerClick(); }); };
             l->doubleClicked = [act, f, c] { act([f, c] { f->fire(*c, forms::Event::DblClick); }); };
             return l;
@@ -479,9 +481,10 @@ void QtView::formShown(forms::Form& form) {
     const bool opening = !screen.window->isVisible();
     if (opening) {
         screen.window->setGeometry(QRect(openingPlace(screen.window->size()), screen.window->size()));
-        keyboard_.opensOver(form);
+        order_.opensOver(form);
     }
     screen.window->show();
+    order_.shown(form, opening);
     keyboard_.shown(form, opening);
 }
 
@@ -489,7 +492,7 @@ void QtView::formHidden(forms::Form& form) {
     auto it = screens_.find(&form);
     if (it != screens_.end() && it->second.window) {
         it->second.window->hide();
-        keyboard_.windowWent();
+        order_.windowWent();
     }
 }
 
@@ -497,9 +500,10 @@ void QtView::formUnloaded(forms::Form& form) {
     auto it = screens_.find(&form);
     if (it == screens_.end()) return;
     keyboard_.forget(form);
+    order_.forget(form);
     if (QWidget* w = it->second.window.data()) {
         w->hide();
-        keyboard_.windowWent();
+        order_.windowWent();
         // A handler of this window may still be on the stack: the widgets go once it has returned.
         w->deleteLater();
     }
@@ -521,6 +525,7 @@ void QtView::controlChanged(forms::Form& form, forms::Control& control) {
 void QtView::programEnded() {
     for (auto& [form, screen] : screens_) {
         keyboard_.forget(*form);
+        order_.forget(*form);
         if (QWidget* w = screen.window.data()) {
             w->hide();
             w->deleteLater();

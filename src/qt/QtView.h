@@ -13,6 +13,7 @@
 #include "forms/Program.h"
 #include "qt/Keyboard.h"
 #include "qt/Widgets.h"
+#include "qt/WindowOrder.h"
 
 class QLabel;
 
@@ -65,6 +66,7 @@ private:
 
     forms::Program& program_;
     std::unordered_map<const forms::Form*, Screen> screens_;
+    WindowOrder order_;
     Keyboard keyboard_;
     int depth_ = 0;  // player actions and their handlers on the stack
 };

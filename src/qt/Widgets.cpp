@@ -69,7 +69,7 @@ void FormWindow::closeEvent(QCloseEvent* e) {
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         e->accept();
-        if (!e->isAutoRepeat() && escape) escape();
+        if (escape) escape();
         return;
     }
     QWidget::keyPressEvent(e);
@@ -78,7 +78,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
 void PlayerButton::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         e->accept();
-        if (!e->isAutoRepeat()) click();
+        click();
         return;
     }
     QPushButton::keyPressEvent(e);
@@ -112,7 +112,7 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
 void ClickLabel::keyPressEvent(QKeyEvent* e) {
     if (focusPolicy() != Qt::NoFocus && isPress(e)) {
         e->accept();
-        if (!e->isAutoRepeat() && clicked) clicked();
+        if (clicked) clicked();
         return;
     }
     QLabel::keyPressEvent(e);
@@ -218,7 +218,7 @@ void PlayerList::keyPressEvent(QKeyEvent* e) {
     if (isPress(e)) {
         // Space, Return or Enter pick the row under the cursor, as a click on it does.
         e->accept();
-        if (!e->isAutoRepeat()) report(currentRow());
+        report(currentRow());
         return;
     }
     const int before = selectedRow();
@@ -245,22 +245,15 @@ void PlayerList::keyPressEvent(QKeyEvent* e) {
     if (after != before) report(after);
 }
 
+// A list takes the keyboard with no row under its cursor, however it came there: Return and Space then pick
+// nothing the player has not pointed at since, and an arrow or a letter first puts the cursor on a row. Only a
+// click keeps a cursor the list had (the click then puts it on its row); Qt's own cursor on the top row, put
+// there as the list takes the focus, would make the first Down skip that row.
 void PlayerList::focusInEvent(QFocusEvent* e) {
     const bool hadCursor = currentIndex().isValid();
     QListWidget::focusInEvent(e);
-    // The list puts its cursor on the top row when it takes the focus; a row the player has not reached yet
-    // would make the first Down skip it.
-    if (!hadCursor && currentIndex().isValid())
-        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    if (e->reason() != Qt::MouseFocusReason || !hadCursor) dropCursor();
     viewport()->update();
-}
-
-void PlayerList::changeEvent(QEvent* e) {
-    QListWidget::changeEvent(e);
-    // A list whose pick cannot be taken back is turned on for a new pick (the next booking step, the next
-    // match): its cursor starts on no row, so that Return or Space books nothing the player has not pointed at.
-    if (e->type() == QEvent::EnabledChange && pickOnPress_ && isEnabled() && currentIndex().isValid())
-        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 void PlayerList::keyboardSearch(const QString& search) {

@@ -61,7 +61,7 @@ protected:
 //
 // The keyboard cursor is a frame on one row, drawn apart from the highlight. On a list that picks on press
 // (a pick the player cannot take back), the arrows, Home, End, the Page keys and typed letters move only the
-// cursor, which only the player moves, and which starts on no row each time the list is turned on; on any other
+// cursor, which only the player moves, and which starts on no row each time the list takes the keyboard; on any other
 // list they move the selection with it, which is a pick. With nothing under the cursor, the first arrow moves on
 // from the highlighted row (from the top when none is), Home and End go to the first and last row.
 class PlayerList : public QListWidget {
@@ -85,7 +85,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void changeEvent(QEvent* e) override;
     // Typed letters: the same letter again goes on to the next row that starts with it, round to the top;
     // letters typed quickly one after another spell the start of a row.
     void keyboardSearch(const QString& search) override;

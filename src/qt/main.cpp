@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "game/Game.h"
+#include "qt/GameStyle.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtView.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("Varnholt"));
     // Closing a screen's window only hides it; the view decides when the last one has gone.
     app.setQuitOnLastWindowClosed(false);
+    varnholt::useGameStyle();
 
     // The game's files live beside the executable, and the game opens some of them by plain names.
     std::filesystem::path folder(QCoreApplication::applicationDirPath().toStdString());

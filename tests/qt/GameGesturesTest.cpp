@@ -3,9 +3,14 @@
 // and a week with a show night is played by the keyboard alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QApplication>
 #include <QLabel>
@@ -304,6 +309,143 @@ TEST_F(KeyboardAlone, AReflexKeyJustAfterAScreenIsShownAgainLosesNothing) {
     window(screens::VenueScreen::Role)->close();  // Cancel show
     ASSERT_TRUE(game_->isShown(hub));
     reflexChangesNothing(Qt::Key_Return);
+}
+
+// The venue shown again a week after its Cancel show, and a week after a booking: the keyboard is on neither
+// button that took the player away, and a reflex Return there cancels no show and books no venue.
+TEST_F(KeyboardAlone, TheVenueShownAgainAWeekLaterTakesNoReflexReturn) {
+    const char* hub = screens::FederationHub::Role;
+    const char* venue = screens::VenueScreen::Role;
+    auto nextShowDay = [&] {
+        ASSERT_TRUE(game_->isShown(hub));
+        for (int day = 0; day < 7 && !game_->isShown(venue); ++day) pressButton(hub, "Command1");
+        ASSERT_TRUE(game_->isShown(venue));
+        ASSERT_NE(focus(), nullptr);
+        ASSERT_EQ(focus()->window(), window(venue));
+        reflexChangesNothing(Qt::Key_Return);
+        EXPECT_TRUE(game_->isShown(venue));
+    };
+    pickRow(hub, "List1", 1);  // Normal mode: Wednesday is a show day
+    pressButton(hub, "Command1");
+    ASSERT_TRUE(game_->isShown(venue));
+    const int popularity = game_->Popularity;
+    pressButton(venue, "Command14");  // Cancel show
+    ASSERT_EQ(game_->Popularity, popularity - 15);
+    nextShowDay();
+
+    pressButton(venue, "Command1", 7);
+    view_->perform([&] {
+        forms::Form& polaroids = game_->form(screens::PolaroidScreen::Role);
+        polaroids.c("Command3").playerClick();
+        forms::Form& m = game_->form(screens::SinglesMatchScreen::Role);
+        for (int match = 0; match < 5; ++match) {
+            m.c("List1").setText("Singles");
+            m.c("List2").setText("Normal");
+            m.c("List3").setText("None");
+            m.c("lstData").playerSelect(2 * match);
+            m.c("lstData").playerSelect(2 * match + 1);
+            m.c("Command1").playerClick();
+            m.c("Command3").playerClick();
+            m.c("Command5").playerClick();
+        }
+        m.c("Command3").playerClick();  // End night
+    });
+    nextShowDay();
+}
+
+// Every button flagged as only opening a screen does only that, on every screen that has one: pressed on a
+// fresh game where the player reaches it, it shows another screen and changes no figure the game keeps (the
+// day, money, popularity, a booking, a record file, a save slot).
+TEST(OnlyOpensButtons, OpenAScreenAndLoseNothing) {
+    std::vector<std::pair<std::string, std::string>> flagged;  // screen role, button
+    {
+        varnholt::scenario::ProgramFolder folder("varnholt-qt-flags");
+        forms::QueuedDialogs dialogs;
+        varnholt::Game game(folder.path(), dialogs);
+        for (const std::string& name : game.formNames()) {
+            forms::Form& f = game.form(name);
+            for (const auto& c : f.controls())
+                if (c->design().flags & forms::OnlyOpens) flagged.emplace_back(f.role(), c->key());
+        }
+    }
+    ASSERT_FALSE(flagged.empty());
+    // How the player reaches each screen that has such a button, from a preset game's first day.
+    const std::map<std::string, std::vector<std::pair<const char*, const char*>>> routes = {
+        {screens::FederationHub::Role, {}},
+        {screens::MainMenu::Role, {{screens::FederationHub::Role, "Command12"}}},
+        {screens::WrestlerEditor::Role,
+         {{screens::FederationHub::Role, "Command12"}, {screens::MainMenu::Role, "Command6"}}},
+    };
+    const fs::path here = fs::current_path();
+    for (const auto& [screen, button] : flagged) {
+        SCOPED_TRACE(screen + "." + button);
+        auto route = routes.find(screen);
+        ASSERT_NE(route, routes.end()) << "no way to reach " << screen << " is known to this test";
+        varnholt::scenario::ProgramFolder folder("varnholt-qt-opens");
+        fs::current_path(folder.path());  // where the game slots are read
+        forms::QueuedDialogs dialogs;
+        {
+            varnholt::Game game(folder.path(), dialogs);
+            varnholt::QtView view(game);
+            startPresetGame(game, view);
+            for (const auto& step : route->second)
+                view.perform([&] { game.form(step.first).c(step.second).playerClick(); });
+            ASSERT_TRUE(game.isShown(screen));
+            auto* b = qobject_cast<QPushButton*>(view.widget(game.form(screen).c(button)));
+            ASSERT_TRUE(b && b->isEnabled() && b->isVisibleTo(b->window()));
+            auto shown = [&] {
+                std::set<std::string> out;
+                for (forms::Form* f : game.loadedForms())
+                    if (f->visible()) out.insert(f->role());
+                return out;
+            };
+            const std::set<std::string> before = shown();
+            const KeptFields kept = keptFields(game, view, folder.path());
+            b->click();
+            EXPECT_FALSE(game.ended());
+            if (!game.ended()) {
+                const std::set<std::string> after = shown();
+                EXPECT_TRUE(std::any_of(after.begin(), after.end(), [&](const auto& s) { return !before.count(s); }))
+                    << "no screen opened";
+                EXPECT_EQ(keptLoss(kept, keptFields(game, view, folder.path())), "");
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        fs::current_path(here);
+    }
+}
+
+// After the credits, closed by their own button or by Escape, the keyboard is back on the menu's CREDITS, though
+// the menu was unloaded meanwhile. The notes pad opened again puts the caret after the notes already written.
+TEST_F(KeyboardAlone, TheCreditsGiveTheKeyboardBackToCreditsAndTheNotesPadWritesOnAtTheEnd) {
+    const char* menu = screens::MainMenu::Role;
+    const char* credits = screens::CreditsScreen::Role;
+    pressButton(screens::FederationHub::Role, "Command12");  // QUIT
+    for (bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "the credits' button");
+        pressButton(menu, "Command3");
+        ASSERT_TRUE(game_->isShown(credits));
+        ASSERT_FALSE(game_->isLoaded(menu));
+        if (escape) pressKey(window(credits), Qt::Key_Escape);
+        else pressButton(credits, "Command1");
+        ASSERT_TRUE(game_->isShown(menu));
+        EXPECT_EQ(focus(), view_->widget(game_->form(menu).c("Command3")));
+    }
+
+    pressButton(menu, "Command1");  // NEW GAME
+    pressButton(screens::NewGameScreen::Role, "Command2");
+    const char* notes = screens::NotesPad::Role;
+    pressButton(screens::FederationHub::Role, "Command4");
+    ASSERT_TRUE(game_->isShown(notes));
+    auto* pad = widget<QPlainTextEdit>(notes, screens::NotesPad::Notes);
+    ASSERT_EQ(focus(), pad);
+    for (QChar ch : QString("Book Vale")) key(0, ch);
+    key(Qt::Key_Home);
+    pressButton(notes, "Command1");  // Back
+    ASSERT_FALSE(game_->isShown(notes));
+    pressButton(screens::FederationHub::Role, "Command4");
+    ASSERT_EQ(focus(), pad);
+    EXPECT_EQ(pad->textCursor().position(), pad->toPlainText().size());
 }
 
 // The wage typed on the editor's card survives Add and its Cancel: the editor gives the keyboard back to Add,

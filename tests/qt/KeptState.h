@@ -85,3 +85,16 @@ inline std::string keptChange(const KeptFields& before, const KeptFields& after)
         if (!is.count(name)) return name + ": was " + shown(name, value) + ", is not there";
     return {};
 }
+
+// What a gesture that only opens a screen lost: the first field kept before that differs or has gone since. A
+// screen loaded by the gesture starts from its design values, and reads the record counts afresh from the
+// files; the editor's mode only says which way its card dialog opens. None of these is lost.
+inline std::string keptLoss(KeptFields before, KeptFields after) {
+    auto mode = [](const auto& field) {
+        return field.first == "EditMode" || field.first == "WrestlerCount" || field.first == "RosterCount";
+    };
+    std::erase_if(before, mode);
+    const std::map<std::string, std::string> was(before.begin(), before.end());
+    std::erase_if(after, [&](const auto& field) { return !was.count(field.first) || mode(field); });
+    return keptChange(before, after);
+}

@@ -34,29 +34,13 @@
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
 #include "Gestures.h"
+#include "QtApplication.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using forms::ControlKind;
 using namespace gestures;
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "varnholt-qt-tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-        app_->setQuitOnLastWindowClosed(false);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // The background picture: a small solid BMP in this colour.
 const QColor Backdrop(40, 90, 160);

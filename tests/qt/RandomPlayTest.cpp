@@ -190,9 +190,9 @@ private:
     }
 
     // Return at once on whatever a screen the gesture opened gave the keyboard: nothing the game keeps may
-    // change (but for a box it typed into), unless the screen names what Return does on it, or the keyboard is
-    // back on the button the player pressed to leave the screen, which only opens another screen again (its
-    // screen may read its lists afresh from the files).
+    // change (but for a box it typed into), unless the screen names what Return does on it. When the keyboard
+    // is back on the button the player pressed to leave the screen, Return only opens that screen again: it
+    // may load screens afresh, but loses nothing.
     void reflexReturn(Game& game, varnholt::QtView& view, const std::set<forms::Form*>& before) {
         QApplication::processEvents();
         QWidget* at = QApplication::focusWidget();
@@ -205,12 +205,13 @@ private:
         const bool back = std::any_of(controls.begin(), controls.end(), [&](const auto& c) {
             return view.widget(*c) == at && (c->design().flags & forms::OnlyOpens);
         });
-        const bool named = back || !opened->design().opensOn.empty() || !opened->design().defaultButton.empty();
+        const bool named = !opened->design().opensOn.empty() || !opened->design().defaultButton.empty();
         const KeptFields kept = keptFields(game, view, folder_, at);
         pressKey(at, Qt::Key_Return);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (named || game.ended()) return;
-        if (std::string changed = keptChange(kept, keptFields(game, view, folder_, at)); !changed.empty())
+        if ((named && !back) || game.ended()) return;
+        const KeptFields now = keptFields(game, view, folder_, at);
+        if (std::string changed = back ? keptLoss(kept, now) : keptChange(kept, now); !changed.empty())
             dialogs_.faults.push_back("a reflex Return acted on " + opened->role() + ": " + changed);
     }
 

@@ -1,6 +1,7 @@
 // The game's window on a real X server, with keys and clicks sent through the server as a player's keyboard and
-// mouse send them: a key held down repeats there, and a window manager stacks the windows. Run by
-// `tests/qt/under-x` (with and without a window manager); anywhere else these tests are skipped.
+// mouse send them: a key held down repeats there, and a window manager stacks the windows. A program of its own,
+// the one that needs the X client library, run by `tests/qt/under-x` (with and without a window manager);
+// anywhere else these tests are skipped.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +28,7 @@
 #include "qt/QtView.h"
 #include "scenario/ProgramFolder.h"
 #include "PresetGame.h"
+#include "QtApplication.h"
 
 namespace {
 
@@ -154,31 +156,67 @@ TEST_F(RealServer, AKeyHeldDownOnNextDayPassesOneDay) {
     EXPECT_EQ(day(), "Saturday");
 }
 
-// A dialog stays in front of the screen it came over when the player clicks that screen, and in front of the
-// screen that follows when its own screen goes.
-TEST_F(RealServer, ADialogStaysInFrontOfTheGame) {
+// Held down, Space in a box the player types into types a row of blanks, as in any text box.
+TEST_F(RealServer, SpaceHeldInANameBoxTypesBlanks) {
+    const char* rename = screens::RenameDialog::Role;
+    click(screens::FederationHub::Role, "Command3");
+    click(screens::ChampionsScreen::Role, "Command7");  // Rename
+    ASSERT_TRUE(game_->isShown(rename));
+    keyboardOn(rename, "Text1");
+    auto blanks = [&] {
+        const std::string typed = game_->form(rename).c("Text1").text();
+        return std::count(typed.begin(), typed.end(), ' ');
+    };
+    const auto before = blanks();
+    hold("space");
+    EXPECT_GT(blanks(), before + 5);
+}
+
+// A dialog stays in front of the screen it came over, also when the player clicks that screen; a screen shown
+// later comes in front of it, and it is in front again when its own screen is, or when another screen brings it
+// forward.
+TEST_F(RealServer, ADialogStaysInFrontOfItsOwnScreen) {
     const char* hub = screens::FederationHub::Role;
     const char* champions = screens::ChampionsScreen::Role;
     const char* rename = screens::RenameDialog::Role;
+    auto inFront = [&](const char* one, const char* other) {
+        return stackingPlace(window(one)) > stackingPlace(window(other));
+    };
     click(hub, "Command3");
     click(champions, "Command7");  // Rename
     ASSERT_TRUE(game_->isShown(rename));
     clickOn(champions);
-    EXPECT_GT(stackingPlace(window(rename)), stackingPlace(window(champions)));
-    click(champions, "Command1");  // Return to menu: the dialog stays up
+    EXPECT_TRUE(inFront(rename, champions));
+    click(champions, "Command1");  // Return to menu: the dialog stays up, behind the hub
     ASSERT_TRUE(game_->isShown(hub));
     ASSERT_TRUE(game_->isShown(rename));
     clickOn(hub);
-    EXPECT_GT(stackingPlace(window(rename)), stackingPlace(window(hub)));
+    EXPECT_TRUE(eventually([&] { return inFront(hub, rename); }));
+    click(hub, "Command3");  // the champions screen again, and its dialog in front of it
+    clickOn(champions);
+    EXPECT_TRUE(eventually([&] { return inFront(rename, champions); }));
 
-    // The notes pad and the save window over the hub.
+    // The notes pad and the save window over the hub; a screen opened later comes in front of the notes pad.
     click(rename, "Command2");
+    click(champions, "Command1");
     for (auto [button, dialog] : {std::pair{"Command4", screens::NotesPad::Role}, {"Command14", screens::SaveSlotScreen::Role}}) {
         SCOPED_TRACE(dialog);
         click(hub, button);
         clickOn(hub);
-        EXPECT_GT(stackingPlace(window(dialog)), stackingPlace(window(hub)));
+        EXPECT_TRUE(inFront(dialog, hub));
     }
+    window(screens::SaveSlotScreen::Role)->close();
+    run(200);
+    view_->perform([&] { game_->form(hub).c("List1").setText("Normal mode"); });
+    click(hub, "Command1");  // NEXT DAY: tonight's show
+    const char* venue = screens::VenueScreen::Role;
+    ASSERT_TRUE(game_->isShown(venue));
+    ASSERT_TRUE(game_->isShown(screens::NotesPad::Role));
+    EXPECT_TRUE(eventually([&] { return inFront(venue, screens::NotesPad::Role); }));
+    // Its N brings the notes pad forward, over the venue, which it belongs to from then on.
+    click(venue, "Command16");
+    clickOn(venue);
+    EXPECT_TRUE(inFront(screens::NotesPad::Role, venue));
 }
 
 }  // namespace

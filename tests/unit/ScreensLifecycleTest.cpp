@@ -442,7 +442,8 @@ TEST(ScreenTable, AScreenOpensOnAControlTheKeyboardCanLandOn) {
             .role = name,
             .controls = {control(ControlKind::Image, "Image1", -1, ""), control(ControlKind::Label, "Label1", -1, "Go"),
                          control(ControlKind::ListBox, "List1", -1, ""),
-                         control(ControlKind::Button, "Command1", -1, "Go")},
+                         control(ControlKind::Button, "Command1", -1, "Go"), control(ControlKind::Frame, "Frame1", -1, ""),
+                         control(ControlKind::Shape, "Shape1", -1, ""), control(ControlKind::VScrollBar, "VScroll1", -1, "")},
             .opensOn = opensOn}));
         const FormDef& def = *defs.back();
         program.registerForm(name, name, [&program, &def, pictureClicks] {
@@ -455,6 +456,8 @@ TEST(ScreenTable, AScreenOpensOnAControlTheKeyboardCanLandOn) {
     EXPECT_NO_THROW(build("Image1", true));
     EXPECT_NO_THROW(build("List1", false));
     EXPECT_NO_THROW(build("Command1", false));
+    // A frame, a shape and a scroll bar are never where the keyboard rests.
+    for (const char* never : {"Frame1", "Shape1", "VScroll1"}) EXPECT_THROW(build(never, true), std::logic_error) << never;
 }
 
 TEST_F(Screens, RemovingItemsAdjustsTheSelection) {

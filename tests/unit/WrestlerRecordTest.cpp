@@ -51,6 +51,21 @@ TEST(Cp1252, HighRangeMapsBothWays) {
   EXPECT_EQ(forms::utf8ToCp1252(forms::cp1252ToUtf8(all)), all);
 }
 
+// Each byte of the high range as Windows-1252 gives it, one by one: a slip in any one of them would pass a round
+// trip, which only needs the table to be one-to-one.
+TEST(Cp1252, EachHighByteIsTheCharacterOfTheStandardTable) {
+  static const char* const Standard[32] = {
+      "€", "\xc2\x81", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "\xc2\x8d", "Ž", "\xc2\x8f",
+      "\xc2\x90", "‘", "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "\xc2\x9d", "ž", "Ÿ",
+  };
+  for (int b = 0x80; b <= 0x9F; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    SCOPED_TRACE("byte " + std::to_string(b));
+    EXPECT_EQ(forms::cp1252ToUtf8(byte), Standard[b - 0x80]);
+    EXPECT_EQ(forms::utf8ToCp1252(Standard[b - 0x80]), byte);
+  }
+}
+
 TEST(Cp1252, UnstorableAndMalformedBecomeQuestionMarks) {
   EXPECT_EQ(forms::utf8ToCp1252("a☃b"), "a?b");         // no Windows-1252 byte
   EXPECT_EQ(forms::utf8ToCp1252("😀"), "?");             // four-byte sequence
