@@ -44,6 +44,17 @@ void announce(FileStep step, const fs::path& p) {
     if (watcher) watcher(step, p);
 }
 
+}  // namespace
+
+bool deleteFile(const fs::path& p) {
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(p, ec))) return false;  // nothing there: nothing changes
+    announce(FileStep::Remove, p);
+    return fs::remove(p, ec) && !ec;
+}
+
+namespace {
+
 // Writes all of `bytes` to an open descriptor, through short writes and interruptions.
 bool writeAll(int fd, const char* bytes, std::size_t n) {
     while (n > 0) {
@@ -72,14 +83,6 @@ fs::path folderOf(const fs::path& p) {
     return folder.empty() ? fs::path(".") : folder;
 }
 
-void removeQuietly(const fs::path& p) {
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(p, ec))) {
-        announce(FileStep::Remove, p);
-        fs::remove(p, ec);
-    }
-}
-
 // Opens a staged file afresh for writing: whatever an earlier attempt left there is thrown away.
 int createStaged(const fs::path& staged) {
     announce(FileStep::Create, staged);
@@ -93,7 +96,7 @@ bool closeStaged(int fd, const fs::path& staged, bool written) {
         written = ::fsync(fd) == 0;
     }
     written = ::close(fd) == 0 && written;
-    if (!written) removeQuietly(staged);
+    if (!written) deleteFile(staged);
     return written;
 }
 
@@ -149,7 +152,7 @@ bool commitStaged(const fs::path& staged, const fs::path& final) {
     std::error_code ec;
     fs::rename(staged, final, ec);
     if (ec) {
-        removeQuietly(staged);
+        deleteFile(staged);
         return false;
     }
     return flushFolder(folderOf(final));
@@ -168,18 +171,9 @@ bool replaceWithCopy(const fs::path& from, const fs::path& to, std::size_t recor
     return stageCopy(from, staged, recordLength) && commitStaged(staged, to);
 }
 
-bool flushToDisk(const fs::path& p) {
-    announce(FileStep::Flush, p);
-    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 bool replaceAsOne(const fs::path& marker, const std::vector<std::pair<fs::path, fs::path>>& stagedToFinal) {
     auto discard = [&] {
-        for (const auto& [staged, final] : stagedToFinal) removeQuietly(staged);
+        for (const auto& [staged, final] : stagedToFinal) deleteFile(staged);
         return false;
     };
     std::string list = std::string(MarkerHeading) + "\n" + std::to_string(stagedToFinal.size()) + "\n";
@@ -207,9 +201,9 @@ bool replaceAsOne(const fs::path& marker, const std::vector<std::pair<fs::path, 
 
 MarkedReplace finishMarkedReplace(const fs::path& marker, const std::vector<fs::path>& leftoverStaged) {
     auto clean = [&] {
-        for (const auto& p : leftoverStaged) removeQuietly(p);
-        removeQuietly(stagedName(marker));
-        removeQuietly(marker);
+        for (const auto& p : leftoverStaged) deleteFile(p);
+        deleteFile(stagedName(marker));
+        deleteFile(marker);
         return MarkedReplace::Clean;
     };
     std::error_code ec;
@@ -243,7 +237,7 @@ MarkedReplace finishMarkedReplace(const fs::path& marker, const std::vector<fs::
     }
     for (const auto& folder : folders)
         if (!flushFolder(folder)) return MarkedReplace::Failed;
-    removeQuietly(marker);
+    deleteFile(marker);
     flushFolder(folderOf(marker));
     return MarkedReplace::Finished;
 }
@@ -259,17 +253,7 @@ bool fileExists(const fs::path& p) {
     return fs::is_regular_file(p, ec);
 }
 
-bool copyFile(const fs::path& from, const fs::path& to) { return replaceWithCopy(from, to); }
 
-bool copyWholeRecords(const fs::path& from, const fs::path& to, std::size_t recordLength) {
-    return replaceWithCopy(from, to, recordLength);
-}
-
-bool deleteFile(const fs::path& p) {
-    announce(FileStep::Remove, p);
-    std::error_code ec;
-    return fs::remove(p, ec) && !ec;
-}
 
 bool renameFile(const fs::path& from, const fs::path& to) {
     announce(FileStep::Rename, to);

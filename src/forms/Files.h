@@ -23,10 +23,6 @@ fs::path nativePath(std::string_view path);
 std::uintmax_t fileLength(const fs::path& p);
 bool fileExists(const fs::path& p);
 // Each returns false (and changes nothing it can avoid changing) when the file system refuses.
-bool copyFile(const fs::path& from, const fs::path& to);
-// Copies a file of fixed-length records, only as many bytes as make whole records: a torn last record
-// stays behind, so the copy is always whole.
-bool copyWholeRecords(const fs::path& from, const fs::path& to, std::size_t recordLength);
 bool deleteFile(const fs::path& p);
 bool renameFile(const fs::path& from, const fs::path& to);
 
@@ -54,11 +50,10 @@ bool stageBytes(const fs::path& staged, std::string_view bytes);
 bool stageCopy(const fs::path& from, const fs::path& staged, std::size_t recordLength = 0);
 // Renames a staged (flushed) file over its final name and flushes the folder. False when the rename failed.
 bool commitStaged(const fs::path& staged, const fs::path& final);
-// A whole file replaced at once: staged beside it, then committed. On failure the file stays as it was.
+// A whole file replaced at once: staged beside it, then committed. On failure the file stays as it was;
+// a copy onto the file itself changes nothing.
 bool replaceWithBytes(const fs::path& p, std::string_view bytes);
 bool replaceWithCopy(const fs::path& from, const fs::path& to, std::size_t recordLength = 0);
-// Flushes a file that was written in its place (a record appended) to the disk.
-bool flushToDisk(const fs::path& p);
 
 // Several staged files, each beside its final name, replaced as one. The marker (a small file) lists
 // them; it is written whole and flushed, then the renames are made and the marker removed. False when the

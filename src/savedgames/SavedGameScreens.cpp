@@ -39,11 +39,6 @@ const FormDef& loadSlotDef() {
 
 const char* const RecordFiles[] = {"wrestlers.dat", "promotion.dat"};
 
-void removeQuietly(const fs::path& p) {
-    std::error_code ec;
-    fs::remove(p, ec);
-}
-
 // The three files of a slot, which are replaced as one: its saved game in the current folder and its two
 // wrestler files in its folder, with the marker that commits a save to it.
 struct SlotFiles {
@@ -148,9 +143,10 @@ bool SaveToSlot(Game& game, int slot) {
     }
     ok = ok && forms::replaceAsOne(files.marker, staged);
     if (!ok) {
-        // A marker that stayed behind a failed rename is finished by the next save or load of the slot.
-        for (const auto& [temp, final] : staged)
-            if (!fs::exists(files.marker, ec)) removeQuietly(temp);
+        // A marker that stayed behind a failed rename is finished by the next save or load of the slot;
+        // without one, what was staged goes.
+        if (!fs::exists(files.marker, ec))
+            for (const auto& [temp, final] : staged) forms::deleteFile(temp);
         tellNotSaved(game, slot, "");
         return false;
     }
@@ -185,7 +181,7 @@ bool LoadFromSlot(Game& game, int slot) {
     }
     for (const auto& [temp, working] : staged) copied = copied && forms::commitStaged(temp, working);
     if (!copied) {
-        for (const auto& [temp, working] : staged) removeQuietly(temp);
+        for (const auto& [temp, working] : staged) forms::deleteFile(temp);
         game.msgBox("Game slot " + std::to_string(slot) +
                         " could not be loaded: its wrestlers could not be copied. Nothing was loaded.",
                     LoadFailedTitle);

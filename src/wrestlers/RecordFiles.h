@@ -48,8 +48,8 @@ long AppendRecordFrom(Game& game, const std::string& filePath);
 
 // Copies a record file (a master into the game, the game into a slot or back into the master) as whole
 // records only: a torn last record is left behind, so the game never makes a torn file of a whole one's
-// place and a saved game can always be loaded again.
-// The copy replaces its destination in one rename, once it is complete and on the disk.
+// place and a saved game can always be loaded again. The copy replaces its destination in one rename, once
+// it is complete and on the disk.
 bool CopyRecordFile(const std::filesystem::path& from, const std::filesystem::path& to);
 // The same copy of whole records, made under a temporary name and left there, flushed, for a caller that
 // replaces several files at once.

@@ -74,7 +74,7 @@ TEST_F(Editor, ExitThatCannotCopyKeepsTheMasterAndTheEditor) {
     EXPECT_FALSE(game().isShown("MainMenu"));
 
     // The scratch copy cannot be made either: the master still stands, and no scratch file is left.
-    forms::copyFile(folder_ / "data/wrestlers.dat", folder_ / "wrestlers.dat");
+    forms::replaceWithCopy(folder_ / "data/wrestlers.dat", folder_ / "wrestlers.dat");
     fs::create_directory(folder_ / "data/wrestlers.dat.tmp");
     click("Form24", "cmdExit");
     EXPECT_NE(lastMessage(), "(none)");

@@ -56,14 +56,14 @@ TEST_F(FilesOnDisk, LengthOfAMissingFileIsZero) {
 TEST_F(FilesOnDisk, CopyReplacesAnExistingFile) {
     put(at("a.dat"), "new contents");
     put(at("b.dat"), "old, and longer than the new contents");
-    EXPECT_TRUE(copyFile(at("a.dat"), at("b.dat")));
+    EXPECT_TRUE(replaceWithCopy(at("a.dat"), at("b.dat")));
     EXPECT_EQ(get(at("b.dat")), "new contents");
     EXPECT_EQ(get(at("a.dat")), "new contents");
 
-    EXPECT_TRUE(copyFile(at("a.dat"), at("a.dat")));  // onto itself: nothing lost
+    EXPECT_TRUE(replaceWithCopy(at("a.dat"), at("a.dat")));  // onto itself: nothing lost
     EXPECT_EQ(get(at("a.dat")), "new contents");
 
-    EXPECT_FALSE(copyFile(at("missing.dat"), at("c.dat")));
+    EXPECT_FALSE(replaceWithCopy(at("missing.dat"), at("c.dat")));
     EXPECT_FALSE(fileExists(at("c.dat")));
 }
 
@@ -71,16 +71,16 @@ TEST_F(FilesOnDisk, ACopyOfRecordsLeavesATornLastRecordBehind) {
     put(at("whole.dat"), "abcdefgh");
     put(at("torn.dat"), "abcdefghij");
     put(at("copy.dat"), "an older and longer copy");
-    EXPECT_TRUE(copyWholeRecords(at("torn.dat"), at("copy.dat"), 4));
+    EXPECT_TRUE(replaceWithCopy(at("torn.dat"), at("copy.dat"), 4));
     EXPECT_EQ(get(at("copy.dat")), "abcdefgh");
-    EXPECT_TRUE(copyWholeRecords(at("whole.dat"), at("copy2.dat"), 4));
+    EXPECT_TRUE(replaceWithCopy(at("whole.dat"), at("copy2.dat"), 4));
     EXPECT_EQ(get(at("copy2.dat")), "abcdefgh");
     put(at("short.dat"), "ab");
-    EXPECT_TRUE(copyWholeRecords(at("short.dat"), at("copy.dat"), 4));
+    EXPECT_TRUE(replaceWithCopy(at("short.dat"), at("copy.dat"), 4));
     EXPECT_EQ(get(at("copy.dat")), "");
-    EXPECT_TRUE(copyWholeRecords(at("torn.dat"), at("torn.dat"), 4));  // onto itself: nothing lost
+    EXPECT_TRUE(replaceWithCopy(at("torn.dat"), at("torn.dat"), 4));  // onto itself: nothing lost
     EXPECT_EQ(get(at("torn.dat")), "abcdefghij");
-    EXPECT_FALSE(copyWholeRecords(at("missing.dat"), at("c.dat"), 4));
+    EXPECT_FALSE(replaceWithCopy(at("missing.dat"), at("c.dat"), 4));
     EXPECT_FALSE(fileExists(at("c.dat")));
 }
 
